@@ -1,0 +1,10 @@
+// String::print lives alone so that only programs that print link the streams.
+#include <iostream>
+
+#include "tarn.h"
+
+namespace tarn {
+
+void String::print() const { std::cout << text; }
+
+}  // namespace tarn

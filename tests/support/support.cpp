@@ -1,0 +1,190 @@
+#include "support/support.h"
+
+#include <cstdio>
+
+namespace testing_support {
+
+std::string programFolder() {
+  char path[MAX_PATH + 1] = {0};
+  GetModuleFileNameA(NULL, path, MAX_PATH);
+  std::string p(path);
+  std::size_t cut = p.find_last_of("\\/");
+  return cut == std::string::npos ? std::string(".") : p.substr(0, cut);
+}
+
+std::string windowText(HWND window) {
+  int n = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(n) + 1, '\0');
+  int got = GetWindowTextA(window, &text[0], n + 1);
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
+}
+
+std::string boxText(HWND box) {
+  HWND label = GetDlgItem(box, 0xFFFF);
+  return label ? windowText(label) : std::string();
+}
+
+namespace {
+
+struct FindBox {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK findProcessBox(HWND window, LPARAM param) {
+  FindBox* f = reinterpret_cast<FindBox*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char cls[32] = {0};
+  GetClassNameA(window, cls, sizeof cls);
+  if (pid == f->processId && std::string(cls) == "#32770" && IsWindowVisible(window)) {
+    f->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+ChildResult runChild(const std::string& commandLine, DWORD timeoutMs, int answer,
+                     std::vector<std::string>* boxes, const std::string& folder) {
+  ChildResult result;
+  SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, TRUE};
+  char outName[MAX_PATH], tempDir[MAX_PATH];
+  GetTempPathA(MAX_PATH, tempDir);
+  GetTempFileNameA(tempDir, "tch", 0, outName);
+  HANDLE out = CreateFileA(outName, GENERIC_WRITE | GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           &sa, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, NULL);
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdOutput = out;
+  si.hStdError = out;
+  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  PROCESS_INFORMATION pi = {};
+  std::vector<char> line(commandLine.begin(), commandLine.end());
+  line.push_back('\0');
+  DWORD start = GetTickCount();
+  if (!CreateProcessA(NULL, line.data(), NULL, NULL, TRUE, 0, NULL,
+                      folder.empty() ? NULL : folder.c_str(), &si, &pi)) {
+    CloseHandle(out);
+    DeleteFileA(outName);
+    return result;
+  }
+  result.started = true;
+  for (;;) {
+    DWORD wait = WaitForSingleObject(pi.hProcess, 50);
+    if (wait == WAIT_OBJECT_0) {
+      result.finished = true;
+      break;
+    }
+    if (GetTickCount() - start > timeoutMs) {
+      TerminateProcess(pi.hProcess, 999);
+      WaitForSingleObject(pi.hProcess, 5000);
+      break;
+    }
+    if (answer != 0) {
+      FindBox f = {pi.dwProcessId, NULL};
+      EnumWindows(findProcessBox, reinterpret_cast<LPARAM>(&f));
+      if (f.found) {
+        if (boxes) boxes->push_back(windowText(f.found) + "\n" + boxText(f.found));
+        SendMessageA(f.found, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+        Sleep(50);
+      }
+    }
+  }
+  result.milliseconds = GetTickCount() - start;
+  GetExitCodeProcess(pi.hProcess, &result.exitCode);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  SetFilePointer(out, 0, NULL, FILE_BEGIN);
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(out, buffer, sizeof buffer, &got, NULL) && got > 0) result.output.append(buffer, got);
+  CloseHandle(out);
+  DeleteFileA(outName);
+  return result;
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+HHOOK boxHook = NULL;
+int boxButton = IDIGNORE;
+std::vector<BoxAnswerer::Box> seenBoxes;
+
+LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    HWND window = reinterpret_cast<HWND>(wParam);
+    char cls[32] = {0};
+    GetClassNameA(window, cls, sizeof cls);
+    if (std::string(cls) == "#32770") {
+      seenBoxes.push_back({windowText(window), boxText(window)});
+      PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(boxButton), 0);
+    }
+  }
+  return CallNextHookEx(boxHook, code, wParam, lParam);
+}
+}  // namespace
+
+BoxAnswerer::BoxAnswerer(int button) {
+  boxButton = button;
+  seenBoxes.clear();
+  boxHook = SetWindowsHookExA(WH_CBT, boxHookProc, NULL, GetCurrentThreadId());
+}
+
+BoxAnswerer::~BoxAnswerer() {
+  if (boxHook) UnhookWindowsHookEx(boxHook);
+  boxHook = NULL;
+}
+
+const std::vector<BoxAnswerer::Box>& BoxAnswerer::boxes() const { return seenBoxes; }
+void BoxAnswerer::setButton(int button) { boxButton = button; }
+
+void pump(DWORD ms) {
+  DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(1);
+  } while (GetTickCount() - start < ms);
+}
+
+// ---------------------------------------------------------------------------
+
+TempFile::TempFile(const std::string& suffix) {
+  static unsigned serial = 0;
+  char dir[MAX_PATH] = {0};
+  GetTempPathA(MAX_PATH, dir);
+  char name_[MAX_PATH + 64];
+  std::snprintf(name_, sizeof name_, "%starn_%lu_%u%s", dir, GetCurrentProcessId(), ++serial,
+                suffix.c_str());
+  name = name_;
+  DeleteFileA(name.c_str());
+}
+
+TempFile::~TempFile() { DeleteFileA(name.c_str()); }
+
+bool TempFile::write(const std::string& bytes) const {
+  FILE* f = std::fopen(name.c_str(), "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return std::fclose(f) == 0 && ok;
+}
+
+std::string TempFile::read() const {
+  std::string bytes;
+  FILE* f = std::fopen(name.c_str(), "rb");
+  if (!f) return bytes;
+  char buffer[4096];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, got);
+  std::fclose(f);
+  return bytes;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,82 @@
+// Helpers shared by the test suites: child processes, answering message boxes,
+// pumping messages and temporary files.
+#ifndef TARN_TESTS_SUPPORT_H
+#define TARN_TESTS_SUPPORT_H
+
+#include <string>
+#include <vector>
+
+#include "tarn.h"
+
+namespace testing_support {
+
+// The folder of the running test program (where the helper programs are built).
+std::string programFolder();
+
+struct ChildResult {
+  bool started = false;
+  bool finished = false;  // false: still running at the deadline (then killed)
+  DWORD exitCode = 0;
+  std::string output;     // standard output and error
+  DWORD milliseconds = 0;
+};
+
+// Runs `commandLine` in `folder` (or the current folder), collecting its output.
+// Each dialog-class window the child shows is answered with `answer` (a button
+// identifier) when answer != 0; the boxes' texts are collected in `boxes`.
+ChildResult runChild(const std::string& commandLine, DWORD timeoutMs, int answer = 0,
+                     std::vector<std::string>* boxes = nullptr, const std::string& folder = "");
+
+// Answers the message boxes this thread shows: each one's caption and text are
+// recorded and it is closed with the given button. Uninstalls on destruction.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(int button);
+  ~BoxAnswerer();
+  BoxAnswerer(const BoxAnswerer&) = delete;
+  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+
+  struct Box {
+    std::string caption;
+    std::string text;
+  };
+  const std::vector<Box>& boxes() const;
+  void setButton(int button);
+};
+
+// Dispatches this thread's messages for about `ms` milliseconds.
+void pump(DWORD ms);
+
+// Dispatches messages until `done()` or the deadline; true when done.
+template <class Pred>
+bool pumpUntil(Pred done, DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    pump(10);
+  }
+  return true;
+}
+
+// A fresh file path in the temporary folder; the file is removed on destruction.
+class TempFile {
+ public:
+  explicit TempFile(const std::string& suffix = ".tmp");
+  ~TempFile();
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  const std::string& path() const { return name; }
+  bool write(const std::string& bytes) const;
+  std::string read() const;
+
+ private:
+  std::string name;
+};
+
+// The text of a message box window (its static text control).
+std::string boxText(HWND box);
+std::string windowText(HWND window);
+
+}  // namespace testing_support
+
+#endif
