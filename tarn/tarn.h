@@ -320,6 +320,42 @@ class Cursor {
 };
 
 // ===========================================================================
+// Window Object Base, Forms, Events, Timers, Image Box
+// ===========================================================================
+// <<< section: WINDOW OBJECT BASE, FORMS, EVENTS, TIMERS, IMAGE BOX (Control, TimerEntry, Form, procedures, ImageBox)
+// >>> end section: WINDOW OBJECT BASE, FORMS, EVENTS, TIMERS, IMAGE BOX
+
+// ===========================================================================
+// Pictures
+// ===========================================================================
+// <<< section: PICTURES (Icon, Bitmap, ImageList, drawBitmap, drawDib)
+// >>> end section: PICTURES
+
+// ===========================================================================
+// Choosers And File Dialog
+// ===========================================================================
+// <<< section: CHOOSERS AND FILE DIALOG (chooseFolder, chooseColor, ..., FileDialog)
+// >>> end section: CHOOSERS AND FILE DIALOG
+
+// ===========================================================================
+// Markup To Rtf
+// ===========================================================================
+// <<< section: MARKUP TO RTF (rtf... functions, markupToRtf)
+// >>> end section: MARKUP TO RTF
+
+// ===========================================================================
+// Buffers, Spreadsheets, Text Files
+// ===========================================================================
+// <<< section: BUFFERS, SPREADSHEETS, TEXT FILES (Buffer, Spreadsheet, fileSize, TextFile)
+// >>> end section: BUFFERS, SPREADSHEETS, TEXT FILES
+
+// ===========================================================================
+// System Services And Language Tables
+// ===========================================================================
+// <<< section: SYSTEM SERVICES AND LANGUAGE TABLES (System, run, fileExists, playWaveResource, LanguageTable)
+// >>> end section: SYSTEM SERVICES AND LANGUAGE TABLES
+
+// ===========================================================================
 // Start-up globals
 // ===========================================================================
 
