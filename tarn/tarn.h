@@ -323,6 +323,152 @@ class Cursor {
 // Window Object Base, Forms, Events, Timers, Image Box
 // ===========================================================================
 // <<< section: WINDOW OBJECT BASE, FORMS, EVENTS, TIMERS, IMAGE BOX (Control, TimerEntry, Form, procedures, ImageBox)
+
+// One named timer of a window object.
+struct TimerEntry {
+  String name;
+  int id = 0;
+  int interval = 0;
+};
+
+// The window object base: wraps one native window handle and its parent's.
+// Objects never own their windows: destroying or copying an object leaves the
+// window alone, and a copy is a second object for the same window. The window's
+// user-data slot names the object registered with it (see setDialogProcedure);
+// moving a registered object re-registers the new one, and destroying it clears
+// the slot, so the slot never names a dead object.
+class Control {
+ public:
+  Control();
+  explicit Control(HWND window);
+
+  // Returns a plain object for the same window and parent.
+  static Control wrap(const Control& other);
+
+  int timerCounter;
+  HWND tooltipHwnd;
+  COLORREF backColorValue;
+  Property<Control, COLORREF> backColor;  // write-only
+  bool backColorSet;
+  Property<Control, String> text;
+  Property<Control, String> caption;
+  Property<Control, String> toolTip;
+  Property<Control, int> width;
+  Property<Control, int> height;
+  Property<Control, bool> visible;
+  Property<Control, bool> enabled;
+  Property<Control, int> textLength;  // read-only
+  Property<Control, HDC> dc;          // read-only: a new GetDC at every read
+  Property<Control, int> x;
+  Property<Control, int> y;
+  Property<Control, int> clientWidth;   // read-only
+  Property<Control, int> clientHeight;  // read-only
+  Property<Control, bool> clipChildren;  // write-only
+  int id;
+  int drawLine;
+  HWND parentHwnd;
+  HWND hwnd;
+  std::vector<TimerEntry> timers;
+  int notifyId;
+
+  BOOL moveTo(int x, int y);
+  BOOL resize(int width, int height);
+  BOOL show();
+  BOOL hide();
+  BOOL enable();
+  BOOL disable();
+  bool destroy();
+  HWND focus();
+  LRESULT killFocus();
+  void setDefaultFont();
+  HFONT font() const;
+  void setFont(HFONT font);
+  LRESULT setTextLimit(int limit);
+  void fitWidthToParent();
+  void fitHeightToParent();
+  void fitToParent();
+  void centre();
+  bool redraw();
+  bool refreshLayout();
+  DLGPROC setDialogProcedure(DLGPROC procedure);
+  WNDPROC subclass(WNDPROC procedure);
+  DLGPROC dialogProcedure() const;
+  LONG currentStyle() const;
+  LONG currentExStyle() const;
+  bool hasStyle(LONG bits) const;
+  bool hasExStyle(LONG bits) const;
+  LONG setStyle(LONG style);
+  LONG addStyle(LONG bits);
+  LONG removeStyle(LONG bits);
+  LONG setExStyle(LONG style);
+  LONG addExStyle(LONG bits);
+  LONG removeExStyle(LONG bits);
+  int dialogId() const;
+  bool isCreated() const { return hwnd != NULL; }
+  bool isNull() const { return hwnd == NULL; }
+  int drawText(const String& text);
+  void resetText() { drawLine = 0; }
+
+  // Named timers: identifiers are handed out from 1 per object and never reused.
+  bool startTimer(const String& name, int interval);
+  bool stopTimer(const String& name);
+  int timerId(const String& name) const;
+  int timerIndex(const String& name) const;
+
+  // Stores this object in the window's user-data slot.
+  void registerObject();
+
+ protected:
+  void bindControlProperties();
+
+ private:
+  // Keeps the window's user-data slot pointing at a live object; see above.
+  class ObjectLink {
+   public:
+    ObjectLink() = default;
+    ObjectLink(const ObjectLink& other) : offset(other.offset) {}
+    ObjectLink(ObjectLink&& other) noexcept;
+    ObjectLink& operator=(const ObjectLink&) { return *this; }
+    ObjectLink& operator=(ObjectLink&& other) noexcept;
+    ~ObjectLink();
+    void place(const Control* owner);
+
+   private:
+    Control* owner() const;
+    void takeOver(const ObjectLink& other);
+    std::ptrdiff_t offset = 0;
+  };
+
+  void setBackColor(COLORREF colour);
+  String getText() const;
+  void setText(String value);
+  String getToolTip() const;
+  void setToolTip(String value);
+  int getWidth() const;
+  void setWidth(int value);
+  int getHeight() const;
+  void setHeight(int value);
+  bool getVisible() const;
+  void setVisible(bool value);
+  bool getEnabled() const;
+  void setEnabled(bool value);
+  int getTextLength() const;
+  HDC getDc() const;
+  int getX() const;
+  void setX(int value);
+  int getY() const;
+  void setY(int value);
+  int getClientWidth() const;
+  int getClientHeight() const;
+  void setClipChildren(bool value);
+  RECT windowRect() const;
+  POINT position() const;
+  LONG changeStyle(int index, LONG style);
+
+  std::size_t tooltipTextLength = 0;
+  ObjectLink link;
+};
+
 // >>> end section: WINDOW OBJECT BASE, FORMS, EVENTS, TIMERS, IMAGE BOX
 
 // ===========================================================================
@@ -338,21 +484,409 @@ class Cursor {
 // >>> end section: CHOOSERS AND FILE DIALOG
 
 // ===========================================================================
+// Forms, Events And Image Box
+// ===========================================================================
+// <<< section: FORMS, EVENTS, IMAGE BOX (Form, procedures, ImageBox)
+#ifdef TARN_FORMS_WIP  // lands once pictures and the file dialog are declared
+
+// A form's procedure: the dialog procedure of its window. Returning 0 lets the
+// dialog manager's default handling run.
+using FormProcedure = DLGPROC;
+
+// Procedures supplied by the toolkit. The default one ends the program on
+// WM_CLOSE; the command-forwarding one passes WM_COMMAND to the parent window.
+INT_PTR CALLBACK defaultFormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+INT_PTR CALLBACK commandForwardProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The form's frame for a kind (0 to 11; any other kind is the overlapped
+// window), with WS_CLIPCHILDREN and, for child forms, WS_CHILD.
+DWORD formStyle(int kind, bool child);
+// The extended style passed to the system for a form of this kind.
+DWORD formExStyle(int kind, DWORD exStyle);
+
+// The top-level window: a window of the system dialog class.
+class Form : public Control {
+ public:
+  Form();
+  Form(const String& caption, int x, int y, int width, int height, int kind, bool enabled,
+       bool visible, bool maximised, bool minimised, bool centred, const Control& parent,
+       bool child, int exStyle);
+
+  static Form wrapForm(const Control& other);
+
+  bool attachedSet;
+  Control attached;
+  COLORREF colorValue;
+  HICON iconHandle;
+  NOTIFYICONDATAA trayIcon;  // the first, 88-byte layout
+  bool trayIconShown;
+  Property<Form, int> color;               // read-only
+  Property<Form, FormProcedure> procedure;  // write-only
+  Property<Form, Icon> icon;
+  int kind;
+  int exStyleArg;
+  FileDialog fileDialog;
+  String fileName;
+
+  bool minimise();
+  bool maximise();
+  bool restore();
+  bool isMinimised() const;
+  bool isMaximised() const;
+  void attach(const Control& control);
+  void setIcon(HICON icon);
+  void setIconResource(unsigned number);
+  void setCursorResource(unsigned number);
+  HCURSOR setCursor(HCURSOR cursor);
+  bool openFileDialog(const String& initialName);
+  bool saveFileDialog(const String& initialName);
+  bool chooseFolder(String& path);
+  bool chooseColor(COLORREF& colour);
+  // The tip is cut to 63 characters. `a` and `b` are not used.
+  bool addTrayIcon(HICON icon, int a, int b, const String& tip);
+  bool updateTrayIcon(HICON icon, int a, int b, const String& tip);
+  bool removeTrayIcon();
+
+ private:
+  void setUp();
+  bool showAs(int command);
+  void copyTip(const String& tip);
+  int getColor() const { return static_cast<int>(colorValue); }
+  void setProcedure(FormProcedure p) { setDialogProcedure(p); }
+  Icon getIcon() const;
+  void setIconValue(Icon value);
+};
+
+// A picture control: a list view with no items whose background is the picture.
+class ImageBox : public Control {
+ public:
+  ImageBox();
+  ImageBox(int id, const std::string& path, int x, int y, int width, int height,
+           const Control& parent, int exStyle);
+  ImageBox(int id, unsigned resourceId, int x, int y, int width, int height,
+           const Control& parent, int exStyle);
+
+  // Each returns true when the picture was accepted.
+  bool setImage(const std::string& path, bool tile);
+  bool setImageFromResource(unsigned resourceId, int kind);
+  bool setImageFromModule(const std::string& modulePath, unsigned resourceId, int kind);
+
+  // The URL of a module's bitmap (kind 1) or icon (any other kind) resource.
+  static std::string resourceUrl(const std::string& modulePath, unsigned resourceId, int kind);
+
+ private:
+  void create(int id, int x, int y, int width, int height, const Control& parent, int exStyle);
+};
+#endif  // TARN_FORMS_WIP
+// >>> end section: FORMS, EVENTS, IMAGE BOX
+
+// ===========================================================================
 // Markup To Rtf
 // ===========================================================================
 // <<< section: MARKUP TO RTF (rtf... functions, markupToRtf)
+
+// RTF for the rich text box. A document is rtfHeader() + body + rtfEnd().
+// The wrappers insert their text as given: pass literal text through
+// markupToRtf first. Control words that text may follow end in their
+// delimiter space ("\par ", "\fs32 "), so following letters and digits stay text.
+
+// The fixed header: code page 1252, font f0 Arial, colours 1 red, 2 green,
+// 3 blue, 10-point text. It ends in "\fs20" without a delimiter.
+String rtfHeader();
+String rtfEnd();                      // "}"
+String rtfNewLines(int count);        // "\par " count times; "" when count <= 0
+String rtfBold(const String& text);   // "\b " text "\b0 "
+String rtfItalic(const String& text);
+String rtfUnderline(const String& text);
+String rtfRed(const String& text);    // colour 1, then back to the automatic colour
+String rtfGreen(const String& text);  // colour 2
+String rtfBlue(const String& text);   // colour 3
+// "\fs" + points*2 + " " + text + "\fs20 ": afterwards the size is 10 points.
+String rtfFontSize(const String& text, int points);
+String rtfRight(const String& text);   // "\qr " text; stays in force
+String rtfCenter(const String& text);  // "\qc " text; stays in force
+// A hyperlink field to `target` showing `text` red and underlined.
+String rtfLink(const String& text, const String& target);
+// The RTF body for markup: backslashes doubled, braces escaped, line feeds
+// (and CR LF pairs), <BR> as paragraphs; <B> <I> <U> <CENTER> <RIGHT> and
+// their closing tags, in all upper or all lower case, as formatting. Other
+// tags stay as text. Linear in the length of the text.
+String markupToRtf(const String& text);
+
 // >>> end section: MARKUP TO RTF
 
 // ===========================================================================
 // Buffers, Spreadsheets, Text Files
 // ===========================================================================
 // <<< section: BUFFERS, SPREADSHEETS, TEXT FILES (Buffer, Spreadsheet, fileSize, TextFile)
+
+// A block of bytes in global memory (GlobalAlloc, zero-filled), exactly as long
+// as its content: no spare capacity and no terminating zero. Copies own their
+// own blocks. Positions and counts are signed 32-bit; a negative count is
+// treated as 0. When a block cannot be allocated or grown, the content stays as
+// it was and an operation with a result reports -1 (lengths) or false.
+class Buffer {
+ public:
+  Buffer();
+  Buffer(const Buffer& other);
+  // A copy of the `count` bytes at `source`; empty when count <= 0 or source is null.
+  Buffer(const void* source, int count);
+  // `count` zero bytes; empty when count <= 0.
+  explicit Buffer(int count);
+  Buffer& operator=(const Buffer& other);
+  ~Buffer();
+
+  Property<Buffer, char*> data;  // read-only: the bytes, or null when empty
+  Property<Buffer, int> length;  // read-only: the number of bytes
+
+  // Replaces the content with a copy of `other`'s; returns the new length (0 for
+  // an empty `other`), or -1 with the content unchanged when out of memory.
+  int assign(const Buffer& other);
+  // Frees the block; the buffer is empty afterwards.
+  void release();
+  // Adds `count` bytes copied from `source` (which may lie inside this buffer)
+  // at the end; returns the new length, or -1 with the content unchanged when
+  // the block cannot grow or `source` is null while count > 0.
+  int append(const void* source, int count);
+  // Adds one byte at the end (nothing changes when the block cannot grow).
+  void push(unsigned char byte);
+  // The byte at `position` (0 to 255), or 255 outside 0 .. length - 1.
+  int byteAt(int position) const;
+  // The `count` bytes from `start`; empty unless count > 0, start >= 0 and
+  // start + count <= length.
+  Buffer slice(int start, int count) const;
+  // Replaces the content with the bytes of the file at `path`. False, with the
+  // content unchanged, when the file cannot be opened or read; false, with the
+  // buffer empty, when the file is empty.
+  bool loadFile(const String& path);
+  // Writes the bytes to `path` through a text-mode stream (each 0x0A is stored
+  // as 0x0D 0x0A); false when the file cannot be opened or fully written.
+  bool saveFile(const String& path) const;
+  // The bytes up to the first zero byte, or all of them when there is none.
+  String text() const;
+  // Copies all bytes to `destination`, which must have room for `length` bytes.
+  void copyTo(void* destination) const;
+
+ private:
+  char* getData() const { return block; }
+  int getLength() const { return byteCount; }
+  void bindProperties();
+  bool resize(int newCount);
+
+  char* block;
+  int byteCount;
+};
+
+// Text cells written as a spreadsheet file: a beginning-of-file record, one
+// text-cell record per cell in the order added, an end-of-file record.
+class Spreadsheet {
+ public:
+  struct Cell {
+    short column = 0;
+    short row = 0;
+    String text;
+  };
+
+  // The longest text a cell is saved with; longer texts are cut to this.
+  static constexpr int maxTextLength = 128;
+
+  Spreadsheet();
+
+  void add(const Cell& cell);
+  // Column and row are kept as signed 16-bit numbers (their low 16 bits).
+  void addCell(int column, int row, const String& text);
+  // Writes the file; texts longer than maxTextLength are cut, in the file and
+  // in the stored cells. False when the file cannot be created or fully written.
+  bool save(const String& path);
+
+  int size() const { return static_cast<int>(cells.size()); }
+  // The cell at `index`; a default (empty) cell outside 0 .. size() - 1.
+  Cell cellAt(int index) const;
+
+ private:
+  std::vector<Cell> cells;
+};
+
+// The size of the file at `path` in bytes; 0 when it cannot be opened.
+int fileSize(const String& path);
+
+// A text file read and written through a text-mode standard I/O stream
+// (carriage-return/line-feed pairs arrive as line feeds). Every operation on a
+// closed object answers false, 0, an empty text or an empty list and touches no
+// file. Objects are not copyable: each owns its stream.
+class TextFile {
+ public:
+  // The longest piece one readLine returns; longer lines come in pieces.
+  static constexpr int maxLineLength = 1023;
+
+  TextFile();
+  explicit TextFile(const String& path);
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
+  ~TextFile();
+
+  Property<TextFile, bool> eof;     // read-only: the end-of-file indicator; false when closed
+  Property<TextFile, bool> isOpen;  // read-only
+
+  // Closes any open stream, remembers `path` and opens the existing file for
+  // reading and writing; true when it opened.
+  bool open(const String& path);
+  // Closes the stream; the fclose result, 0 when already closed.
+  int close();
+  // Back to the start; always 0.
+  int rewind();
+  // The file's size in bytes (the read position is kept); 0 when closed.
+  int size();
+  // The next character, line ends included; 0 when closed or at the end.
+  char readChar();
+  // The next whitespace-separated decimal number; 0 when closed or when no
+  // number stands at the position.
+  int readInt();
+  // The next line without its line end, at most maxLineLength characters;
+  // empty when closed or at the end. Zero bytes come back as spaces.
+  String readLine();
+  // Lines read while the end is not reached, at most `maxLines` (0: no limit).
+  // A file that ends with a line end gives a last, empty element.
+  StringList readLines(unsigned maxLines = 0);
+  // Up to `length` bytes from the position (only what was read; zero bytes
+  // come back as spaces); empty when closed, when nothing was read, when
+  // length <= 0, or when no block of that size can be allocated.
+  String read(int length);
+  // The whole file, read from the start; the stream is left at the end.
+  String readAll();
+  // Writes `text` at the position; false when closed or when not all of it
+  // was written.
+  bool write(const String& text);
+  // Creates or empties the file last opened and writes `text` into it; the
+  // stream stays open for writing.
+  bool rewrite(const String& text);
+  // Creates or empties the file last opened; the stream stays open for writing.
+  bool create();
+
+ private:
+  bool getEof() const;
+  bool getIsOpen() const { return stream != nullptr; }
+  void bindProperties();
+  // Reading and writing the same stream need a positioning call between them.
+  void prepareFor(bool writing);
+  // One line into `line`; false when nothing could be read.
+  bool readLineInto(String& line);
+
+  String path;
+  std::FILE* stream;
+  bool lastWasWrite;
+};
+
 // >>> end section: BUFFERS, SPREADSHEETS, TEXT FILES
 
 // ===========================================================================
 // System Services And Language Tables
 // ===========================================================================
 // <<< section: SYSTEM SERVICES AND LANGUAGE TABLES (System, run, fileExists, playWaveResource, LanguageTable)
+
+// Machine information, environment variables and ending the session. Every
+// property is read from the system at each access; nothing is cached, so a
+// program that wants a stable value (a start time from `uptime`) keeps a copy.
+// Constructing the object makes no system call.
+class System {
+ public:
+  System();
+
+  Property<System, unsigned> uptime;              // milliseconds since start-up
+  Property<System, String> windowsDirectory;      // read-only
+  Property<System, String> systemDirectory;       // read-only
+  Property<System, String> systemDrive;           // read-only: "C" for C:\...
+  Property<System, String> computerName;          // empty when it cannot be read
+  Property<System, String> currentDirectory;
+  Property<System, String> userName;              // read-only; empty on failure
+  Property<System, String> osVersion;             // read-only: "5.1.2600-Windows NT/2000/XP"
+  Property<System, StringList> drives;            // read-only: "A", "C", ...
+  Property<System, StringList> driveTypes;        // read-only: "Removable", "Fixed", ...
+
+  // What writing `computerName` or `currentDirectory` does, with the system's
+  // answer (true on success), which the property drops.
+  bool setComputerName(const String& name);
+  bool setCurrentDirectory(const String& path);
+
+  bool setEnv(const String& name, const String& value);
+  // The variable's value; "TRN_ERROR" for a missing or empty variable.
+  String getEnv(const String& name) const;
+
+  // End the session after enabling the shutdown privilege; false (and nothing
+  // done) when the privilege cannot be enabled. `force` closes programs
+  // without asking them.
+  bool shutdown(bool force);
+  bool restart(bool force);
+  bool logOff(bool force);
+
+ private:
+  unsigned getUptime() const;
+  String getWindowsDirectory() const;
+  String getSystemDirectory() const;
+  String getSystemDrive() const;
+  String getComputerName() const;
+  void putComputerName(String name);
+  String getCurrentDirectory() const;
+  void putCurrentDirectory(String path);
+  String getUserName() const;
+  String getOsVersion() const;
+  StringList getDrives() const;
+  StringList getDriveTypes() const;
+};
+
+// Opens `file` through the shell ("open" verb, shown normally) with
+// `parameters`. Returns the shell's instance value: above 32 on success, an
+// error code of 32 or less otherwise.
+INT_PTR run(const String& file, const String& parameters, HWND window = NULL);
+
+// True when the file can be opened for reading; false for a missing or
+// unreadable file and for a directory.
+bool fileExists(const String& path);
+
+// Plays the program's own "WAVE" resource `resourceId` (low 16 bits) and
+// returns when it has finished; false when there is no such resource or it
+// could not be played. No default sound is played in its place.
+bool playWaveResource(int resourceId);
+
+class Buffer;
+
+// A key-to-text table for a program's interface texts, filled from lines of
+// key=value: from a file, from a "TRN_LANG" resource of the program, or from a
+// buffer. The text ends at its first zero byte; carriage returns are dropped;
+// empty lines, lines without "=" and lines starting with "=" store nothing;
+// text after a second "=" is dropped; spaces are kept; a repeated key takes
+// the later value. Entries are kept sorted by key in byte order.
+class LanguageTable {
+ public:
+  LanguageTable();
+  explicit LanguageTable(const String& path);
+  explicit LanguageTable(int number);  // keeps `number` in resourceNumber
+  explicit LanguageTable(const Buffer& buffer);
+
+  // Each load returns true when the table holds at least one entry after it.
+  // A load that finds no text (missing file or resource, nothing in it) keeps
+  // the table as it was; a load that reads a text replaces all entries.
+  bool loadFile(const String& path);
+  bool loadResource(int number);
+  bool loadText(const Buffer& buffer);
+
+  // The value of `key`. A missing key is added with an empty value (so `count`
+  // grows by one) and the empty text is returned.
+  String get(const String& key);
+  // Whether `key` has an entry (adds nothing).
+  bool contains(const String& key) const;
+  // The keys, in byte order.
+  StringList keys() const;
+
+  int resourceNumber;  // the resource read last; -1 when not from a resource
+  Property<LanguageTable, int> count;  // read-only: number of entries
+
+ private:
+  bool loadBytes(const char* bytes, std::size_t size);
+  int getCount() const;
+
+  std::vector<std::pair<std::string, std::string>> entries;  // sorted, keys unique
+};
 // >>> end section: SYSTEM SERVICES AND LANGUAGE TABLES
 
 // ===========================================================================
@@ -370,7 +904,7 @@ bool registerCommonControls();
 inline HMODULE richEditLibrary = detail::loadRichEdit();
 inline bool commonControlsReady = detail::registerCommonControls();
 // treeRoot takes its place here when the tree view lands.
-// The System object takes its place here when the system services land.
+inline System systemInfo;
 inline Cursor cursor;
 inline Application application;
 inline Screen screen;

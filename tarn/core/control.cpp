@@ -1,0 +1,385 @@
+// The window object base: position, size, text, state, styles, tooltip, fitting
+// and the link between a window and its object.
+#include <algorithm>
+#include <vector>
+
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+constexpr int minimumSize = 10;
+constexpr UINT toolInfoSize = 44;  // the first TOOLINFOA layout, understood by every comctl32
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Construction
+
+Control::Control()
+    : timerCounter(1),
+      tooltipHwnd(NULL),
+      backColorValue(0),
+      backColorSet(false),
+      id(0),
+      drawLine(0),
+      parentHwnd(GetDesktopWindow()),
+      hwnd(NULL),
+      notifyId(0) {
+  bindControlProperties();
+  link.place(this);
+}
+
+Control::Control(HWND window) : Control() {
+  hwnd = window;
+  parentHwnd = GetParent(window);
+}
+
+Control Control::wrap(const Control& other) {
+  Control c;
+  c.hwnd = other.hwnd;
+  c.parentHwnd = other.parentHwnd;
+  return c;
+}
+
+void Control::bindControlProperties() {
+  backColor.bind(this, nullptr, &Control::setBackColor);
+  text.bind(this, &Control::getText, &Control::setText);
+  caption.bind(this, &Control::getText, &Control::setText);
+  toolTip.bind(this, &Control::getToolTip, &Control::setToolTip);
+  width.bind(this, &Control::getWidth, &Control::setWidth);
+  height.bind(this, &Control::getHeight, &Control::setHeight);
+  visible.bind(this, &Control::getVisible, &Control::setVisible);
+  enabled.bind(this, &Control::getEnabled, &Control::setEnabled);
+  textLength.bind(this, &Control::getTextLength);
+  dc.bind(this, &Control::getDc);
+  x.bind(this, &Control::getX, &Control::setX);
+  y.bind(this, &Control::getY, &Control::setY);
+  clientWidth.bind(this, &Control::getClientWidth);
+  clientHeight.bind(this, &Control::getClientHeight);
+  clipChildren.bind(this, nullptr, &Control::setClipChildren);
+}
+
+// ---------------------------------------------------------------------------
+// The object link in the window's user-data slot
+
+void Control::ObjectLink::place(const Control* owner) {
+  offset = reinterpret_cast<const char*>(this) - reinterpret_cast<const char*>(owner);
+}
+
+Control* Control::ObjectLink::owner() const {
+  return reinterpret_cast<Control*>(const_cast<char*>(reinterpret_cast<const char*>(this)) -
+                                    offset);
+}
+
+void Control::ObjectLink::takeOver(const ObjectLink& other) {
+  Control* from = other.owner();
+  Control* to = owner();
+  if (to->hwnd != NULL && GetWindowLongPtrA(to->hwnd, GWLP_USERDATA) ==
+                              reinterpret_cast<LONG_PTR>(from)) {
+    SetWindowLongPtrA(to->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(to));
+  }
+}
+
+Control::ObjectLink::ObjectLink(ObjectLink&& other) noexcept : offset(other.offset) {
+  takeOver(other);
+}
+
+Control::ObjectLink& Control::ObjectLink::operator=(ObjectLink&& other) noexcept {
+  if (this != &other) takeOver(other);
+  return *this;
+}
+
+Control::ObjectLink::~ObjectLink() {
+  Control* self = owner();
+  if (self->hwnd != NULL &&
+      GetWindowLongPtrA(self->hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(self)) {
+    SetWindowLongPtrA(self->hwnd, GWLP_USERDATA, 0);
+  }
+}
+
+void Control::registerObject() {
+  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+// ---------------------------------------------------------------------------
+// Properties
+
+void Control::setBackColor(COLORREF colour) {
+  backColorValue = colour;
+  backColorSet = true;
+  registerObject();
+  InvalidateRect(hwnd, NULL, TRUE);
+}
+
+String Control::getText() const {
+  int n = GetWindowTextLengthA(hwnd);
+  if (n <= 0) return String();
+  std::vector<char> buffer(static_cast<std::size_t>(n) + 1, '\0');
+  int got = GetWindowTextA(hwnd, buffer.data(), n + 1);
+  return String(std::string(buffer.data(), got > 0 ? static_cast<std::size_t>(got) : 0));
+}
+
+void Control::setText(String value) { SetWindowTextA(hwnd, value.c_str()); }
+
+void Control::setToolTip(String value) {
+  if (tooltipHwnd != NULL) DestroyWindow(tooltipHwnd);
+  tooltipHwnd = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parentHwnd, NULL,
+                                GetModuleHandleA(NULL), NULL);
+  TOOLINFOA info = {};
+  info.cbSize = toolInfoSize;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = parentHwnd;
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd);
+  info.lpszText = const_cast<char*>(value.c_str());
+  SendMessageA(tooltipHwnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageA(tooltipHwnd, TTM_ACTIVATE, TRUE, 0);
+  tooltipTextLength = value.str().size();
+}
+
+String Control::getToolTip() const {
+  if (tooltipHwnd == NULL) return String();
+  // The tooltip copies its text without a bound: the buffer holds the longest
+  // text this object gave it, with room to spare.
+  std::vector<char> buffer(tooltipTextLength + 1024, '\0');
+  TOOLINFOA info = {};
+  info.cbSize = toolInfoSize;
+  info.hwnd = parentHwnd;
+  info.uId = reinterpret_cast<UINT_PTR>(hwnd);
+  info.lpszText = buffer.data();
+  SendMessageA(tooltipHwnd, TTM_GETTEXTA, buffer.size(), reinterpret_cast<LPARAM>(&info));
+  buffer.back() = '\0';
+  return String(buffer.data());
+}
+
+RECT Control::windowRect() const {
+  RECT r = {0, 0, 0, 0};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+POINT Control::position() const {
+  RECT r = windowRect();
+  POINT p = {r.left, r.top};
+  ScreenToClient(GetParent(hwnd), &p);
+  return p;
+}
+
+int Control::getWidth() const {
+  if (hwnd == NULL) return -1;
+  RECT r = windowRect();
+  return r.right - r.left;
+}
+
+int Control::getHeight() const {
+  if (hwnd == NULL) return -1;
+  RECT r = windowRect();
+  return r.bottom - r.top;
+}
+
+void Control::setWidth(int value) {
+  POINT p = position();
+  MoveWindow(hwnd, p.x, p.y, std::max(value, minimumSize), getHeight(), TRUE);
+}
+
+void Control::setHeight(int value) {
+  POINT p = position();
+  MoveWindow(hwnd, p.x, p.y, getWidth(), std::max(value, minimumSize), TRUE);
+}
+
+bool Control::getVisible() const { return IsWindowVisible(hwnd) != 0; }
+void Control::setVisible(bool value) { value ? show() : hide(); }
+bool Control::getEnabled() const { return IsWindowEnabled(hwnd) != 0; }
+void Control::setEnabled(bool value) { value ? enable() : disable(); }
+int Control::getTextLength() const { return GetWindowTextLengthA(hwnd); }
+HDC Control::getDc() const { return GetDC(hwnd); }
+int Control::getX() const { return position().x; }
+int Control::getY() const { return position().y; }
+void Control::setX(int value) { moveTo(value, getY()); }
+void Control::setY(int value) { moveTo(getX(), value); }
+
+int Control::getClientWidth() const {
+  RECT r = {0, 0, 0, 0};
+  GetClientRect(hwnd, &r);
+  return r.right - r.left;
+}
+
+int Control::getClientHeight() const {
+  RECT r = {0, 0, 0, 0};
+  GetClientRect(hwnd, &r);
+  return r.bottom - r.top;
+}
+
+void Control::setClipChildren(bool value) {
+  value ? addStyle(WS_CLIPCHILDREN) : removeStyle(WS_CLIPCHILDREN);
+}
+
+// ---------------------------------------------------------------------------
+// Operations
+
+BOOL Control::moveTo(int newX, int newY) {
+  BOOL done = MoveWindow(hwnd, std::max(newX, 0), std::max(newY, 0), getWidth(), getHeight(), TRUE);
+  UpdateWindow(parentHwnd);
+  return done;
+}
+
+BOOL Control::resize(int newWidth, int newHeight) {
+  POINT p = position();
+  BOOL done = MoveWindow(hwnd, p.x, p.y, std::max(newWidth, minimumSize),
+                         std::max(newHeight, minimumSize), TRUE);
+  UpdateWindow(parentHwnd);
+  return done;
+}
+
+BOOL Control::show() { return ShowWindow(hwnd, SW_SHOW); }
+BOOL Control::hide() { return ShowWindow(hwnd, SW_HIDE); }
+BOOL Control::enable() { return EnableWindow(hwnd, TRUE); }
+BOOL Control::disable() { return EnableWindow(hwnd, FALSE); }
+bool Control::destroy() { return DestroyWindow(hwnd) != 0; }
+HWND Control::focus() { return SetFocus(hwnd); }
+LRESULT Control::killFocus() { return SendMessageA(hwnd, WM_KILLFOCUS, 0, 0); }
+
+void Control::setDefaultFont() {
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+}
+
+HFONT Control::font() const {
+  return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+}
+
+void Control::setFont(HFONT newFont) {
+  SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(newFont), 1);
+}
+
+LRESULT Control::setTextLimit(int limit) {
+  return SendMessageA(hwnd, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+}
+
+namespace {
+RECT clientRectOf(HWND window) {
+  RECT r = {0, 0, 0, 0};
+  GetClientRect(window, &r);
+  return r;
+}
+}  // namespace
+
+void Control::fitWidthToParent() {
+  if (parentHwnd == NULL) return;
+  setWidth(clientRectOf(parentHwnd).right);
+  moveTo(0, getY());
+}
+
+void Control::fitHeightToParent() {
+  if (parentHwnd == NULL) return;
+  setHeight(clientRectOf(parentHwnd).bottom);
+  moveTo(getX(), 0);
+}
+
+void Control::fitToParent() {
+  if (parentHwnd == NULL) return;
+  RECT r = clientRectOf(parentHwnd);
+  setWidth(r.right);
+  setHeight(r.bottom);
+  moveTo(0, 0);
+}
+
+void Control::centre() {
+  if (parentHwnd == NULL) return;
+  RECT r = clientRectOf(parentHwnd);
+  int left = (r.right - getWidth()) / 2;
+  int top = (r.bottom - getHeight()) / 2;
+  moveTo(std::max(left, 0), std::max(top, 0));
+}
+
+bool Control::redraw() {
+  InvalidateRect(hwnd, NULL, TRUE);
+  return true;
+}
+
+bool Control::refreshLayout() {
+  SendMessageA(hwnd, WM_SIZE, 0, 0);
+  InvalidateRect(hwnd, NULL, TRUE);
+  return true;
+}
+
+DLGPROC Control::setDialogProcedure(DLGPROC procedure) {
+  registerObject();
+  return reinterpret_cast<DLGPROC>(
+      SetWindowLongPtrA(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+WNDPROC Control::subclass(WNDPROC procedure) {
+  registerObject();
+  return reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}
+
+DLGPROC Control::dialogProcedure() const {
+  return reinterpret_cast<DLGPROC>(GetWindowLongPtrA(hwnd, DWLP_DLGPROC));
+}
+
+LONG Control::currentStyle() const { return GetWindowLongA(hwnd, GWL_STYLE); }
+LONG Control::currentExStyle() const { return GetWindowLongA(hwnd, GWL_EXSTYLE); }
+bool Control::hasStyle(LONG bits) const { return (currentStyle() & bits) != 0; }
+bool Control::hasExStyle(LONG bits) const { return (currentExStyle() & bits) != 0; }
+
+LONG Control::changeStyle(int index, LONG style) {
+  LONG old = GetWindowLongA(hwnd, index);
+  SetWindowLongA(hwnd, index, style);
+  SetWindowPos(hwnd, NULL, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);
+  return old;
+}
+
+LONG Control::setStyle(LONG style) { return changeStyle(GWL_STYLE, style); }
+LONG Control::addStyle(LONG bits) { return changeStyle(GWL_STYLE, currentStyle() | bits); }
+LONG Control::removeStyle(LONG bits) { return changeStyle(GWL_STYLE, currentStyle() & ~bits); }
+LONG Control::setExStyle(LONG style) { return changeStyle(GWL_EXSTYLE, style); }
+LONG Control::addExStyle(LONG bits) { return changeStyle(GWL_EXSTYLE, currentExStyle() | bits); }
+LONG Control::removeExStyle(LONG bits) {
+  return changeStyle(GWL_EXSTYLE, currentExStyle() & ~bits);
+}
+
+int Control::dialogId() const { return GetDlgCtrlID(hwnd); }
+
+int Control::drawText(const String& line) {
+  HDC context = getDc();
+  TextOutA(context, 0, drawLine, line.c_str(), static_cast<int>(line.str().size()));
+  // The toolkit releases the context it took for itself; `dc` readers own theirs.
+  ReleaseDC(hwnd, context);
+  drawLine += 20;
+  return drawLine;
+}
+
+// ---------------------------------------------------------------------------
+// Named timers
+
+int Control::timerIndex(const String& name) const {
+  for (std::size_t i = 0; i < timers.size(); ++i)
+    if (timers[i].name == name) return static_cast<int>(i);
+  return -1;
+}
+
+int Control::timerId(const String& name) const {
+  int index = timerIndex(name);
+  return index < 0 ? 0 : timers[static_cast<std::size_t>(index)].id;
+}
+
+bool Control::startTimer(const String& name, int interval) {
+  if (timerId(name) != 0) return false;
+  TimerEntry entry;
+  entry.name = name;
+  entry.id = timerCounter++;
+  entry.interval = interval;
+  timers.push_back(entry);
+  SetTimer(hwnd, static_cast<UINT_PTR>(entry.id), static_cast<UINT>(interval), NULL);
+  return true;
+}
+
+bool Control::stopTimer(const String& name) {
+  int id_ = timerId(name);
+  if (id_ == 0) return false;
+  timers.erase(timers.begin() + timerIndex(name));
+  return KillTimer(hwnd, static_cast<UINT_PTR>(id_)) != 0;
+}
+
+}  // namespace tarn
