@@ -16,6 +16,7 @@
 #endif
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <cstddef>
 #include <string>
@@ -645,7 +646,6 @@ class FileDialog {
 // Forms, Events And Image Box
 // ===========================================================================
 // <<< section: FORMS, EVENTS, IMAGE BOX (Form, procedures, ImageBox)
-#ifdef TARN_FORMS_WIP  // lands once pictures and the file dialog are declared
 
 // A form's procedure: the dialog procedure of its window. Returning 0 lets the
 // dialog manager's default handling run.
@@ -735,7 +735,6 @@ class ImageBox : public Control {
  private:
   void create(int id, int x, int y, int width, int height, const Control& parent, int exStyle);
 };
-#endif  // TARN_FORMS_WIP
 // >>> end section: FORMS, EVENTS, IMAGE BOX
 
 // ===========================================================================
@@ -749,7 +748,7 @@ class ImageBox : public Control {
 // delimiter space ("\par ", "\fs32 "), so following letters and digits stay text.
 
 // The fixed header: code page 1252, font f0 Arial, colours 1 red, 2 green,
-// 3 blue, 10-point text. It ends in "\fs20" without a delimiter.
+// 3 blue, 10-point text; it ends in "\fs20 " with its delimiter.
 String rtfHeader();
 String rtfEnd();                      // "}"
 String rtfNewLines(int count);        // "\par " count times; "" when count <= 0
@@ -922,17 +921,19 @@ class TextFile {
   bool create();
 
  private:
+  enum class Access : unsigned char { none, reading, writing };
+
   bool getEof() const;
   bool getIsOpen() const { return stream != nullptr; }
   void bindProperties();
   // Reading and writing the same stream need a positioning call between them.
-  void prepareFor(bool writing);
+  void prepareFor(Access access);
   // One line into `line`; false when nothing could be read.
   bool readLineInto(String& line);
 
   String path;
   std::FILE* stream;
-  bool lastWasWrite;
+  Access lastAccess;
 };
 
 // >>> end section: BUFFERS, SPREADSHEETS, TEXT FILES

@@ -142,11 +142,13 @@ TEST(Application, QuitPostsTheQuitMessage) {
   ASSERT_TRUE(PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-TEST(Counters, StartValues) {
-  // Nothing in this suite hands out identifiers before this runs.
-  EXPECT_EQ(151, ++controlIdCounter);
-  --controlIdCounter;
-  EXPECT_EQ(0, formCounter);
+TEST(Counters, FirstFormAndFirstControlIdentifiersInAFreshProgram) {
+  testing_support::ChildResult r = testing_support::runChild(
+      "\"" + testing_support::programFolder() + "\\tarn_counter_probe.exe\"", 30000);
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(0u, r.exitCode);
+  EXPECT_NE(std::string::npos, r.output.find("first form 3024, second form 3025, first control 151"))
+      << r.output;
 }
 
 TEST(Screen, SizeFollowsTheSystemMetrics) {

@@ -188,3 +188,12 @@ std::string TempFile::read() const {
 }
 
 }  // namespace testing_support
+
+namespace testing_support {
+COLORREF pixelAt(HWND window, int x, int y) {
+  HDC dc = GetDC(window);
+  COLORREF c = GetPixel(dc, x, y);
+  ReleaseDC(window, dc);
+  return c;
+}
+}  // namespace testing_support

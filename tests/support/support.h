@@ -80,3 +80,33 @@ std::string windowText(HWND window);
 }  // namespace testing_support
 
 #endif
+
+namespace testing_support {
+// A 24-bit bottom-up BMP file of w x h pixels; colourAt(x, y) gives 0x00BBGGRR.
+template <class F>
+std::string makeBmp(int w, int h, F colourAt) {
+  int stride = (w * 3 + 3) & ~3;
+  std::string pixels(static_cast<std::size_t>(stride) * h, '\0');
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      unsigned c = colourAt(x, y);
+      std::size_t at = static_cast<std::size_t>(h - 1 - y) * stride + x * 3;
+      pixels[at] = static_cast<char>((c >> 16) & 0xFF);
+      pixels[at + 1] = static_cast<char>((c >> 8) & 0xFF);
+      pixels[at + 2] = static_cast<char>(c & 0xFF);
+    }
+  auto le = [](unsigned v, int n) {
+    std::string s;
+    for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return s;
+  };
+  std::string file = "BM" + le(54 + static_cast<unsigned>(pixels.size()), 4) + le(0, 4) + le(54, 4);
+  file += le(40, 4) + le(static_cast<unsigned>(w), 4) + le(static_cast<unsigned>(h), 4) + le(1, 2) +
+          le(24, 2) + le(0, 4) + le(static_cast<unsigned>(pixels.size()), 4) + le(2835, 4) +
+          le(2835, 4) + le(0, 4) + le(0, 4);
+  return file + pixels;
+}
+
+// The colour of a client pixel of a window, read from its device context.
+COLORREF pixelAt(HWND window, int x, int y);
+}  // namespace testing_support

@@ -1,0 +1,238 @@
+// The image box: a list view with no items whose background is a picture.
+#include <ole2.h>
+
+#include <string>
+
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr DWORD imageBoxStyle = WS_CHILD | WS_TABSTOP;  // 0x40010000
+constexpr ULONG tiledUrl = LVBKIF_SOURCE_URL | LVBKIF_STYLE_TILE;  // 0x12
+
+std::string modulePathOf(HMODULE module) {
+  char buffer[MAX_PATH + 1] = {0};
+  GetModuleFileNameA(module, buffer, MAX_PATH);
+  return buffer;
+}
+
+// --- Loading a picture ourselves, for list views that do not load URLs -----
+
+struct ResourceUrl {
+  bool valid = false;
+  std::string module;
+  unsigned type = 0;
+  unsigned number = 0;
+};
+
+bool parseNumber(const std::string& text, unsigned& out) {
+  if (text.empty() || text.size() > 10) return false;
+  unsigned long long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + static_cast<unsigned>(c - '0');
+  }
+  if (value > 0xFFFFFFFFull) return false;
+  out = static_cast<unsigned>(value);
+  return true;
+}
+
+// "res://<module>/#<type>/#<number>"
+ResourceUrl parseResourceUrl(const std::string& url) {
+  ResourceUrl r;
+  const std::string scheme = "res://";
+  if (url.compare(0, scheme.size(), scheme) != 0) return r;
+  std::size_t numberMark = url.rfind("/#");
+  if (numberMark == std::string::npos || numberMark < scheme.size()) return r;
+  std::size_t typeMark = url.rfind("/#", numberMark - 1);
+  if (typeMark == std::string::npos || typeMark < scheme.size()) return r;
+  if (!parseNumber(url.substr(typeMark + 2, numberMark - typeMark - 2), r.type)) return r;
+  if (!parseNumber(url.substr(numberMark + 2), r.number)) return r;
+  r.module = url.substr(scheme.size(), typeMark - scheme.size());
+  r.valid = !r.module.empty();
+  return r;
+}
+
+HBITMAP iconToBitmap(HICON icon) {
+  ICONINFO info = {};
+  if (!GetIconInfo(icon, &info)) return NULL;
+  BITMAP mask = {};
+  GetObjectA(info.hbmMask, sizeof mask, &mask);
+  int w = mask.bmWidth;
+  int h = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+  if (w <= 0 || h <= 0) return NULL;
+  HDC screenDc = GetDC(NULL);
+  HDC memory = CreateCompatibleDC(screenDc);
+  HBITMAP bitmap = CreateCompatibleBitmap(screenDc, w, h);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  RECT all = {0, 0, w, h};
+  FillRect(memory, &all, GetSysColorBrush(COLOR_WINDOW));
+  DrawIconEx(memory, 0, 0, icon, w, h, 0, NULL, DI_NORMAL);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(NULL, screenDc);
+  return bitmap;
+}
+
+HBITMAP loadResourcePicture(const ResourceUrl& url) {
+  HMODULE module = GetModuleHandleA(url.module.c_str());
+  bool loaded = false;
+  if (module == NULL) {
+    module = LoadLibraryExA(url.module.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+    loaded = module != NULL;
+  }
+  if (module == NULL) return NULL;
+  HBITMAP bitmap = NULL;
+  LPCSTR name = MAKEINTRESOURCEA(url.number & 0xFFFF);
+  if (url.type == 2) {
+    bitmap = static_cast<HBITMAP>(LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  } else if (url.type == 3) {
+    HICON icon = NULL;
+    HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(3));  // one icon image
+    if (found) {
+      HGLOBAL data = LoadResource(module, found);
+      DWORD size = SizeofResource(module, found);
+      if (data && size)
+        icon = CreateIconFromResourceEx(static_cast<PBYTE>(LockResource(data)), size, TRUE,
+                                        0x00030000, 0, 0, LR_DEFAULTCOLOR);
+    }
+    if (icon == NULL)  // an icon group under that number
+      icon = static_cast<HICON>(LoadImageA(module, name, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    if (icon) {
+      bitmap = iconToBitmap(icon);
+      DestroyIcon(icon);
+    }
+  }
+  if (loaded) FreeLibrary(module);
+  return bitmap;
+}
+
+HBITMAP loadPicture(const std::string& pathOrUrl) {
+  if (pathOrUrl.empty()) return NULL;
+  ResourceUrl url = parseResourceUrl(pathOrUrl);
+  if (url.valid) return loadResourcePicture(url);
+  std::string path = pathOrUrl;
+  const std::string fileScheme = "file://";
+  if (path.compare(0, fileScheme.size(), fileScheme) == 0) path = path.substr(fileScheme.size());
+  return static_cast<HBITMAP>(
+      LoadImageA(NULL, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+}
+
+// A bitmap of the control's client size with the picture repeated from the top left.
+HBITMAP tileBitmap(HWND window, HBITMAP picture) {
+  BITMAP info = {};
+  GetObjectA(picture, sizeof info, &info);
+  RECT client = {0, 0, 0, 0};
+  GetClientRect(window, &client);
+  int w = client.right > 0 ? client.right : info.bmWidth;
+  int h = client.bottom > 0 ? client.bottom : info.bmHeight;
+  if (info.bmWidth <= 0 || info.bmHeight <= 0 || w <= 0 || h <= 0) return NULL;
+  HDC screenDc = GetDC(NULL);
+  HDC source = CreateCompatibleDC(screenDc);
+  HDC target = CreateCompatibleDC(screenDc);
+  HBITMAP tiled = CreateCompatibleBitmap(screenDc, w, h);
+  HGDIOBJ oldSource = SelectObject(source, picture);
+  HGDIOBJ oldTarget = SelectObject(target, tiled);
+  for (int top = 0; top < h; top += info.bmHeight)
+    for (int left = 0; left < w; left += info.bmWidth)
+      BitBlt(target, left, top, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  SelectObject(source, oldSource);
+  SelectObject(target, oldTarget);
+  DeleteDC(source);
+  DeleteDC(target);
+  ReleaseDC(NULL, screenDc);
+  return tiled;
+}
+
+// The list view's own picture loading first; when it refuses the URL (list
+// views without URL pictures, such as Wine's), the picture is loaded here, tiled
+// here when asked (such list views may also ignore the tile style for bitmaps)
+// and handed over as a bitmap, which the list view then owns.
+bool requestPicture(HWND window, const std::string& pathOrUrl, bool tile) {
+  LVBKIMAGEA request = {};
+  request.ulFlags = tile ? tiledUrl : LVBKIF_SOURCE_URL;
+  request.hbm = NULL;
+  request.pszImage = const_cast<char*>(pathOrUrl.c_str());
+  request.cchImageMax = 0;
+  request.xOffsetPercent = 0;
+  request.yOffsetPercent = 0;
+  OleInitialize(NULL);
+  if (SendMessageA(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&request)) != 0)
+    return true;
+
+  if (window == NULL) return false;
+  HBITMAP picture = loadPicture(pathOrUrl);
+  if (picture == NULL) return false;
+  if (tile) {
+    HBITMAP tiled = tileBitmap(window, picture);
+    DeleteObject(picture);
+    picture = tiled;
+    if (picture == NULL) return false;
+  }
+  LVBKIMAGEA handover = {};
+  handover.ulFlags = LVBKIF_SOURCE_HBITMAP | (tile ? LVBKIF_STYLE_TILE : 0);
+  handover.hbm = picture;
+  if (SendMessageA(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&handover)) != 0) {
+    InvalidateRect(window, NULL, TRUE);
+    return true;
+  }
+  DeleteObject(picture);
+  return false;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+ImageBox::ImageBox() = default;
+
+void ImageBox::create(int id_, int x_, int y_, int width_, int height_, const Control& parent,
+                      int exStyle) {
+  id = id_;
+  parentHwnd = parent.hwnd;
+  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), WC_LISTVIEWA, "ImageBox", imageBoxStyle,
+                         static_cast<short>(x_), static_cast<short>(y_), static_cast<short>(width_),
+                         static_cast<short>(height_), parentHwnd,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(NULL),
+                         NULL);
+  SendMessageA(hwnd, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+  SendMessageA(hwnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+}
+
+ImageBox::ImageBox(int id_, const std::string& path, int x_, int y_, int width_, int height_,
+                   const Control& parent, int exStyle) {
+  create(id_, x_, y_, width_, height_, parent, exStyle);
+  setImage(path, true);
+  ShowWindow(hwnd, SW_SHOW);
+}
+
+ImageBox::ImageBox(int id_, unsigned resourceId, int x_, int y_, int width_, int height_,
+                   const Control& parent, int exStyle) {
+  create(id_, x_, y_, width_, height_, parent, exStyle);
+  setImage(std::string(), true);
+  ShowWindow(hwnd, SW_SHOW);
+  setImageFromResource(resourceId, 1);
+}
+
+std::string ImageBox::resourceUrl(const std::string& modulePath, unsigned resourceId, int kind) {
+  return "res://" + modulePath + "/#" + (kind == 1 ? "2" : "3") + "/#" +
+         toString(static_cast<double>(resourceId)).str();
+}
+
+bool ImageBox::setImage(const std::string& path, bool tile) {
+  return requestPicture(hwnd, path, tile);
+}
+
+bool ImageBox::setImageFromResource(unsigned resourceId, int kind) {
+  return requestPicture(hwnd, resourceUrl(modulePathOf(NULL), resourceId, kind), true);
+}
+
+bool ImageBox::setImageFromModule(const std::string& modulePath, unsigned resourceId, int kind) {
+  return requestPicture(hwnd, resourceUrl(modulePath, resourceId, kind), true);
+}
+
+}  // namespace tarn
