@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the consumer program against the toolkit twice, through
+# add_subdirectory and through an installed package, and runs both under Wine.
+set -euo pipefail
+root=$1
+work=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+toolchain=$root/cmake/mingw-i686.cmake
+rm -rf "$work"
+mkdir -p "$work"
+
+cmake -S "$here" -B "$work/sub" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release -DTARN_USE=subdirectory -DTARN_SOURCE_DIR="$root" >"$work/sub.log"
+cmake --build "$work/sub" >>"$work/sub.log"
+# Only the toolkit and the program: no tests, launcher or benchmarks of the toolkit.
+if ls "$work/sub/tarn" | grep -q -E '^(tests|launcher|bench)$'; then
+  echo "add_subdirectory built the toolkit's own tests or programs" >&2
+  exit 1
+fi
+"$root/scripts/wine-run" "$work/sub/consumer.exe"
+
+cmake -S "$root" -B "$work/lib" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release -DTARN_BUILD_TESTS=OFF -DTARN_BUILD_LAUNCHER=OFF \
+  -DTARN_BUILD_BENCHMARKS=OFF -DCMAKE_INSTALL_PREFIX="$work/stage" >"$work/lib.log"
+cmake --build "$work/lib" >>"$work/lib.log"
+cmake --install "$work/lib" >>"$work/lib.log"
+cmake -S "$here" -B "$work/pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+  -DCMAKE_BUILD_TYPE=Release -DTARN_USE=package -DCMAKE_PREFIX_PATH="$work/stage" >"$work/pkg.log"
+cmake --build "$work/pkg" >>"$work/pkg.log"
+"$root/scripts/wine-run" "$work/pkg/consumer.exe"
+echo "consumer: built and ran through add_subdirectory and find_package"
