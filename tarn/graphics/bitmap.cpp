@@ -1,0 +1,76 @@
+// Bitmaps: one system bitmap handle with its BITMAP record, and drawing a
+// bitmap onto a window.
+#include <cstring>
+
+#include "tarn.h"
+
+namespace tarn {
+
+Bitmap::Bitmap() : bmp(NULL) {
+  bindProperties();
+  std::memset(&info, 0, sizeof info);
+}
+
+Bitmap::Bitmap(HBITMAP handle) : bmp(NULL) {
+  bindProperties();
+  std::memset(&info, 0, sizeof info);
+  bmp = handle;
+  TARN_CHECK(this->bmp!=NULL);
+  readInfo();
+}
+
+Bitmap::Bitmap(unsigned resource) : bmp(NULL) {
+  bindProperties();
+  std::memset(&info, 0, sizeof info);
+  bmp = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resource & 0xFFFF));
+  TARN_CHECK(this->bmp!=NULL);
+  readInfo();
+}
+
+Bitmap::Bitmap(const char* resourceName) : bmp(NULL) {
+  bindProperties();
+  std::memset(&info, 0, sizeof info);
+  bmp = resourceName ? LoadBitmapA(GetModuleHandleA(NULL), resourceName) : NULL;
+  TARN_CHECK(this->bmp!=NULL);
+  readInfo();
+}
+
+void Bitmap::bindProperties() {
+  width.bind(this, &Bitmap::getWidth);
+  height.bind(this, &Bitmap::getHeight);
+}
+
+// A missing bitmap leaves `info` cleared, so its size reads as 0 x 0.
+void Bitmap::readInfo() {
+  if (bmp != NULL) GetObjectA(bmp, sizeof info, &info);
+}
+
+int Bitmap::getWidth() const {
+  TARN_CHECK(bmp!=NULL);
+  return info.bmWidth;
+}
+
+int Bitmap::getHeight() const {
+  TARN_CHECK(bmp!=NULL);
+  return info.bmHeight;
+}
+
+BOOL drawBitmap(const Control& window, Bitmap bmp, int x, int y) {
+  if (!TARN_CHECK(bmp.bmp != NULL)) return FALSE;
+  // A window object without a window has nothing to draw on (GetDC(NULL) would
+  // hand out the whole screen).
+  if (window.hwnd == NULL) return FALSE;
+  HDC target = window.dc;
+  HDC memory = CreateCompatibleDC(target);
+  HGDIOBJ previous = SelectObject(memory, bmp.bmp);
+  int h = bmp.height;
+  int w = bmp.width;
+  BitBlt(target, x, y, w, h, memory, 0, 0, SRCCOPY);
+  // Give the bitmap back before the context goes, so it can be selected again,
+  // and return the window's context to the system (every `dc` read takes one).
+  SelectObject(memory, previous);
+  ReleaseDC(window.hwnd, target);
+  return DeleteDC(memory);
+}
+
+}  // namespace tarn

@@ -1,0 +1,79 @@
+// Image lists: a system image list of icons with the icon handles kept in order.
+#include "tarn.h"
+
+namespace tarn {
+
+ImageList::ImageList() : ImageList(0) {}
+
+ImageList::ImageList(int largeIcons) : large(largeIcons), count(0), list(NULL) {
+  icons.reserve(initialSlots);
+}
+
+void ImageList::createList() {
+  int cx = GetSystemMetrics(large ? SM_CXICON : SM_CXSMICON);
+  int cy = GetSystemMetrics(large ? SM_CYICON : SM_CYSMICON);
+  list = ImageList_Create(cx, cy, ILC_COLOR8 | ILC_MASK, 0, 1000);
+}
+
+namespace {
+
+// Appends a fully transparent image, so that an icon that could not be added
+// still takes its index and the icons after it keep matching their slots.
+void appendBlank(HIMAGELIST list) {
+  int cx = 0, cy = 0;
+  if (!ImageList_GetIconSize(list, &cx, &cy) || cx <= 0 || cy <= 0) return;
+  HDC screenDc = GetDC(NULL);
+  HBITMAP image = CreateCompatibleBitmap(screenDc, cx, cy);
+  ReleaseDC(NULL, screenDc);
+  HBITMAP mask = CreateBitmap(cx, cy, 1, 1, NULL);
+  if (image && mask) {
+    // Mask bits set: every pixel shows the background.
+    HDC memory = CreateCompatibleDC(NULL);
+    HGDIOBJ previous = SelectObject(memory, mask);
+    PatBlt(memory, 0, 0, cx, cy, WHITENESS);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    ImageList_Add(list, image, mask);
+  }
+  if (image) DeleteObject(image);
+  if (mask) DeleteObject(mask);
+}
+
+}  // namespace
+
+int ImageList::addIcon(const Icon& icon) {
+  if (list == NULL) createList();
+  if (list != NULL) {
+    int before = ImageList_GetImageCount(list);
+    if (ImageList_ReplaceIcon(list, -1, icon.handle) < 0 && ImageList_GetImageCount(list) == before)
+      appendBlank(list);
+  }
+  icons.push_back(icon.handle);
+  return count++;
+}
+
+int ImageList::addIcon(unsigned resource) {
+  return addIcon(Icon(resource));
+}
+
+int ImageList::addIcon(const char* name, HINSTANCE instance) {
+  HICON handle = name ? LoadIconA(instance, name) : NULL;
+  if (handle == NULL)
+    MessageBoxA(NULL, "There is problem loading external icon", "WARNING", MB_ICONWARNING);
+  return addIcon(Icon(handle));
+}
+
+Icon ImageList::iconAt(int index) const {
+  if (index < 0 || index >= count || static_cast<std::size_t>(index) >= icons.size()) return Icon();
+  return Icon(icons[static_cast<std::size_t>(index)]);
+}
+
+HIMAGELIST ImageList::loadStrip(unsigned resource) const {
+  int cx = GetSystemMetrics(large ? SM_CXICON : SM_CXSMICON);
+  int cy = GetSystemMetrics(large ? SM_CYICON : SM_CYSMICON);
+  // The icon height goes in as the growth count; the image height is the strip's.
+  return ImageList_LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resource & 0xFFFF), cx, cy,
+                              CLR_NONE, IMAGE_BITMAP, 0);
+}
+
+}  // namespace tarn

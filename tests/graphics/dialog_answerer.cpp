@@ -1,0 +1,135 @@
+#include "dialog_answerer.h"
+
+#include <chrono>
+#include <cstdio>
+#include <set>
+
+namespace testing_support {
+
+namespace {
+
+struct Search {
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK collectDialog(HWND window, LPARAM data) {
+  char name[64] = {0};
+  GetClassNameA(window, name, sizeof name);
+  if (std::string(name) == "#32770" && IsWindowVisible(window))
+    reinterpret_cast<Search*>(data)->found.push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+DialogAnswerer::DialogAnswerer(Action act, DWORD watched)
+    : action(std::move(act)), thread(watched), watcher([this] { watch(); }) {}
+
+DialogAnswerer::~DialogAnswerer() {
+  stop = true;
+  watcher.join();
+}
+
+void DialogAnswerer::watch() {
+  struct Pending {
+    HWND dialog;
+    DWORD since;
+  };
+  std::set<HWND> handled;
+  std::vector<Pending> pending;
+  while (!stop) {
+    Sleep(20);
+    Search search;
+    EnumThreadWindows(thread, collectDialog, reinterpret_cast<LPARAM>(&search));
+    for (HWND dialog : search.found) {
+      if (handled.count(dialog)) continue;
+      handled.insert(dialog);
+      Sleep(150);  // let the dialog finish laying itself out
+      action(dialog, count++);
+      pending.push_back({dialog, GetTickCount()});
+    }
+    for (auto it = pending.begin(); it != pending.end();) {
+      if (!IsWindow(it->dialog) || !IsWindowVisible(it->dialog)) {
+        handled.erase(it->dialog);
+        it = pending.erase(it);
+      } else if (GetTickCount() - it->since > 5000) {
+        ++forcedCount;
+        PostMessageA(it->dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        it->since = GetTickCount();
+        ++it;
+      } else {
+        ++it;
+      }
+    }
+  }
+}
+
+void pressButton(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+HWND fileNameEdit(HWND dialog) {
+  HWND combo = GetDlgItem(dialog, 0x47C);  // cmb13: the name combo of explorer dialogs
+  if (combo != NULL) {
+    HWND edit = FindWindowExA(combo, NULL, "Edit", NULL);
+    if (edit != NULL) return edit;
+  }
+  return GetDlgItem(dialog, 0x480);  // edt1
+}
+
+void setItemText(HWND dialog, int id, const std::string& text) {
+  SendMessageA(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+namespace {
+
+struct Describe {
+  std::string text;
+  HWND parent;
+};
+
+BOOL CALLBACK describeOne(HWND window, LPARAM data) {
+  auto* out = reinterpret_cast<Describe*>(data);
+  char name[64] = {0};
+  char text[128] = {0};
+  GetClassNameA(window, name, sizeof name);
+  GetWindowTextA(window, text, sizeof text);
+  char line[300];
+  std::snprintf(line, sizeof line, "%s#%d(0x%x)%s '%s'\n", name, GetDlgCtrlID(window),
+                GetDlgCtrlID(window), IsWindowVisible(window) ? "" : " hidden", text);
+  out->text += line;
+  return TRUE;
+}
+
+struct FindClass {
+  const char* name;
+  HWND found;
+};
+
+BOOL CALLBACK findOne(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<FindClass*>(data);
+  char name[64] = {0};
+  GetClassNameA(window, name, sizeof name);
+  if (lstrcmpiA(name, search->name) == 0) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::string describeChildren(HWND dialog) {
+  Describe out{"", dialog};
+  EnumChildWindows(dialog, describeOne, reinterpret_cast<LPARAM>(&out));
+  return out.text;
+}
+
+HWND findChild(HWND dialog, const char* className) {
+  FindClass search{className, NULL};
+  EnumChildWindows(dialog, findOne, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace testing_support
