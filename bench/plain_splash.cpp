@@ -1,0 +1,81 @@
+// The splash written directly on Win32, without the toolkit: the reference the
+// launcher is measured against. Same window (topmost 640x480 pop-up in the
+// middle of the screen, same caption), same order of work (window shown, main
+// program started hidden, picture loaded), same one-second timer, Escape test
+// and close handling.
+#include <windows.h>
+
+namespace {
+
+const char* const className = "PlainSplash";
+HBITMAP picture = NULL;
+int escapeSeen = 0;
+int tickCount = 0;
+const UINT_PTR timerId = 1;
+
+LRESULT CALLBACK splashWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (GetAsyncKeyState(VK_ESCAPE) < 0) escapeSeen = 1;
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(window, &ps);
+      if (picture) {
+        HDC memory = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(memory, picture);
+        BITMAP info;
+        GetObjectA(picture, sizeof info, &info);
+        BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteDC(memory);
+      }
+      EndPaint(window, &ps);
+      return 0;
+    }
+    case WM_TIMER:
+      if (wParam == timerId && (++tickCount > 9 || escapeSeen == 1)) {
+        KillTimer(window, timerId);
+        PostQuitMessage(0);
+      }
+      return 0;
+    case WM_CLOSE:
+      KillTimer(window, timerId);
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = splashWindow;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = className;
+  RegisterClassA(&wc);
+
+  int x = GetSystemMetrics(SM_CXSCREEN) / 2 - 320;
+  int y = GetSystemMetrics(SM_CYSCREEN) / 2 - 240;
+  HWND window = CreateWindowExA(WS_EX_TOPMOST, className, "Lumo One Loading...",
+                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x < 0 ? 0 : x,
+                                y < 0 ? 0 : y, 640, 480, NULL, NULL, instance, NULL);
+  WinExec("Lumo.exe -diag", SW_HIDE);
+
+  char path[MAX_PATH + 32] = {0};
+  DWORD n = GetModuleFileNameA(NULL, path, MAX_PATH);
+  while (n > 0 && path[n - 1] != '\\' && path[n - 1] != '/') --n;
+  lstrcpyA(path + n, "SplashScreen.bmp");
+  picture = static_cast<HBITMAP>(LoadImageA(NULL, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  InvalidateRect(window, NULL, TRUE);
+  SetTimer(window, timerId, 1000, NULL);
+
+  MSG msg = {};
+  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}

@@ -1,0 +1,431 @@
+// The splash launcher, end to end: launcher.exe runs from a folder of its own
+// with a picture of four coloured quadrants and a stand-in Lumo.exe, and is
+// watched from outside (its window, the screen's pixels, what the stand-in
+// recorded, its exit code and when it ended).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "support/support.h"
+#include "tools/bmp24.h"
+
+namespace {
+
+const char* const splashCaption = "Lumo One Loading...";
+
+// Quadrant colours of the test picture (0x00BBGGRR), none a system colour.
+const COLORREF topLeft = RGB(200, 30, 40);
+const COLORREF topRight = RGB(30, 160, 60);
+const COLORREF bottomLeft = RGB(40, 60, 200);
+const COLORREF bottomRight = RGB(230, 200, 20);
+
+std::string binFolder() { return testing_support::programFolder(); }
+
+bool fileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string readFile(const std::string& path) {
+  std::string bytes;
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                         OPEN_EXISTING, 0, NULL);
+  if (f == INVALID_HANDLE_VALUE) return bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(f, buffer, sizeof buffer, &got, NULL) && got > 0) bytes.append(buffer, got);
+  CloseHandle(f);
+  return bytes;
+}
+
+bool writeFile(const std::string& path, const std::string& bytes) {
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, NULL);
+  CloseHandle(f);
+  return ok && written == bytes.size();
+}
+
+// A fresh folder under the temporary folder, removed with its files at the end.
+class Folder {
+ public:
+  Folder() {
+    char temp[MAX_PATH] = {0};
+    GetTempPathA(MAX_PATH, temp);
+    static int serial = 0;
+    char name[64];
+    wsprintfA(name, "tarn_launcher_%lu_%d", GetCurrentProcessId(), ++serial);
+    path = std::string(temp) + name;
+    CreateDirectoryA(path.c_str(), NULL);
+  }
+  ~Folder() {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+      do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+          DeleteFileA((path + "\\" + found.cFileName).c_str());
+      } while (FindNextFileA(search, &found));
+      FindClose(search);
+    }
+    RemoveDirectoryA(path.c_str());
+  }
+  Folder(const Folder&) = delete;
+  Folder& operator=(const Folder&) = delete;
+  std::string file(const std::string& name) const { return path + "\\" + name; }
+  std::string path;
+};
+
+// The four-quadrant picture, 640 by 480.
+std::string quadrantPicture() {
+  bmp24::Image image(640, 480);
+  image.fill(0, 0, 320, 240, topLeft);
+  image.fill(320, 0, 640, 240, topRight);
+  image.fill(0, 240, 320, 480, bottomLeft);
+  image.fill(320, 240, 640, 480, bottomRight);
+  return bmp24::encode(image);
+}
+
+// A folder laid out as shipped: launcher.exe, and optionally the picture and
+// the stand-in main program.
+void layOut(const Folder& folder, bool withPicture, bool withMainProgram) {
+  ASSERT_TRUE(fileExists(binFolder() + "\\launcher.exe"))
+      << "launcher.exe is not built beside the tests in " << binFolder();
+  ASSERT_TRUE(CopyFileA((binFolder() + "\\launcher.exe").c_str(),
+                        folder.file("launcher.exe").c_str(), FALSE));
+  if (withPicture) {
+    ASSERT_TRUE(writeFile(folder.file("SplashScreen.bmp"), quadrantPicture()));
+  }
+  if (withMainProgram) {
+    ASSERT_TRUE(CopyFileA((binFolder() + "\\tarn_lumo_probe.exe").c_str(),
+                          folder.file("Lumo.exe").c_str(), FALSE));
+  }
+}
+
+struct FindSplash {
+  DWORD processId;
+  HWND splash;
+  HWND otherDialog;  // any other visible dialog-class window of the process
+};
+
+BOOL CALLBACK findSplashWindow(HWND window, LPARAM param) {
+  FindSplash* f = reinterpret_cast<FindSplash*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != f->processId) return TRUE;
+  char cls[32] = {0};
+  GetClassNameA(window, cls, sizeof cls);
+  if (testing_support::windowText(window) == splashCaption)
+    f->splash = window;
+  else if (std::string(cls) == "#32770" && IsWindowVisible(window))
+    f->otherDialog = window;
+  return TRUE;
+}
+
+// One launcher process, started from `folder` with the current folder
+// elsewhere; terminated at the end of the test if it is still running.
+class LauncherProcess {
+ public:
+  LauncherProcess(const Folder& folder, const std::string& arguments = "") {
+    std::string line = "\"" + folder.file("launcher.exe") + "\"";
+    if (!arguments.empty()) line += " " + arguments;
+    std::vector<char> chars(line.begin(), line.end());
+    chars.push_back('\0');
+    char temp[MAX_PATH] = {0};
+    GetTempPathA(MAX_PATH, temp);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    started = GetTickCount();
+    ok = CreateProcessA(NULL, chars.data(), NULL, NULL, FALSE, 0, NULL, temp, &si, &info) != 0;
+  }
+  ~LauncherProcess() {
+    if (!ok) return;
+    if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(info.hProcess, 999);
+      WaitForSingleObject(info.hProcess, 5000);
+    }
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+  }
+  LauncherProcess(const LauncherProcess&) = delete;
+  LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+  // The visible splash window, or 0 after `timeoutMs`.
+  HWND waitForSplash(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+      FindSplash f = {info.dwProcessId, NULL, NULL};
+      EnumWindows(findSplashWindow, reinterpret_cast<LPARAM>(&f));
+      if (f.splash && IsWindowVisible(f.splash)) {
+        shownAt = GetTickCount();
+        return f.splash;
+      }
+      if (GetTickCount() - start > timeoutMs || hasEnded()) return NULL;
+      Sleep(20);
+    }
+  }
+
+  bool hasEnded() const { return WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0; }
+
+  // Waits for the end; while waiting, notes any other dialog window shown
+  // (a runtime check or an error box). True when the process ended in time.
+  bool waitForEnd(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (WaitForSingleObject(info.hProcess, 50) == WAIT_TIMEOUT) {
+      FindSplash f = {info.dwProcessId, NULL, NULL};
+      EnumWindows(findSplashWindow, reinterpret_cast<LPARAM>(&f));
+      if (f.otherDialog && otherDialogText.empty())
+        otherDialogText = testing_support::windowText(f.otherDialog) + ": " +
+                          testing_support::boxText(f.otherDialog);
+      if (GetTickCount() - start > timeoutMs) return false;
+    }
+    endedAt = GetTickCount();
+    return true;
+  }
+
+  DWORD exitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(info.hProcess, &code);
+    return code;
+  }
+
+  bool ok = false;
+  PROCESS_INFORMATION info = {};
+  DWORD started = 0;
+  DWORD shownAt = 0;
+  DWORD endedAt = 0;
+  std::string otherDialogText;
+};
+
+// Where the splash must stand: the middle of the screen, never left of or
+// above its top-left corner.
+POINT expectedOrigin() {
+  int x = GetSystemMetrics(SM_CXSCREEN) / 2 - 320;
+  int y = GetSystemMetrics(SM_CYSCREEN) / 2 - 240;
+  POINT p = {x < 0 ? 0 : x, y < 0 ? 0 : y};
+  return p;
+}
+
+struct Sample {
+  int x, y;  // in the picture
+  COLORREF colour;
+};
+
+// Points near every corner and every inner edge of each quadrant, so a
+// shifted, scaled or clipped picture fails somewhere.
+std::vector<Sample> quadrantSamples() {
+  std::vector<Sample> s;
+  const int xs[2][2] = {{3, 316}, {323, 636}};
+  const int ys[2][2] = {{3, 236}, {243, 476}};
+  const COLORREF colours[2][2] = {{topLeft, topRight}, {bottomLeft, bottomRight}};
+  for (int row = 0; row < 2; ++row)
+    for (int col = 0; col < 2; ++col) {
+      for (int x : xs[col])
+        for (int y : ys[row]) s.push_back({x, y, colours[row][col]});
+      s.push_back({col * 320 + 160, row * 240 + 120, colours[row][col]});
+    }
+  return s;
+}
+
+// Screen pixels at the samples; true when every one has its colour.
+bool screenShows(const std::vector<Sample>& samples, POINT origin, std::string* mismatches) {
+  HDC screen = GetDC(NULL);
+  bool all = true;
+  for (const Sample& s : samples) {
+    COLORREF got = GetPixel(screen, origin.x + s.x, origin.y + s.y);
+    if (got != s.colour) {
+      all = false;
+      if (mismatches) {
+        char line[96];
+        wsprintfA(line, "(%d,%d): 0x%06lX, want 0x%06lX\n", s.x, s.y, got, s.colour);
+        *mismatches += line;
+      }
+    }
+  }
+  ReleaseDC(NULL, screen);
+  return all;
+}
+
+std::string valueOf(const std::string& record, const std::string& key) {
+  std::size_t at = record.find(key + "=");
+  if (at == std::string::npos) return "<none>";
+  at += key.size() + 1;
+  return record.substr(at, record.find('\n', at) - at);
+}
+
+}  // namespace
+
+// The full course with everything in place: a centred, frameless, topmost
+// window showing the picture; the main program started hidden with "-diag";
+// the end after ten one-second ticks with exit code 0. Arguments given to the
+// launcher change nothing.
+TEST(Launcher, FullRunShowsThePictureStartsTheMainProgramAndEndsAfterTenTicks) {
+  Folder folder;
+  layOut(folder, true, true);
+  if (HasFatalFailure()) return;
+  LauncherProcess launcher(folder, "-x\t\"quoted arg\"");
+  ASSERT_TRUE(launcher.ok);
+
+  HWND splash = launcher.waitForSplash(15000);
+  ASSERT_NE(nullptr, splash) << "no visible window captioned " << splashCaption;
+
+  // Position and frame.
+  POINT origin = expectedOrigin();
+  RECT r;
+  GetWindowRect(splash, &r);
+  EXPECT_EQ(origin.x, r.left);
+  EXPECT_EQ(origin.y, r.top);
+  EXPECT_EQ(640, r.right - r.left);
+  EXPECT_EQ(480, r.bottom - r.top);
+  if (GetSystemMetrics(SM_CXSCREEN) == 1024 && GetSystemMetrics(SM_CYSCREEN) == 768) {
+    EXPECT_EQ(192, r.left);
+    EXPECT_EQ(144, r.top);
+  }
+  EXPECT_EQ(0x82000000UL | WS_VISIBLE, static_cast<DWORD>(GetWindowLongA(splash, GWL_STYLE)));
+  DWORD exStyle = static_cast<DWORD>(GetWindowLongA(splash, GWL_EXSTYLE));
+  EXPECT_EQ(static_cast<DWORD>(WS_EX_TOPMOST), exStyle & WS_EX_TOPMOST);
+  EXPECT_EQ(static_cast<DWORD>(WS_EX_ACCEPTFILES), exStyle & WS_EX_ACCEPTFILES);
+  EXPECT_EQ(0UL, exStyle & (WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE));
+  char cls[32] = {0};
+  GetClassNameA(splash, cls, sizeof cls);
+  EXPECT_STREQ("#32770", cls);
+
+  // The picture box: the first control (identifier 151), covering the form.
+  HWND box = GetDlgItem(splash, 151);
+  ASSERT_NE(nullptr, box);
+  GetClassNameA(box, cls, sizeof cls);
+  EXPECT_STREQ("SysListView32", cls);
+  EXPECT_TRUE(IsWindowVisible(box));
+  RECT boxRect;
+  GetWindowRect(box, &boxRect);
+  EXPECT_EQ(r.left, boxRect.left);
+  EXPECT_EQ(r.top, boxRect.top);
+  EXPECT_EQ(640, boxRect.right - boxRect.left);
+  EXPECT_EQ(480, boxRect.bottom - boxRect.top);
+
+  // The picture on the screen, unscaled at the form's top-left corner.
+  std::vector<Sample> samples = quadrantSamples();
+  DWORD pictureWait = GetTickCount();
+  while (!screenShows(samples, origin, nullptr) && GetTickCount() - pictureWait < 5000) Sleep(50);
+  std::string mismatches;
+  EXPECT_TRUE(screenShows(samples, origin, &mismatches)) << mismatches;
+
+  // The main program: started hidden, with exactly "Lumo.exe -diag", found in
+  // the launcher's folder although the current folder is elsewhere.
+  std::string probe = folder.file("lumo_probe.txt");
+  DWORD probeWait = GetTickCount();
+  while (!fileExists(probe) && GetTickCount() - probeWait < 10000) Sleep(50);
+  std::string record = readFile(probe);
+  ASSERT_FALSE(record.empty()) << "Lumo.exe left no record";
+  EXPECT_EQ("Lumo.exe -diag", valueOf(record, "command"));
+  DWORD flags = std::strtoul(valueOf(record, "flags").c_str(), nullptr, 10);
+  EXPECT_TRUE(flags & STARTF_USESHOWWINDOW) << record;
+  EXPECT_EQ("0", valueOf(record, "show"));
+
+  EXPECT_FALSE(launcher.hasEnded()) << "ended before its ten ticks";
+
+  ASSERT_TRUE(launcher.waitForEnd(30000)) << "still running 30 s after the splash appeared";
+  DWORD shownFor = launcher.endedAt - launcher.shownAt;
+  EXPECT_GE(shownFor, 8000UL);
+  EXPECT_LE(shownFor, 20000UL);
+  EXPECT_EQ(0UL, launcher.exitCode());
+  EXPECT_EQ("", launcher.otherDialogText);
+  std::printf("[ launcher ] full run: splash shown after %lu ms, ended %lu ms later\n",
+              launcher.shownAt - launcher.started, shownFor);
+}
+
+// Without its picture and without the main program the launcher still shows
+// the splash (an empty picture box), reports nothing and runs its full course.
+TEST(Launcher, MissingPictureAndMainProgramStillGiveAFullCleanRun) {
+  Folder folder;
+  layOut(folder, false, false);
+  if (HasFatalFailure()) return;
+  LauncherProcess launcher(folder);
+  ASSERT_TRUE(launcher.ok);
+  HWND splash = launcher.waitForSplash(15000);
+  ASSERT_NE(nullptr, splash);
+  HWND box = GetDlgItem(splash, 151);
+  ASSERT_NE(nullptr, box);
+  EXPECT_TRUE(IsWindowVisible(box));
+
+  ASSERT_TRUE(launcher.waitForEnd(30000));
+  DWORD shownFor = launcher.endedAt - launcher.shownAt;
+  EXPECT_GE(shownFor, 8000UL);
+  EXPECT_LE(shownFor, 20000UL);
+  EXPECT_EQ(0UL, launcher.exitCode());
+  EXPECT_EQ("", launcher.otherDialogText);
+  EXPECT_FALSE(fileExists(folder.file("lumo_probe.txt")));
+  std::printf("[ launcher ] run without files: ended %lu ms after the splash appeared\n",
+              shownFor);
+}
+
+namespace {
+// Holds Escape down through the system's input queue until destroyed.
+class EscapeHeld {
+ public:
+  EscapeHeld() { send(0); }
+  ~EscapeHeld() { send(KEYEVENTF_KEYUP); }
+  EscapeHeld(const EscapeHeld&) = delete;
+  EscapeHeld& operator=(const EscapeHeld&) = delete;
+
+ private:
+  static void send(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = VK_ESCAPE;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(VK_ESCAPE, 0));
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+  }
+};
+}  // namespace
+
+// Escape held down is seen by the splash procedure and ends the splash at the
+// next tick: at most about a second later, long before the tenth tick.
+TEST(Launcher, EscapeHeldEndsTheSplashAtTheNextTick) {
+  Folder folder;
+  layOut(folder, true, false);
+  if (HasFatalFailure()) return;
+  LauncherProcess launcher(folder);
+  ASSERT_TRUE(launcher.ok);
+  ASSERT_NE(nullptr, launcher.waitForSplash(15000));
+  Sleep(1500);  // a tick or so without the key: nothing ends
+  ASSERT_FALSE(launcher.hasEnded());
+
+  DWORD pressed = GetTickCount();
+  bool ended;
+  {
+    EscapeHeld key;
+    ended = launcher.waitForEnd(5000);
+  }
+  ASSERT_TRUE(ended) << "still running 5 s after Escape went down";
+  DWORD after = launcher.endedAt - pressed;
+  EXPECT_LE(after, 2500UL);
+  EXPECT_LT(launcher.endedAt - launcher.shownAt, 7000UL);
+  EXPECT_EQ(0UL, launcher.exitCode());
+  std::printf("[ launcher ] Escape: ended %lu ms after the key went down\n", after);
+}
+
+// WM_CLOSE from outside ends the splash at once, whatever the tick count.
+TEST(Launcher, CloseEndsTheSplashAtOnce) {
+  Folder folder;
+  layOut(folder, true, false);
+  if (HasFatalFailure()) return;
+  LauncherProcess launcher(folder);
+  ASSERT_TRUE(launcher.ok);
+  HWND splash = launcher.waitForSplash(15000);
+  ASSERT_NE(nullptr, splash);
+  Sleep(1200);
+  ASSERT_FALSE(launcher.hasEnded());
+
+  DWORD posted = GetTickCount();
+  ASSERT_TRUE(PostMessageA(splash, WM_CLOSE, 0, 0));
+  ASSERT_TRUE(launcher.waitForEnd(5000)) << "still running 5 s after WM_CLOSE";
+  DWORD after = launcher.endedAt - posted;
+  EXPECT_LE(after, 1500UL);
+  EXPECT_EQ(0UL, launcher.exitCode());
+  std::printf("[ launcher ] WM_CLOSE: ended %lu ms after it was posted\n", after);
+}
