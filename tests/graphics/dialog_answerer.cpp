@@ -70,12 +70,18 @@ void pressButton(HWND dialog, int id) {
 }
 
 HWND fileNameEdit(HWND dialog) {
-  HWND combo = GetDlgItem(dialog, 0x47C);  // cmb13: the name combo of explorer dialogs
-  if (combo != NULL) {
-    HWND edit = FindWindowExA(combo, NULL, "Edit", NULL);
-    if (edit != NULL) return edit;
-  }
-  return GetDlgItem(dialog, 0x480);  // edt1
+  // cmb13: the name box of explorer dialogs (a ComboBoxEx32 under Wine, a combo
+  // box with an edit inside on Windows); edt1 in the older dialogs.
+  HWND box = GetDlgItem(dialog, 0x47C);
+  return box != NULL ? box : GetDlgItem(dialog, 0x480);
+}
+
+void typeFileName(HWND dialog, const std::string& name) {
+  HWND box = fileNameEdit(dialog);
+  SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  HWND edit = findChild(box, "Edit");
+  if (edit != NULL)
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
 void setItemText(HWND dialog, int id, const std::string& text) {

@@ -42,8 +42,10 @@ class DialogAnswerer {
 
 // Posts a button press (WM_COMMAND with BN_CLICKED) to a dialog.
 void pressButton(HWND dialog, int id);
-// The edit control where a file dialog takes the typed file name.
+// The control where a file dialog takes the typed file name.
 HWND fileNameEdit(HWND dialog);
+// Types a file name into a file dialog (its name box and the edit inside it).
+void typeFileName(HWND dialog, const std::string& name);
 // Sets a control's text (WM_SETTEXT).
 void setItemText(HWND dialog, int id, const std::string& text);
 // "class#id 'text'" lines for every child window, for diagnostics.

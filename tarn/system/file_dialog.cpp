@@ -1,0 +1,91 @@
+// The open and save dialogs with a list of file-type filters.
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "system/file_dialog_filter.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+// The record size the toolkit fills in (the layout without the reserved tail).
+constexpr DWORD requestSize = 76;
+constexpr DWORD openFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;  // 0x80804
+constexpr DWORD saveFlags = openFlags | OFN_OVERWRITEPROMPT;                       // 0x80806
+
+}  // namespace
+
+FileDialog::FileDialog() : filterBlock(nullptr), owner(NULL) {
+  std::memset(&request, 0, sizeof request);
+  std::memset(fileName, 0, sizeof fileName);
+}
+
+FileDialog::FileDialog(const Control& window) : FileDialog() { owner = window.hwnd; }
+
+FileDialog::FileDialog(HWND window) : FileDialog() { owner = window; }
+
+// The filter block belongs to one object; a copy builds its own at its first dialog.
+FileDialog::FileDialog(const FileDialog& other)
+    : filters(other.filters), filterBlock(nullptr), owner(other.owner), path(other.path) {
+  std::memset(&request, 0, sizeof request);
+  std::memcpy(fileName, other.fileName, sizeof fileName);
+}
+
+FileDialog& FileDialog::operator=(const FileDialog& other) {
+  if (this == &other) return *this;
+  if (filterBlock != nullptr) GlobalFree(filterBlock);
+  filterBlock = nullptr;
+  std::memset(&request, 0, sizeof request);
+  std::memcpy(fileName, other.fileName, sizeof fileName);
+  filters = other.filters;
+  owner = other.owner;
+  path = other.path;
+  return *this;
+}
+
+FileDialog::~FileDialog() {
+  if (filterBlock != nullptr) GlobalFree(filterBlock);
+}
+
+void FileDialog::addFilter(const String& description, const String& pattern) {
+  filters.push_back(Filter{description, pattern});
+}
+
+void FileDialog::rebuildFilterBlock() {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  pairs.reserve(filters.size());
+  for (const Filter& filter : filters) pairs.emplace_back(filter.description.str(), filter.pattern.str());
+  std::string bytes = filedialog::filterBlock(pairs);
+
+  if (filterBlock != nullptr) GlobalFree(filterBlock);
+  // One spare zero byte past the list, so even an empty list ends in two zeros.
+  filterBlock = static_cast<char*>(GlobalAlloc(GMEM_ZEROINIT, bytes.size() + 1));
+  if (filterBlock != nullptr) std::memcpy(filterBlock, bytes.data(), bytes.size());
+}
+
+bool FileDialog::show(const String& initialName, bool saving) {
+  std::memset(&request, 0, sizeof request);
+  request.hwndOwner = owner;
+  filedialog::copyName(fileName, sizeof fileName, initialName.str());
+  rebuildFilterBlock();
+  request.lpstrFilter = filterBlock;
+  request.lStructSize = requestSize;
+  request.lpstrFile = fileName;
+  request.nMaxFile = maxName;
+  request.Flags = saving ? saveFlags : openFlags;
+
+  BOOL chosen = saving ? GetSaveFileNameA(&request) : GetOpenFileNameA(&request);
+  if (!chosen) return false;
+  fileName[maxName - 1] = '\0';
+  path = String(fileName);
+  return true;
+}
+
+bool FileDialog::open(const String& initialName) { return show(initialName, false); }
+
+bool FileDialog::save(const String& initialName) { return show(initialName, true); }
+
+}  // namespace tarn
