@@ -1,0 +1,50 @@
+// Byte-level helpers for buffers and text files (see file_text.h).
+#include "file_text.h"
+
+#include <cstring>
+
+namespace tarn {
+namespace filetext {
+
+std::string upToZero(const char* bytes, std::size_t size) {
+  if (bytes == nullptr || size == 0) return std::string();
+  const void* zero = std::memchr(bytes, 0, size);
+  std::size_t n = zero ? static_cast<std::size_t>(static_cast<const char*>(zero) - bytes) : size;
+  return std::string(bytes, n);
+}
+
+std::string zerosAsSpaces(const char* bytes, std::size_t size) {
+  if (bytes == nullptr || size == 0) return std::string();
+  std::string out(bytes, size);
+  for (char& c : out)
+    if (c == '\0') c = ' ';
+  return out;
+}
+
+void stripLastLineEnd(std::string& line) {
+  if (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+}
+
+std::string lineFeedsAsPairs(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out.push_back('\r');
+    out.push_back(c);
+  }
+  return out;
+}
+
+std::string pairsAsLineFeeds(const char* bytes, std::size_t size) {
+  std::string out;
+  if (bytes == nullptr) return out;
+  out.reserve(size);
+  for (std::size_t i = 0; i < size; ++i) {
+    if (bytes[i] == '\r' && i + 1 < size && bytes[i + 1] == '\n') continue;
+    out.push_back(bytes[i]);
+  }
+  return out;
+}
+
+}  // namespace filetext
+}  // namespace tarn
