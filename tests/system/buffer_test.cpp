@@ -8,7 +8,6 @@
 
 #include "support/support.h"
 #include "tarn.h"
-#include "tarn/system/file_text.h"
 
 using namespace tarn;
 using testing_support::TempFile;
@@ -301,18 +300,6 @@ TEST(BufferFile, SaveToAPlaceThatCannotBeWrittenFails) {
   EXPECT_FALSE(Buffer("x", 1).saveFile(""));
 }
 
-TEST(BufferFile, SaveAndLoadRoundTripWithoutLineFeeds) {
-  TempFile file;
-  std::string bytes = pattern(70000);
-  for (char& c : bytes)
-    if (c == '\n') c = 'n';
-  Buffer b(bytes.data(), static_cast<int>(bytes.size()));
-  ASSERT_TRUE(b.saveFile(file.path()));
-  Buffer back;
-  ASSERT_TRUE(back.loadFile(file.path()));
-  EXPECT_TRUE(bytesOf(back) == bytes);
-}
-
 TEST(FileSize, CountsBytesAndAnswers0WhenMissing) {
   TempFile file;
   EXPECT_EQ(0, fileSize(file.path()));
@@ -321,12 +308,4 @@ TEST(FileSize, CountsBytesAndAnswers0WhenMissing) {
   ASSERT_TRUE(file.write("ab\r\ncd\n"));  // bytes, not characters after translation
   EXPECT_EQ(7, fileSize(file.path()));
   EXPECT_EQ(0, fileSize(""));
-}
-
-TEST(FileText, UpToZeroAndZerosAsSpaces) {
-  EXPECT_EQ("ab", filetext::upToZero("ab\0c", 4));
-  EXPECT_EQ("abc", filetext::upToZero("abcdef", 3));  // never reads past the size
-  EXPECT_EQ("", filetext::upToZero(nullptr, 5));
-  EXPECT_EQ("a b ", filetext::zerosAsSpaces("a\0b\0", 4));
-  EXPECT_EQ("", filetext::zerosAsSpaces(nullptr, 3));
 }

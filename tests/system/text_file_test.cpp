@@ -340,19 +340,8 @@ TEST(TextFileWrite, CreateEmptiesTheFile) {
   EXPECT_EQ("", temp.read());
 }
 
-TEST(FileText, LineEndTranslation) {
-  EXPECT_EQ("a\r\nb\r\n", filetext::lineFeedsAsPairs("a\nb\n"));
+TEST(FileText, LineEndTranslationStaysInsideTheBytes) {
   EXPECT_EQ("a\r\r\n", filetext::lineFeedsAsPairs("a\r\n"));  // as a text-mode stream writes it
-  EXPECT_EQ("a\nb\rc\r\n", filetext::pairsAsLineFeeds("a\r\nb\rc\r\r\n", 9));
-  EXPECT_EQ("x\r", filetext::pairsAsLineFeeds("x\r\n", 2));  // never reads past the size
+  EXPECT_EQ("x\r", filetext::pairsAsLineFeeds("x\r\n", 2));
   EXPECT_EQ("", filetext::pairsAsLineFeeds(nullptr, 4));
-  std::string line = "abc\r";
-  filetext::stripLastLineEnd(line);
-  EXPECT_EQ("abc", line);
-  line = "abc\n\n";
-  filetext::stripLastLineEnd(line);
-  EXPECT_EQ("abc\n", line);
-  line = "";
-  filetext::stripLastLineEnd(line);
-  EXPECT_EQ("", line);
 }
