@@ -558,7 +558,8 @@ class ImageList {
 
 // Copies the whole bitmap, unscaled, onto the window's client area with its top
 // left corner at (x, y). Returns the result of deleting the memory context;
-// FALSE when the bitmap is empty (after its runtime check).
+// FALSE when the bitmap is empty (after its runtime check) or the window object
+// has no window.
 BOOL drawBitmap(const Control& window, Bitmap bitmap, int x, int y);
 
 // Draws `height` rows of `width` device-independent pixels (bottom row first,
@@ -588,8 +589,8 @@ namespace tarn {
 // The folder browser; `result` := the chosen folder's full path.
 bool chooseFolder(HWND owner, String& result);
 // The open dialog, starting with an empty name. `filter` is in the system's
-// form: description, zero byte, patterns, zero byte, ... (the two closing zero
-// bytes are added when missing).
+// form: description, zero byte, patterns, zero byte, ...; two zero bytes are
+// always added after it, so a list without its closing zeros still ends.
 bool chooseOpenFile(HWND owner, String& result, const String& filter);
 // The save dialog; `defaultExtension` (without the dot) is appended to names
 // typed without one. Asks before replacing an existing file.
