@@ -7,8 +7,9 @@
 // folder) and polls the screen's pixels where the splash stands (the middle of
 // the screen) until every sample shows the picture's colour. Then it closes
 // the splash with WM_CLOSE and waits for its end. Prints one line:
-//   window_ms=W pixels_ms=P exit=C
-// (W: the window is visible; P: the pixels are on the screen; -1 when not seen).
+//   window_ms=W pixels_ms=P exit=C polls=N
+// (W: the window is visible; P: the pixels are on the screen; -1 when not seen;
+// N: screen polls made, so P / N is the time resolution).
 #include <windows.h>
 
 #include <cstdio>
@@ -130,7 +131,9 @@ int main(int argc, char** argv) {
 
   double windowMs = -1, pixelsMs = -1;
   HWND window = NULL;
+  unsigned polls = 0;
   for (;;) {
+    ++polls;
     double t = elapsedMs();
     if (!window) {
       Find f = {pi.dwProcessId, NULL};
@@ -158,7 +161,7 @@ int main(int argc, char** argv) {
   GetExitCodeProcess(pi.hProcess, &code);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
-  std::printf("window_ms=%.1f pixels_ms=%.1f exit=%lu\n", windowMs, pixelsMs, code);
+  std::printf("window_ms=%.1f pixels_ms=%.1f exit=%lu polls=%u\n", windowMs, pixelsMs, code, polls);
   std::fflush(stdout);
   return pixelsMs < 0 ? 1 : 0;
 }
