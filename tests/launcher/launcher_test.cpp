@@ -339,6 +339,10 @@ TEST(Launcher, FullRunShowsThePictureStartsTheMainProgramAndEndsAfterTenTicks) {
   DWORD flags = std::strtoul(valueOf(record, "flags").c_str(), nullptr, 10);
   EXPECT_TRUE(flags & STARTF_USESHOWWINDOW) << record;
   EXPECT_EQ("0", valueOf(record, "show"));
+  // Started during the launcher's start-up, once the splash and its picture box
+  // were on the screen.
+  EXPECT_EQ("1", valueOf(record, "splash_visible"));
+  EXPECT_EQ("1", valueOf(record, "picture_box"));
 
   EXPECT_FALSE(launcher.hasEnded()) << "ended before its ten ticks";
 

@@ -1,6 +1,7 @@
 // Stands in for "Lumo.exe" in the launcher's tests: writes how it was started
-// (command line, start-up flags, show state) to lumo_probe.txt beside itself,
-// then ends at once.
+// (command line, start-up flags, show state) and what of the splash was on the
+// screen at that moment (its window visible, its picture box made) to
+// lumo_probe.txt beside itself, then ends at once.
 #include <windows.h>
 
 #include <string>
@@ -15,9 +16,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   GetStartupInfoA(&si);
-  char numbers[64];
-  wsprintfA(numbers, "flags=%lu\nshow=%u\n", static_cast<unsigned long>(si.dwFlags),
-            static_cast<unsigned>(si.wShowWindow));
+  HWND splash = FindWindowA(NULL, "Lumo One Loading...");
+  char numbers[128];
+  wsprintfA(numbers, "flags=%lu\nshow=%u\nsplash_visible=%d\npicture_box=%d\n",
+            static_cast<unsigned long>(si.dwFlags), static_cast<unsigned>(si.wShowWindow),
+            splash != NULL && IsWindowVisible(splash) ? 1 : 0,
+            splash != NULL && GetDlgItem(splash, 151) != NULL ? 1 : 0);
   std::string record = std::string("command=") + GetCommandLineA() + "\n" + numbers;
 
   // Written under another name first, so a reader never sees half a record.
