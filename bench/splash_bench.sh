@@ -55,8 +55,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine wineboot </dev/null >"$WINEPREFIX.boot.log" 2>&1 || true
   cd "$BENCH_WORK"
   watch() {  # folder program -> "window_ms pixels_ms exit polls"
+    # Output to a file, not a pipe: a Lumo.exe started by the splash (BENCH_LUMO=1)
+    # outlives it and would hold a pipe open.
     local line
-    line=$(wine splash_watch.exe "$1\\$2" "$1\\SplashScreen.bmp" 15000 </dev/null 2>/dev/null | tr -d "\r" | grep "^window_ms=" || true)
+    wine splash_watch.exe "$1\\$2" "$1\\SplashScreen.bmp" 15000 </dev/null >watch.out 2>/dev/null || true
+    line=$(tr -d "\r" <watch.out | grep "^window_ms=" || true)
     [ -n "$line" ] || line="window_ms=-1 pixels_ms=-1 exit=-1 polls=0"
     echo "$line" | sed -e "s/window_ms=//" -e "s/pixels_ms=//" -e "s/exit=//" -e "s/polls=//"
   }
