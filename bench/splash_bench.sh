@@ -21,17 +21,19 @@ runs=${1:-7}
 bash scripts/setup
 build=${TARN_BUILD_DIR:-$root/build}
 [ -f "$build/CMakeCache.txt" ] || cmake --preset mingw -B "$build" >/dev/null
-cmake --build "$build" --target launcher plain_splash splash_watch >/dev/null
+cmake --build "$build" --target launcher plain_splash plain_splash_startup splash_watch >/dev/null
 
 work="$build/splash-bench"
 rm -rf "$work"
-mkdir -p "$work/launcher" "$work/plain"
+mkdir -p "$work/launcher" "$work/plain" "$work/startup"
 cp "$build/bin/launcher.exe" "$build/bin/SplashScreen.bmp" "$work/launcher/"
 cp "$build/bench/plain_splash.exe" "$build/bin/SplashScreen.bmp" "$work/plain/"
+cp "$build/bench/plain_splash_startup.exe" "$build/bin/SplashScreen.bmp" "$work/startup/"
 cp "$build/bench/splash_watch.exe" "$work/"
 if [ "${BENCH_LUMO:-0}" = 1 ]; then
   cp "$build/bin/Lumo.exe" "$work/launcher/"
   cp "$build/bin/Lumo.exe" "$work/plain/"
+  cp "$build/bin/Lumo.exe" "$work/startup/"
 fi
 
 # Sizes: stripped copies.
@@ -65,9 +67,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   }
   watch launcher launcher.exe >/dev/null   # warm-up
   watch plain plain_splash.exe >/dev/null
+  watch startup plain_splash_startup.exe >/dev/null
   for i in $(seq 1 "$BENCH_RUNS"); do
     echo "launcher $(watch launcher launcher.exe)" | tee -a results.txt
     echo "plain $(watch plain plain_splash.exe)" | tee -a results.txt
+    echo "startup $(watch startup plain_splash_startup.exe)" | tee -a results.txt
   done
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
@@ -81,11 +85,16 @@ median() {  # kind column
 failures=$(awk '$3 < 0 || $4 != 0 {n++} END {print n + 0}' "$work/results.txt")
 lw=$(median launcher 2); lp=$(median launcher 3)
 pw=$(median plain 2); pp=$(median plain 3)
+sw=$(median startup 2); sp=$(median startup 3)
 echo "splash start-up, median of $runs runs each (ms from process start; window visible / picture on screen):"
 echo "  launcher.exe      window $lw   picture $lp"
 echo "  plain_splash.exe  window $pw   picture $pp"
+echo "  plain_splash_startup.exe (plain + rich edit, common controls, OLE) window $sw   picture $sp"
 if [ "$lp" != n/a ] && [ "$pp" != n/a ]; then
   awk -v a="$lp" -v b="$pp" 'BEGIN {printf "  ratio launcher/plain (picture): %.3f (target <= 1.10)\n", a / b}'
+fi
+if [ "$lp" != n/a ] && [ "$sp" != n/a ]; then
+  awk -v a="$lp" -v b="$sp" 'BEGIN {printf "  ratio launcher/plain with the same start-up work (picture): %.3f\n", a / b}'
 fi
 awk '$3 >= 0 && $5 > 0 {print $3 / $5}' "$work/results.txt" | sort -g |
   awk '{v[NR] = $1} END {if (NR) printf "  screen poll period (median): %.2f ms\n", v[int((NR + 1) / 2)]}'

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/shell_dlls.h"
 #include "tarn.h"
 
 namespace tarn {
@@ -173,7 +174,7 @@ bool Form::addTrayIcon(HICON h, int, int, const String& tip) {
   trayIcon.hIcon = h;
   trayIcon.hWnd = hwnd;
   copyTip(tip);
-  Shell_NotifyIconA(NIM_ADD, &trayIcon);
+  shell::notifyIcon(NIM_ADD, &trayIcon);
   trayIconShown = true;
   return true;
 }
@@ -182,14 +183,14 @@ bool Form::updateTrayIcon(HICON h, int, int, const String& tip) {
   trayIcon.hWnd = hwnd;
   trayIcon.hIcon = h;
   copyTip(tip);
-  if (!Shell_NotifyIconA(trayIconShown ? NIM_MODIFY : NIM_ADD, &trayIcon)) return false;
+  if (!shell::notifyIcon(trayIconShown ? NIM_MODIFY : NIM_ADD, &trayIcon)) return false;
   trayIconShown = true;
   return true;
 }
 
 bool Form::removeTrayIcon() {
   if (!trayIconShown) return false;
-  Shell_NotifyIconA(NIM_DELETE, &trayIcon);
+  shell::notifyIcon(NIM_DELETE, &trayIcon);
   trayIconShown = false;
   return true;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "system/file_dialog_filter.h"
+#include "core/shell_dlls.h"
 #include "tarn.h"
 
 namespace tarn {
@@ -77,7 +78,7 @@ bool FileDialog::show(const String& initialName, bool saving) {
   request.nMaxFile = maxName;
   request.Flags = saving ? saveFlags : openFlags;
 
-  BOOL chosen = saving ? GetSaveFileNameA(&request) : GetOpenFileNameA(&request);
+  BOOL chosen = saving ? shell::getSaveFileName(&request) : shell::getOpenFileName(&request);
   if (!chosen) return false;
   fileName[maxName - 1] = '\0';
   path = String(fileName);

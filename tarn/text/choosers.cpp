@@ -3,6 +3,7 @@
 #include <string>
 
 #include "system/file_dialog_filter.h"
+#include "core/shell_dlls.h"
 #include "tarn.h"
 
 #include <shlobj.h>
@@ -37,9 +38,9 @@ bool chooseFile(HWND owner, String& result, const String& filter, const String* 
   if (defaultExtension != nullptr) {
     request.lpstrDefExt = defaultExtension->str().empty() ? NULL : defaultExtension->c_str();
     request.Flags = saveFileFlags;
-    chosen = GetSaveFileNameA(&request);
+    chosen = shell::getSaveFileName(&request);
   } else {
-    chosen = GetOpenFileNameA(&request);
+    chosen = shell::getOpenFileName(&request);
   }
   if (!chosen) return false;
   name[sizeof name - 1] = '\0';
@@ -59,11 +60,11 @@ bool chooseFolder(HWND owner, String& result) {
   // (MAX_PATH characters); one is given so that no system reads a null pointer.
   request.pszDisplayName = displayName;
 
-  LPITEMIDLIST item = SHBrowseForFolderA(&request);
+  LPITEMIDLIST item = shell::browseForFolder(&request);
   if (item == NULL) return false;
   char folder[MAX_PATH + 1];
   std::memset(folder, 0, sizeof folder);
-  BOOL named = SHGetPathFromIDListA(item, folder);
+  BOOL named = shell::pathFromIdList(item, folder);
   CoTaskMemFree(item);
   folder[MAX_PATH] = '\0';
   if (!named || folder[0] == '\0') return false;
@@ -88,7 +89,7 @@ bool chooseColor(HWND owner, COLORREF& colour) {
   colourRequest.rgbResult = colour;
   colourRequest.lpCustColors = customColourTable;
   colourRequest.Flags = CC_RGBINIT | CC_FULLOPEN;
-  if (!ChooseColorA(&colourRequest)) return false;
+  if (!shell::chooseColor(&colourRequest)) return false;
   colour = colourRequest.rgbResult;
   return true;
 }
