@@ -7,22 +7,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "clock.h"
 #include "tarn.h"
 
 using namespace tarn;
 
 namespace {
-
-double seconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string tempPath(const char* name) {
   char dir[MAX_PATH] = {0};

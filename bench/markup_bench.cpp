@@ -6,22 +6,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "clock.h"
 #include "tarn.h"
 
 using namespace tarn;
 
 namespace {
-
-double seconds() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Markup like a long tip body: words, every tag, line breaks, paths, braces.
 std::string mixedMarkup(std::size_t bytes) {
