@@ -868,8 +868,10 @@ class Spreadsheet {
 // The size of the file at `path` in bytes; 0 when it cannot be opened.
 int fileSize(const String& path);
 
-// A text file read and written through a text-mode standard I/O stream
-// (carriage-return/line-feed pairs arrive as line feeds). Every operation on a
+// A text file read and written through a standard I/O stream, with the line
+// ends of a text-mode stream (carriage-return/line-feed pairs on disk read as
+// line feeds; line feeds are written as pairs) but exact positions, also in
+// files with bare line feeds. Every operation on a
 // closed object answers false, 0, an empty text or an empty list and touches no
 // file. Objects are not copyable: each owns its stream.
 class TextFile {
