@@ -151,6 +151,18 @@ TEST(Counters, FirstFormAndFirstControlIdentifiersInAFreshProgram) {
       << r.output;
 }
 
+TEST(Startup, ToolkitGlobalsOutliveTheProgramsGlobals) {
+  testing_support::ChildResult r = testing_support::runChild(
+      "\"" + testing_support::programFolder() + "\\tarn_counter_probe.exe\"", 30000);
+  ASSERT_TRUE(r.finished);
+  std::string folder = testing_support::programFolder();
+  EXPECT_NE(std::string::npos, r.output.find("\nfolder " + folder)) << r.output;
+  EXPECT_NE(std::string::npos,
+            r.output.find("at exit: folder " + folder + ", screen width " +
+                          std::to_string(GetSystemMetrics(SM_CXSCREEN))))
+      << r.output;
+}
+
 TEST(Screen, SizeFollowsTheSystemMetrics) {
   EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), int(screen.width));
   EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), int(screen.height));

@@ -1,7 +1,19 @@
-// Prints the identifiers a fresh program hands to its first forms and control.
+// Prints the identifiers a fresh program hands to its first forms and control,
+// and, from a global's destructor, that the toolkit's globals outlive the
+// program's own.
 #include <cstdio>
 
 #include "tarn.h"
+
+namespace {
+struct LastWords {
+  ~LastWords() {
+    tarn::String folder = tarn::application.folder;
+    std::printf("at exit: folder %s, screen width %d\n", folder.c_str(), int(tarn::screen.width));
+    std::fflush(stdout);
+  }
+} lastWords;
+}  // namespace
 
 int main() {
   tarn::Form first;
@@ -10,5 +22,7 @@ int main() {
   int control = ++tarn::controlIdCounter;
   std::printf("first form %d, second form %d, first control %d\n", first.notifyId,
               second.notifyId, control);
+  std::printf("folder %s\n", tarn::String(tarn::application.folder).c_str());
+  std::fflush(stdout);
   return 0;
 }
