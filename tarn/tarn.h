@@ -157,7 +157,10 @@ class String {
   String(const char* chars);
   String(const std::string& chars);
   String(const String& other);
+  String(String&& other) noexcept;
+  String(std::string&& chars) noexcept;
   String& operator=(const String& other);
+  String& operator=(String&& other) noexcept;
   ~String();
 
   String operator=(const char* chars);
@@ -216,7 +219,9 @@ class StringList {
  public:
   StringList();
   StringList(const StringList& other);
+  StringList(StringList&& other) noexcept;
   StringList& operator=(const StringList& other);
+  StringList& operator=(StringList&& other) noexcept;
   ~StringList();
 
   Property<StringList, int> count;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 namespace tarn {
 
@@ -15,10 +16,17 @@ String::String() { bindProperties(); }
 String::String(const char* chars) : text(chars ? chars : "") { bindProperties(); }
 String::String(const std::string& chars) : text(chars) { bindProperties(); }
 String::String(const String& other) : text(other.text) { bindProperties(); }
+String::String(String&& other) noexcept : text(std::move(other.text)) { bindProperties(); }
+String::String(std::string&& chars) noexcept : text(std::move(chars)) { bindProperties(); }
 String::~String() = default;
 
 String& String::operator=(const String& other) {
   text = other.text;
+  return *this;
+}
+
+String& String::operator=(String&& other) noexcept {
+  text.swap(other.text);
   return *this;
 }
 
@@ -137,6 +145,13 @@ double String::toFloat() const { return std::atof(text.c_str()); }
 StringList::StringList() { count.bind(this, &StringList::getCount); }
 StringList::StringList(const StringList& other) : items(other.items) {
   count.bind(this, &StringList::getCount);
+}
+StringList::StringList(StringList&& other) noexcept : items(std::move(other.items)) {
+  count.bind(this, &StringList::getCount);
+}
+StringList& StringList::operator=(StringList&& other) noexcept {
+  items.swap(other.items);
+  return *this;
 }
 StringList& StringList::operator=(const StringList& other) {
   if (this != &other) items = other.items;
