@@ -78,6 +78,20 @@ int main(int argc, char** argv) {
   }
   DeleteFileA(path.c_str());
 
+  // Language tables: lines without "=" ahead of the one entry.
+  for (int n : {80000, 160000}) {
+    std::string table;
+    for (int i = 0; i < n; ++i) table += "a line without a key\n";
+    table += "key=value\n";
+    Buffer text(table.data(), static_cast<int>(table.size()));
+    LanguageTable languages;
+    double t = seconds();
+    bool ok = languages.loadText(text);
+    char label[64];
+    std::snprintf(label, sizeof label, "LanguageTable::loadText, %d lines%s", n, ok ? "" : " FAILED");
+    report(label, seconds() - t, table.size() / 1048576.0);
+  }
+
   Spreadsheet sheet;
   for (int row = 0; row < 65535; ++row) sheet.addCell(row % 10, row, "cell text of some length");
   std::string sheetPath = tempPath("tarn_files_bench.xls");

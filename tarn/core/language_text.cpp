@@ -21,18 +21,25 @@ Entries parse(const char* bytes, std::size_t size) {
 
   // std::string compares bytes as unsigned characters: byte order.
   std::map<std::string, std::string> table;
+  // Each search stays inside its line, so a line without "=" costs its own
+  // length only, not a scan ahead to the next "=" of the text.
+  const char* data = text.data();
+  auto position = [data](const void* found) {
+    return static_cast<std::size_t>(static_cast<const char*>(found) - data);
+  };
   std::size_t start = 0;
   while (start <= text.size()) {
-    std::size_t feed = text.find('\n', start);
-    std::size_t stop = feed == std::string::npos ? text.size() : feed;
-    std::size_t equals = text.find('=', start);
-    if (equals != std::string::npos && equals < stop && equals > start) {
-      std::size_t second = text.find('=', equals + 1);
-      std::size_t valueEnd = second != std::string::npos && second < stop ? second : stop;
-      table[text.substr(start, equals - start)] = text.substr(equals + 1, valueEnd - equals - 1);
+    const void* feed = std::memchr(data + start, '\n', text.size() - start);
+    std::size_t stop = feed ? position(feed) : text.size();
+    const void* equals = std::memchr(data + start, '=', stop - start);
+    if (equals && position(equals) > start) {
+      std::size_t keyEnd = position(equals);
+      const void* second = std::memchr(data + keyEnd + 1, '=', stop - keyEnd - 1);
+      std::size_t valueEnd = second ? position(second) : stop;
+      table[text.substr(start, keyEnd - start)] = text.substr(keyEnd + 1, valueEnd - keyEnd - 1);
     }
-    if (feed == std::string::npos) break;
-    start = feed + 1;
+    if (!feed) break;
+    start = stop + 1;
   }
   result.reserve(table.size());
   for (auto& entry : table) result.emplace_back(entry.first, std::move(entry.second));

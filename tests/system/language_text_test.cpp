@@ -79,3 +79,13 @@ TEST(LanguageText, LargeText) {
   EXPECT_EQ("value 0", got[0].second);
   EXPECT_EQ(100000u, got.back().second.size());
 }
+
+TEST(LanguageText, ManyLinesWithoutEquals) {
+  // Each line is searched on its own: the "=" of a later line belongs to it.
+  std::string text;
+  for (int i = 0; i < 20000; ++i) text += "line without a key\n";
+  text += "k=v=w\nlast line";
+  EXPECT_EQ(entries({{"k", "v"}}), parse(text));
+  EXPECT_EQ(entries({{"a", "1"}, {"b", "2"}}), parse("a=1\nnone\nb=2\n"));
+  EXPECT_EQ(entries({{"a", "1"}}), parse("a=1\nnone"));
+}
