@@ -68,11 +68,11 @@ namespace tarn {
 // ===========================================================================
 
 // A data-like member that reads through a getter and writes through a setter of
-// its owner. Copying an owner object copies its properties as part of it: each
-// copy is rebound to the copy (the owner pointer moves with the property), so a
-// copy never calls through the object it was copied from. Assigning one
-// property to another keeps each bound to its own owner; to copy a value
-// between objects, convert it: `a.width = int(b.width)`.
+// its owner. A property is copied only as part of its owner (the copy
+// operations are the owner's alone), and each copy is rebound to the new owner:
+// the owner pointer moves with the property, so a copied or moved object never
+// calls through the object it came from. Properties are not values of their
+// own: to copy a value between objects, convert it: `a.width = int(b.width)`.
 template <class Owner, class T>
 class Property {
  public:
@@ -80,16 +80,6 @@ class Property {
   using Getter = T (Owner::*)() const;
 
   Property() = default;
-  Property(const Property& other)
-      : m_cObject(relocatedOwner(other)), Set(other.Set), Get(other.Get) {}
-  Property& operator=(const Property& other) {
-    if (this != &other && m_cObject == nullptr) {
-      m_cObject = relocatedOwner(other);
-      Set = other.Set;
-      Get = other.Get;
-    }
-    return *this;
-  }
 
   void bindOwner(Owner* owner) { m_cObject = owner; }
   void bindSetter(Setter setter) { Set = setter; }
@@ -122,21 +112,27 @@ class Property {
   bool isBound() const { return m_cObject != nullptr; }
 
  private:
-  // Where `other`'s owner lies relative to `other`, applied to this property.
-  // A property copied as part of its owner thus names the new owner. A property
-  // copied on its own (not inside an Owner) keeps the original owner.
-  const Owner* shifted(const Property& other) const {
-    const char* from = reinterpret_cast<const char*>(&other);
-    const char* to = reinterpret_cast<const char*>(this);
-    const char* owner = reinterpret_cast<const char*>(other.m_cObject);
-    return reinterpret_cast<const Owner*>(to - (from - owner));
+  friend Owner;
+
+  // Copied as part of an owner: bound to the same place in the new owner.
+  Property(const Property& other) noexcept
+      : m_cObject(relocatedOwner(other)), Set(other.Set), Get(other.Get) {}
+  // Assigned as part of an owner: a bound property stays bound to its owner.
+  Property& operator=(const Property& other) noexcept {
+    if (this != &other && m_cObject == nullptr) {
+      m_cObject = relocatedOwner(other);
+      Set = other.Set;
+      Get = other.Get;
+    }
+    return *this;
   }
-  Owner* relocatedOwner(const Property& other) const {
+
+  Owner* relocatedOwner(const Property& other) const noexcept {
     if (other.m_cObject == nullptr) return nullptr;
     const char* from = reinterpret_cast<const char*>(&other);
     const char* owner = reinterpret_cast<const char*>(other.m_cObject);
-    if (from < owner || from >= owner + sizeof(Owner)) return other.m_cObject;
-    return const_cast<Owner*>(shifted(other));
+    return reinterpret_cast<Owner*>(
+        const_cast<char*>(reinterpret_cast<const char*>(this) - (from - owner)));
   }
 
   Owner* m_cObject = nullptr;
@@ -340,9 +336,11 @@ struct TimerEntry {
 // The window object base: wraps one native window handle and its parent's.
 // Objects never own their windows: destroying or copying an object leaves the
 // window alone, and a copy is a second object for the same window. The window's
-// user-data slot names the object registered with it (see setDialogProcedure);
-// moving a registered object re-registers the new one, and destroying it clears
-// the slot, so the slot never names a dead object.
+// user-data slot names the object registered with it last (setDialogProcedure,
+// subclass, backColor); moving a registered object re-registers the new one, and
+// when a registered object is destroyed or takes another window the slot passes
+// to the object registered before it (or is cleared), so the slot never names a
+// dead object.
 class Control {
  public:
   Control();
@@ -416,6 +414,7 @@ class Control {
   void resetText() { drawLine = 0; }
 
   // Named timers: identifiers are handed out from 1 per object and never reused.
+  // An object without a window starts none (startTimer answers false).
   bool startTimer(const String& name, int interval);
   bool stopTimer(const String& name);
   int timerId(const String& name) const;
@@ -434,7 +433,7 @@ class Control {
     ObjectLink() = default;
     ObjectLink(const ObjectLink& other) : offset(other.offset) {}
     ObjectLink(ObjectLink&& other) noexcept;
-    ObjectLink& operator=(const ObjectLink&) { return *this; }
+    ObjectLink& operator=(const ObjectLink& other);
     ObjectLink& operator=(ObjectLink&& other) noexcept;
     ~ObjectLink();
     void place(const Control* owner);
@@ -469,6 +468,7 @@ class Control {
   void setClipChildren(bool value);
   RECT windowRect() const;
   POINT position() const;
+  POINT parentClientOrigin() const;
   LONG changeStyle(int index, LONG style);
 
   std::size_t tooltipTextLength = 0;
@@ -625,11 +625,16 @@ class FileDialog {
   // Copies share nothing: the copy builds its own filter block.
   FileDialog(const FileDialog& other);
   FileDialog& operator=(const FileDialog& other);
+  // Moves take over the filter block (the source is left without one).
+  FileDialog(FileDialog&& other) noexcept;
+  FileDialog& operator=(FileDialog&& other) noexcept;
   ~FileDialog();
 
   // `pattern` may hold several patterns separated by "," or ";".
   void addFilter(const String& description, const String& pattern);
   // The open dialog (existing folders only); true and `path` := the chosen file.
+  // While a dialog of this object is up (a call from a timer or another
+  // window's handler), open and save return false at once and change nothing.
   bool open(const String& initialName = String());
   // The save dialog (asks before replacing a file); true and `path` := the name.
   bool save(const String& initialName = String());
@@ -642,6 +647,7 @@ class FileDialog {
   String path;
 
  private:
+  bool showing;  // a dialog of this object is up
   bool show(const String& initialName, bool saving);
   void rebuildFilterBlock();
 };

@@ -61,6 +61,54 @@ void Control::bindControlProperties() {
 
 // ---------------------------------------------------------------------------
 // The object link in the window's user-data slot
+//
+// Every registration still standing is kept, oldest first. When a registered
+// object goes away (destroyed, or moved into another object, or assigned
+// another window), the slot of its window passes to the most recent object
+// still registered with that window, or is cleared. So the slot only ever names
+// a live object.
+
+namespace {
+
+struct Registration {
+  HWND window;
+  Control* object;
+};
+
+// Never destroyed: objects with static storage may outlive any other static.
+std::vector<Registration>& registrations() {
+  static std::vector<Registration>* all = new std::vector<Registration>;
+  return *all;
+}
+
+Control* slotOf(HWND window) {
+  return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void setSlot(HWND window, Control* object) {
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+}
+
+// Drops the registrations of `object` (all of them, or only those with windows
+// other than `keep`) and hands each slot that named it to its successor.
+void forget(Control* object, HWND keep, bool keepWindow) {
+  std::vector<Registration>& all = registrations();
+  for (std::size_t i = 0; i < all.size();) {
+    if (all[i].object != object || (keepWindow && all[i].window == keep)) {
+      ++i;
+      continue;
+    }
+    HWND window = all[i].window;
+    all.erase(all.begin() + static_cast<std::ptrdiff_t>(i));
+    if (slotOf(window) != object) continue;
+    Control* successor = nullptr;
+    for (const Registration& r : all)
+      if (r.window == window) successor = r.object;
+    setSlot(window, successor);
+  }
+}
+
+}  // namespace
 
 void Control::ObjectLink::place(const Control* owner) {
   offset = reinterpret_cast<const char*>(this) - reinterpret_cast<const char*>(owner);
@@ -74,9 +122,11 @@ Control* Control::ObjectLink::owner() const {
 void Control::ObjectLink::takeOver(const ObjectLink& other) {
   Control* from = other.owner();
   Control* to = owner();
-  if (to->hwnd != NULL && GetWindowLongPtrA(to->hwnd, GWLP_USERDATA) ==
-                              reinterpret_cast<LONG_PTR>(from)) {
-    SetWindowLongPtrA(to->hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(to));
+  forget(to, to->hwnd, true);  // windows this object no longer stands for
+  for (Registration& r : registrations()) {
+    if (r.object != from) continue;
+    r.object = to;
+    if (slotOf(r.window) == from) setSlot(r.window, to);
   }
 }
 
@@ -84,21 +134,29 @@ Control::ObjectLink::ObjectLink(ObjectLink&& other) noexcept : offset(other.offs
   takeOver(other);
 }
 
+Control::ObjectLink& Control::ObjectLink::operator=(const ObjectLink&) {
+  Control* self = owner();
+  forget(self, self->hwnd, true);
+  return *this;
+}
+
 Control::ObjectLink& Control::ObjectLink::operator=(ObjectLink&& other) noexcept {
   if (this != &other) takeOver(other);
   return *this;
 }
 
-Control::ObjectLink::~ObjectLink() {
-  Control* self = owner();
-  if (self->hwnd != NULL &&
-      GetWindowLongPtrA(self->hwnd, GWLP_USERDATA) == reinterpret_cast<LONG_PTR>(self)) {
-    SetWindowLongPtrA(self->hwnd, GWLP_USERDATA, 0);
-  }
-}
+Control::ObjectLink::~ObjectLink() { forget(owner(), NULL, false); }
 
 void Control::registerObject() {
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  setSlot(hwnd, this);
+  if (hwnd == NULL) return;
+  std::vector<Registration>& all = registrations();
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (all[i].window == hwnd && all[i].object == this) {
+      all.erase(all.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
+  all.push_back({hwnd, this});
 }
 
 // ---------------------------------------------------------------------------
@@ -158,11 +216,23 @@ RECT Control::windowRect() const {
   return r;
 }
 
+// Child windows are placed in their parent's client area, top-level windows on
+// the screen. GetParent also answers a pop-up's owner, whose client
+// coordinates MoveWindow would not use for the pop-up, so only child windows
+// are converted.
 POINT Control::position() const {
   RECT r = windowRect();
   POINT p = {r.left, r.top};
-  ScreenToClient(GetParent(hwnd), &p);
+  if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(hwnd), &p);
   return p;
+}
+
+// Where the parent's client area begins in this window's coordinates: (0, 0)
+// for a child window, the client area's screen position for a top-level one.
+POINT Control::parentClientOrigin() const {
+  POINT origin = {0, 0};
+  if (!(GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) ClientToScreen(parentHwnd, &origin);
+  return origin;
 }
 
 int Control::getWidth() const {
@@ -266,13 +336,13 @@ RECT clientRectOf(HWND window) {
 void Control::fitWidthToParent() {
   if (parentHwnd == NULL) return;
   setWidth(clientRectOf(parentHwnd).right);
-  moveTo(0, getY());
+  moveTo(parentClientOrigin().x, getY());
 }
 
 void Control::fitHeightToParent() {
   if (parentHwnd == NULL) return;
   setHeight(clientRectOf(parentHwnd).bottom);
-  moveTo(getX(), 0);
+  moveTo(getX(), parentClientOrigin().y);
 }
 
 void Control::fitToParent() {
@@ -280,15 +350,17 @@ void Control::fitToParent() {
   RECT r = clientRectOf(parentHwnd);
   setWidth(r.right);
   setHeight(r.bottom);
-  moveTo(0, 0);
+  POINT origin = parentClientOrigin();
+  moveTo(origin.x, origin.y);
 }
 
 void Control::centre() {
   if (parentHwnd == NULL) return;
   RECT r = clientRectOf(parentHwnd);
-  int left = (r.right - getWidth()) / 2;
-  int top = (r.bottom - getHeight()) / 2;
-  moveTo(std::max(left, 0), std::max(top, 0));
+  int left = std::max(static_cast<int>(r.right - getWidth()) / 2, 0);
+  int top = std::max(static_cast<int>(r.bottom - getHeight()) / 2, 0);
+  POINT origin = parentClientOrigin();
+  moveTo(origin.x + left, origin.y + top);
 }
 
 bool Control::redraw() {
@@ -365,6 +437,9 @@ int Control::timerId(const String& name) const {
 }
 
 bool Control::startTimer(const String& name, int interval) {
+  // Without a window the system would start a thread timer under an identifier
+  // of its own choosing, which no tick could be matched to and nothing could stop.
+  if (hwnd == NULL) return false;
   if (timerId(name) != 0) return false;
   TimerEntry entry;
   entry.name = name;

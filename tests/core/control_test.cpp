@@ -250,9 +250,49 @@ TEST_F(Host, TheUserDataSlotNeverNamesADeadObject) {
   EXPECT_EQ(0, GetWindowLongPtrA(child, GWLP_USERDATA));
 }
 
+TEST_F(Host, AGrowingContainerKeepsEverySlotOnItsLiveObject) {
+  std::vector<Control> controls;
+  std::vector<HWND> windows;
+  for (int i = 0; i < 12; ++i) {
+    windows.push_back(CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent, NULL, NULL,
+                                      NULL));
+    controls.push_back(Control(windows.back()));
+    controls.back().registerObject();
+  }
+  for (int i = 0; i < 12; ++i)
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&controls[i]), GetWindowLongPtrA(windows[i], GWLP_USERDATA));
+}
+
+TEST_F(Host, ATemporaryRegistrationHandsTheSlotBack) {
+  Control owner(child);
+  owner.registerObject();
+  {
+    Control wrapper(child);
+    wrapper.backColor = RGB(1, 2, 3);  // registers the wrapper
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&wrapper), GetWindowLongPtrA(child, GWLP_USERDATA));
+  }
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(&owner), GetWindowLongPtrA(child, GWLP_USERDATA));
+}
+
+TEST_F(Host, AnObjectGivenAnotherWindowReleasesTheOldOne) {
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent, NULL, NULL, NULL);
+  Control c(child);
+  c.registerObject();
+  Control next(other);
+  next.registerObject();
+  c = std::move(next);  // c now stands for `other`
+  EXPECT_EQ(0, GetWindowLongPtrA(child, GWLP_USERDATA));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(&c), GetWindowLongPtrA(other, GWLP_USERDATA));
+  Control copy(child);
+  copy.registerObject();
+  copy = Control::wrap(c);  // a copy assignment to another window
+  EXPECT_EQ(0, GetWindowLongPtrA(child, GWLP_USERDATA));
+  EXPECT_EQ(reinterpret_cast<LONG_PTR>(&c), GetWindowLongPtrA(other, GWLP_USERDATA));
+}
+
 TEST_F(Host, CopiesWorkOnTheSameWindowWithTheirOwnFields) {
   Control* original = new Control(child);
-  original->startTimer("t", 1000);
+  ASSERT_TRUE(original->startTimer("t", 1000));
   Control copy(*original);
   delete original;
   copy.text = "through the copy";

@@ -138,6 +138,26 @@ TEST(Form, CentringNeedsAParentWindow) {
   parent.destroy();
 }
 
+TEST(Form, OwnedPopUpsStayWhereTheyArePutAndCentreOverTheirOwner) {
+  Form owner("owner", 300, 200, 400, 300, 10, true, true, false, false, false, Control(), false, 0);
+  Form popup("popup", 50, 60, 100, 80, 10, true, true, false, false, false, owner, false, 0);
+  ASSERT_EQ(owner.hwnd, GetParent(popup.hwnd));  // a pop-up's parent is its owner
+  EXPECT_EQ(50, int(popup.x));  // top-level: screen coordinates
+  EXPECT_EQ(60, int(popup.y));
+  popup.width = 120;
+  popup.resize(130, 90);
+  EXPECT_EQ(50, int(popup.x));
+  EXPECT_EQ(60, int(popup.y));
+  popup.centre();
+  EXPECT_EQ(300 + (400 - 130) / 2, int(popup.x));
+  EXPECT_EQ(200 + (300 - 90) / 2, int(popup.y));
+  popup.fitToParent();
+  EXPECT_EQ(300, int(popup.x));
+  EXPECT_EQ(200, int(popup.y));
+  EXPECT_EQ(400, int(popup.width));
+  owner.destroy();
+}
+
 TEST(Form, MaximisedThenMinimisedEndsMinimised) {
   Form f("both", 10, 10, 200, 150, 0, true, true, true, true, false, Form(), false, 0);
   EXPECT_TRUE(f.isMinimised());

@@ -153,3 +153,56 @@ TEST_F(ImageBoxTest, MissingPicturesAreRefused) {
   ImageBox none;
   EXPECT_FALSE(none.setImage(junk.path(), true));
 }
+
+TEST_F(ImageBoxTest, ResourceNumbersAboveSixteenBitsNameNoResource) {
+  ImageBox box(1, std::string(), 0, 0, 64, 48, form, 0);
+  EXPECT_TRUE(box.setImageFromResource(101, 1));
+  EXPECT_FALSE(box.setImageFromResource(65536 + 101, 1));  // not bitmap 101
+  EXPECT_FALSE(box.setImageFromModule(exePath(), 0x80000000u + 101, 1));
+}
+
+TEST(ImageBoxTiling, SmallPicturesFillABigBoxFromTheTopLeft) {
+  Form big("big", 0, 0, 1010, 750, 10, true, true, false, false, false, Control(), false, 8);
+  constexpr COLORREF green = RGB(0, 255, 0);
+  constexpr COLORREF white = RGB(255, 255, 255);
+  // 2x2: red blue / green white, so every pixel's colour tells its copy's alignment.
+  auto colourAt = [&](int x, int y) {
+    return (y % 2 == 0) ? (x % 2 == 0 ? red : blue) : (x % 2 == 0 ? green : white);
+  };
+  TempFile quad(".bmp");
+  quad.write(makeBmp(2, 2, colourAt));
+  ImageBox box(1, quad.path(), 0, 0, 1000, 740, big, 0);
+  const int points[][2] = {{0, 0},     {1, 0},     {0, 1},     {1, 1},     {2, 2},
+                           {513, 0},   {0, 371},   {640, 480}, {999, 0},   {0, 739},
+                           {998, 738}, {999, 739}, {511, 255}, {512, 256}, {997, 3}};
+  RedrawWindow(box.hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  pump(30);
+  for (const auto& p : points)
+    EXPECT_EQ(colourAt(p[0], p[1]), pixelAt(box.hwnd, p[0], p[1]) & 0xFFFFFF)
+        << p[0] << "," << p[1];
+
+  TempFile dot(".bmp");
+  dot.write(makeBmp(1, 1, [&](int, int) { return green; }));
+  EXPECT_TRUE(box.setImage(dot.path(), true));
+  RedrawWindow(box.hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  pump(30);
+  for (const auto& p : points)
+    EXPECT_EQ(green, pixelAt(box.hwnd, p[0], p[1]) & 0xFFFFFF) << p[0] << "," << p[1];
+  big.destroy();
+}
+
+TEST(ImageBoxTiling, APictureTallerThanTheBoxIsCutAtTheBottom) {
+  Form form("tall", 0, 0, 300, 100, 10, true, true, false, false, false, Control(), false, 8);
+  // 3 wide, 200 high: the row's colour changes at y = 50.
+  TempFile tall(".bmp");
+  tall.write(makeBmp(3, 200, [](int x, int y) { return y < 50 ? (x == 2 ? blue : red) : blue; }));
+  ImageBox box(1, tall.path(), 0, 0, 250, 80, form, 0);
+  RedrawWindow(box.hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  pump(30);
+  EXPECT_EQ(red, pixelAt(box.hwnd, 0, 0) & 0xFFFFFF);
+  EXPECT_EQ(blue, pixelAt(box.hwnd, 2, 10) & 0xFFFFFF);
+  EXPECT_EQ(red, pixelAt(box.hwnd, 246, 49) & 0xFFFFFF);  // 246 = 82 * 3
+  EXPECT_EQ(blue, pixelAt(box.hwnd, 248, 49) & 0xFFFFFF);
+  EXPECT_EQ(blue, pixelAt(box.hwnd, 246, 79) & 0xFFFFFF);
+  form.destroy();
+}

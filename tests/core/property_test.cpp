@@ -2,6 +2,9 @@
 // and copies of owners.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+#include <vector>
+
 #include "support/support.h"
 #include "tarn.h"
 
@@ -95,12 +98,16 @@ TEST(Property, ObjectsReturnedByValueAndHeldInContainersStayBound) {
   }
 }
 
-TEST(Property, AssigningOnePropertyToAnotherKeepsBothBound) {
+TEST(Property, PropertiesAreCopiedOnlyWithTheirOwners) {
+  // `auto n = g.level;` or `a.level = b.level;` would copy a property away from
+  // its owner: neither compiles. Values move between objects by conversion.
+  static_assert(!std::is_copy_constructible<Property<Gauge, int>>::value, "");
+  static_assert(!std::is_copy_assignable<Property<Gauge, int>>::value, "");
+  static_assert(std::is_nothrow_move_constructible<Gauge>::value, "");
   Gauge a(20), b(30);
-  a.level = b.level;  // property to property: no rebinding
-  EXPECT_EQ(&a, a.level.owner());
   a.level = int(b.level);
   EXPECT_EQ(30, a.stored);
+  EXPECT_EQ(&a, a.level.owner());
 }
 
 TEST(PropertyCheck, UnboundReadShowsBothChecksAndYieldsZero) {

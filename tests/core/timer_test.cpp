@@ -8,8 +8,26 @@
 
 using namespace tarn;
 
-TEST(Timers, IdentifiersStartAtOneAndFollowEachOther) {
+namespace {
+HWND plainWindow() {
+  return CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+}
+}  // namespace
+
+TEST(Timers, AnObjectWithoutAWindowStartsNone) {
   Control c;
+  EXPECT_FALSE(c.startTimer("a", 10));
+  EXPECT_TRUE(c.timers.empty());
+  EXPECT_EQ(0, c.timerId("a"));
+  EXPECT_FALSE(c.stopTimer("a"));
+  MSG msg;
+  Sleep(30);
+  EXPECT_FALSE(PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_REMOVE));
+}
+
+TEST(Timers, IdentifiersStartAtOneAndFollowEachOther) {
+  HWND w = plainWindow();
+  Control c(w);
   EXPECT_EQ(0, c.timerId("a"));
   EXPECT_EQ(-1, c.timerIndex("a"));
   EXPECT_TRUE(c.startTimer("a", 1000));
@@ -20,10 +38,11 @@ TEST(Timers, IdentifiersStartAtOneAndFollowEachOther) {
   EXPECT_FALSE(c.startTimer("a", 50));  // name in use
   EXPECT_EQ(2u, c.timers.size());
   EXPECT_EQ(1000, c.timers[0].interval);
+  DestroyWindow(w);
 }
 
 TEST(Timers, StopAndRestartTakesANewIdentifier) {
-  HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);
+  HWND w = plainWindow();
   Control c(w);
   c.startTimer("a", 1000);
   c.startTimer("b", 1000);
@@ -40,7 +59,8 @@ TEST(Timers, StopAndRestartTakesANewIdentifier) {
 }
 
 TEST(Timers, CopiesKeepSeparateLists) {
-  Control a;
+  HWND w = plainWindow();
+  Control a(w);
   a.startTimer("x", 1000);
   Control b(a);
   a.stopTimer("x");
@@ -48,6 +68,7 @@ TEST(Timers, CopiesKeepSeparateLists) {
   EXPECT_TRUE(b.startTimer("y", 1000));
   EXPECT_EQ(2, b.timerId("y"));
   EXPECT_EQ(0, a.timerId("y"));
+  DestroyWindow(w);
 }
 
 namespace {
