@@ -19,7 +19,7 @@ constexpr DWORD saveFlags = openFlags | OFN_OVERWRITEPROMPT;                    
 
 }  // namespace
 
-FileDialog::FileDialog() : filterBlock(nullptr), owner(NULL) {
+FileDialog::FileDialog() : filterBlock(nullptr), owner(NULL), showing(false) {
   std::memset(&request, 0, sizeof request);
   std::memset(fileName, 0, sizeof fileName);
 }
@@ -30,7 +30,18 @@ FileDialog::FileDialog(HWND window) : FileDialog() { owner = window; }
 
 // The filter block belongs to one object; a copy builds its own at its first dialog.
 FileDialog::FileDialog(const FileDialog& other)
-    : filters(other.filters), filterBlock(nullptr), owner(other.owner), path(other.path) {
+    : filters(other.filters), filterBlock(nullptr), owner(other.owner), path(other.path),
+      showing(false) {
+  std::memset(&request, 0, sizeof request);
+  std::memcpy(fileName, other.fileName, sizeof fileName);
+}
+
+// A move takes the filter block over; the request is filled afresh for each
+// dialog, so it is not carried (it points into the source).
+FileDialog::FileDialog(FileDialog&& other) noexcept
+    : filters(std::move(other.filters)), filterBlock(other.filterBlock), owner(other.owner),
+      path(std::move(other.path)), showing(false) {
+  other.filterBlock = nullptr;
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
 }
@@ -44,6 +55,19 @@ FileDialog& FileDialog::operator=(const FileDialog& other) {
   filters = other.filters;
   owner = other.owner;
   path = other.path;
+  return *this;
+}
+
+FileDialog& FileDialog::operator=(FileDialog&& other) noexcept {
+  if (this == &other) return *this;
+  if (filterBlock != nullptr) GlobalFree(filterBlock);
+  filterBlock = other.filterBlock;
+  other.filterBlock = nullptr;
+  std::memset(&request, 0, sizeof request);
+  std::memcpy(fileName, other.fileName, sizeof fileName);
+  filters = std::move(other.filters);
+  owner = other.owner;
+  path = std::move(other.path);
   return *this;
 }
 

@@ -2,9 +2,12 @@
 // the open and save dialogs answered by the test.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "dialog_answerer.h"
@@ -334,4 +337,59 @@ TEST(FileDialogShown, CopiesBuildTheirOwnFilterBlock) {
   }
   EXPECT_EQ(BYTES("Text\0*.txt\0\0"), seenByCopy);
   EXPECT_NE(original.filterBlock, copy.filterBlock);
+}
+
+// ---------------------------------------------------------------------------
+// Moves
+
+static_assert(std::is_nothrow_move_constructible<FileDialog>::value,
+              "file dialogs move without copying or throwing");
+static_assert(std::is_nothrow_move_assignable<FileDialog>::value,
+              "file dialogs move without copying or throwing");
+
+TEST(FileDialogObject, MovesTakeTheFilterBlockOver) {
+  FileDialog original(GetDesktopWindow());
+  original.addFilter("Text", "*.txt");
+  original.path = "C:\\chosen.txt";
+  {
+    DialogAnswerer answer([](HWND window, int) { pressButton(window, IDCANCEL); });
+    original.open("name.txt");
+  }
+  char* block = original.filterBlock;
+  ASSERT_NE(nullptr, block);
+
+  FileDialog moved(std::move(original));
+  EXPECT_EQ(block, moved.filterBlock);
+  EXPECT_EQ(nullptr, original.filterBlock);  // freed once, by `moved`
+  ASSERT_EQ(1u, moved.filters.size());
+  EXPECT_EQ("*.txt", moved.filters[0].pattern);
+  EXPECT_EQ("C:\\chosen.txt", moved.path);
+  EXPECT_EQ("name.txt", std::string(moved.fileName));
+  EXPECT_EQ(GetDesktopWindow(), moved.owner);
+
+  FileDialog target;
+  target.addFilter("Other", "*.o");
+  {
+    DialogAnswerer answer([](HWND window, int) { pressButton(window, IDCANCEL); });
+    target.save("");
+  }
+  ASSERT_NE(nullptr, target.filterBlock);
+  target = std::move(moved);  // target's own block is freed
+  EXPECT_EQ(block, target.filterBlock);
+  EXPECT_EQ(nullptr, moved.filterBlock);
+  ASSERT_EQ(1u, target.filters.size());
+  EXPECT_EQ("Text", target.filters[0].description);
+  EXPECT_EQ("C:\\chosen.txt", target.path);
+
+  // The moved-to object shows its dialogs with its own buffers.
+  std::string name;
+  {
+    DialogAnswerer answer([&](HWND window, int) {
+      name = target.request.lpstrFile == target.fileName ? target.fileName : "<elsewhere>";
+      pressButton(window, IDCANCEL);
+    });
+    EXPECT_FALSE(target.open("again.txt"));
+  }
+  EXPECT_EQ("again.txt", name);
+  EXPECT_EQ("C:\\chosen.txt", target.path);
 }
