@@ -92,6 +92,10 @@ void FileDialog::rebuildFilterBlock() {
 }
 
 bool FileDialog::show(const String& initialName, bool saving) {
+  // The running dialog reads the request, the name buffer and the filter block
+  // until it returns; a second call meanwhile (from a timer or another window's
+  // handler, which the dialog's own message loop dispatches) must not touch them.
+  if (showing) return false;
   std::memset(&request, 0, sizeof request);
   request.hwndOwner = owner;
   filedialog::copyName(fileName, sizeof fileName, initialName.str());
@@ -102,7 +106,9 @@ bool FileDialog::show(const String& initialName, bool saving) {
   request.nMaxFile = maxName;
   request.Flags = saving ? saveFlags : openFlags;
 
+  showing = true;
   BOOL chosen = saving ? shell::getSaveFileName(&request) : shell::getOpenFileName(&request);
+  showing = false;
   if (!chosen) return false;
   fileName[maxName - 1] = '\0';
   path = String(fileName);

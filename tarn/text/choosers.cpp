@@ -16,8 +16,7 @@ constexpr DWORD openFileRequestSize = 76;
 constexpr DWORD saveFileFlags =
     OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;  // 0x80806
 
-// The colour dialog's record and custom colours live as long as the process.
-CHOOSECOLORA colourRequest;
+// The colour dialog's custom colours live as long as the process.
 COLORREF customColourTable[16];
 
 bool chooseFile(HWND owner, String& result, const String& filter, const String* defaultExtension) {
@@ -82,6 +81,9 @@ bool chooseSaveFile(HWND owner, String& result, const String& filter,
 }
 
 bool chooseColor(HWND owner, COLORREF& colour) {
+  // One record per call: a call made while another colour dialog is up (from a
+  // timer or another window) must not rewrite the record that dialog uses.
+  CHOOSECOLORA colourRequest;
   std::memset(&colourRequest, 0, sizeof colourRequest);
   colourRequest.lStructSize = sizeof colourRequest;  // 36
   colourRequest.hwndOwner = owner;

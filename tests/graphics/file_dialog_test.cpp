@@ -340,6 +340,90 @@ TEST(FileDialogShown, CopiesBuildTheirOwnFilterBlock) {
 }
 
 // ---------------------------------------------------------------------------
+// A second call while a dialog is up
+
+namespace {
+
+struct Reentry {
+  FileDialog* dialog = nullptr;
+  UINT_PTR timer = 0;
+  std::atomic<bool> done{false};
+  bool opened = true;
+  bool saved = true;
+  std::string nameBefore, nameAfter;
+  char* blockBefore = nullptr;
+  char* blockAfter = nullptr;
+  std::size_t filtersAfter = 0;
+  DWORD flagsAfter = 0;
+} reentry;
+
+void CALLBACK callAgain(HWND, UINT, UINT_PTR, DWORD) {
+  KillTimer(NULL, reentry.timer);
+  FileDialog& d = *reentry.dialog;
+  reentry.nameBefore = d.fileName;
+  reentry.blockBefore = d.filterBlock;
+  d.addFilter("Late", "*.late");  // the running dialog keeps the block it was given
+  reentry.opened = d.open("inner.txt");
+  reentry.saved = d.save("inner.txt");
+  reentry.nameAfter = d.fileName;
+  reentry.blockAfter = d.filterBlock;
+  reentry.filtersAfter = d.filters.size();
+  reentry.flagsAfter = d.request.Flags & ~static_cast<DWORD>(OFN_ENABLESIZING);
+  reentry.done = true;
+}
+
+}  // namespace
+
+TEST(FileDialogShown, ACallWhileTheDialogIsUpIsRefused) {
+  TempFile file(".txt");
+  ASSERT_TRUE(file.write("x"));
+  FileDialog dialog;
+  dialog.addFilter("Text", "*.txt");
+  reentry.dialog = &dialog;
+  reentry.timer = SetTimer(NULL, 0, 50, callAgain);
+  ASSERT_NE(0u, reentry.timer);
+  bool chosen;
+  {
+    DialogAnswerer answer([&](HWND window, int n) {
+      if (n == 0) {
+        // Answer the first dialog only after the timer made its calls (or gave up).
+        DWORD start = GetTickCount();
+        while (!reentry.done && GetTickCount() - start < 3000) Sleep(10);
+        typeFileName(window, file.path());
+        pressButton(window, IDOK);
+      } else {
+        pressButton(window, IDCANCEL);
+      }
+    });
+    chosen = dialog.open("outer.txt");
+    EXPECT_EQ(1, answer.seen());
+    EXPECT_EQ(0, answer.forced());
+  }
+  ASSERT_TRUE(reentry.done);
+  EXPECT_FALSE(reentry.opened);
+  EXPECT_FALSE(reentry.saved);
+  EXPECT_EQ("outer.txt", reentry.nameBefore);
+  EXPECT_EQ("outer.txt", reentry.nameAfter);
+  EXPECT_EQ(reentry.blockBefore, reentry.blockAfter);
+  EXPECT_EQ(2u, reentry.filtersAfter);
+  EXPECT_EQ(0x80804u, reentry.flagsAfter);  // still the open dialog's request
+  EXPECT_TRUE(chosen);
+  EXPECT_EQ(lower(file.path()), lower(dialog.path.str()));
+
+  // Once the dialog is gone, the object works again.
+  std::string filter;
+  {
+    DialogAnswerer answer([&](HWND window, int) {
+      filter = filterList(dialog.request.lpstrFilter);
+      pressButton(window, IDCANCEL);
+    });
+    EXPECT_FALSE(dialog.save(""));
+    EXPECT_EQ(1, answer.seen());
+  }
+  EXPECT_EQ(BYTES("Text\0*.txt\0Late\0*.late\0\0"), filter);
+}
+
+// ---------------------------------------------------------------------------
 // Moves
 
 static_assert(std::is_nothrow_move_constructible<FileDialog>::value,
