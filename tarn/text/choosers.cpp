@@ -6,6 +6,7 @@
 #include "core/shell_dlls.h"
 #include "tarn.h"
 
+#include <ole2.h>
 #include <shlobj.h>
 
 namespace tarn {
@@ -59,6 +60,10 @@ bool chooseFolder(HWND owner, String& result) {
   // (MAX_PATH characters); one is given so that no system reads a null pointer.
   request.pszDisplayName = displayName;
 
+  // The browser is a COM client and needs a single-threaded apartment on this
+  // thread. As for the image box, the result is ignored (S_FALSE when OLE is
+  // already up) and the application object's OleUninitialize at exit balances it.
+  OleInitialize(NULL);
   LPITEMIDLIST item = shell::browseForFolder(&request);
   if (item == NULL) return false;
   char folder[MAX_PATH + 1];
