@@ -49,7 +49,9 @@ ResourceUrl parseResourceUrl(const std::string& url) {
   std::size_t typeMark = url.rfind("/#", numberMark - 1);
   if (typeMark == std::string::npos || typeMark < scheme.size()) return r;
   if (!parseNumber(url.substr(typeMark + 2, numberMark - typeMark - 2), r.type)) return r;
-  if (!parseNumber(url.substr(numberMark + 2), r.number)) return r;
+  // Resource numbers are 16-bit: a larger number names no resource (and must
+  // not be cut down to one that does).
+  if (!parseNumber(url.substr(numberMark + 2), r.number) || r.number > 0xFFFF) return r;
   r.module = url.substr(scheme.size(), typeMark - scheme.size());
   r.valid = !r.module.empty();
   return r;
@@ -87,7 +89,7 @@ HBITMAP loadResourcePicture(const ResourceUrl& url) {
   }
   if (module == NULL) return NULL;
   HBITMAP bitmap = NULL;
-  LPCSTR name = MAKEINTRESOURCEA(url.number & 0xFFFF);
+  LPCSTR name = MAKEINTRESOURCEA(url.number);
   if (url.type == 2) {
     bitmap = static_cast<HBITMAP>(LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   } else if (url.type == 3) {
