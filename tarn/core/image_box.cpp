@@ -139,9 +139,22 @@ HBITMAP tileBitmap(HWND window, HBITMAP picture) {
   HBITMAP tiled = CreateCompatibleBitmap(screenDc, w, h);
   HGDIOBJ oldSource = SelectObject(source, picture);
   HGDIOBJ oldTarget = SelectObject(target, tiled);
-  for (int top = 0; top < h; top += info.bmHeight)
-    for (int left = 0; left < w; left += info.bmWidth)
-      BitBlt(target, left, top, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  // One copy at the top left, then the filled part copied next to itself,
+  // doubling across and then down: a few dozen copies at most, whatever the
+  // sizes, instead of one per copy of the picture. The filled width and height
+  // stay multiples of the picture's, so the copies line up from the top left.
+  BitBlt(target, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  int rowHeight = info.bmHeight < h ? info.bmHeight : h;
+  for (int filled = info.bmWidth; filled < w;) {
+    int n = filled < w - filled ? filled : w - filled;
+    BitBlt(target, filled, 0, n, rowHeight, target, 0, 0, SRCCOPY);
+    filled += n;
+  }
+  for (int filled = rowHeight; filled < h;) {
+    int n = filled < h - filled ? filled : h - filled;
+    BitBlt(target, 0, filled, w, n, target, 0, 0, SRCCOPY);
+    filled += n;
+  }
   SelectObject(source, oldSource);
   SelectObject(target, oldTarget);
   DeleteDC(source);
