@@ -763,7 +763,7 @@ class ImageBox : public Control {
 // 3 blue, 10-point text; it ends in "\fs20 " with its delimiter.
 String rtfHeader();
 String rtfEnd();                      // "}"
-String rtfNewLines(int count);        // "\par " count times; "" when count <= 0
+String rtfNewLines(int count);        // "\par " count times; "" when count <= 0 or too many to hold
 String rtfBold(const String& text);   // "\b " text "\b0 "
 String rtfItalic(const String& text);
 String rtfUnderline(const String& text);

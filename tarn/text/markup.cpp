@@ -2,6 +2,7 @@
 #include "text/markup.h"
 
 #include <cstddef>
+#include <new>
 
 namespace tarn {
 namespace rtf {
@@ -96,11 +97,15 @@ std::string newLines(int count) {
   std::string out;
   if (count <= 0) return out;
   const std::size_t token = sizeof kParagraph - 1;
-  // Reserve only what the string can hold; a larger count ends in the
-  // string's own length error below rather than a wrapped size.
-  if (static_cast<unsigned long long>(count) * token <= out.max_size())
+  // A text too long for a string, or for the memory left, comes back empty:
+  // the toolkit raises no exceptions of its own.
+  if (static_cast<unsigned long long>(count) * token > out.max_size()) return out;
+  try {
     out.reserve(static_cast<std::size_t>(count) * token);
-  for (int i = 0; i < count; ++i) out.append(kParagraph, token);
+  } catch (const std::bad_alloc&) {
+    return out;
+  }
+  for (int i = 0; i < count; ++i) out.append(kParagraph, token);  // within the reserved room
   return out;
 }
 

@@ -20,7 +20,8 @@ const std::string& header();
 // "}"
 std::string end();
 
-// "\par " repeated `count` times; "" when count <= 0.
+// "\par " repeated `count` times; "" when count <= 0 and when the text is
+// too long to be held.
 std::string newLines(int count);
 
 std::string bold(const std::string& text);       // "\b " text "\b0 "

@@ -52,6 +52,12 @@ TEST(RtfBlocks, NewLinesRepeatTheDelimitedParagraphToken) {
   EXPECT_EQ("\\par ", many.substr(many.size() - 5));
 }
 
+TEST(RtfBlocks, NewLinesTooManyToHoldGiveTheEmptyText) {
+  // Longer than any string (or any block of a 32-bit process's memory).
+  EXPECT_EQ("", rtfNewLines(0x7FFFFFFF).str());
+  EXPECT_EQ("", rtfNewLines(0x7FFFFFFF / 5).str());
+}
+
 TEST(RtfBlocks, WrappersPutTheirExactTokensAroundTheText) {
   EXPECT_EQ("\\b x\\b0 ", rtfBold("x").str());
   EXPECT_EQ("\\i x\\i0 ", rtfItalic("x").str());
