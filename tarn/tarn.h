@@ -831,7 +831,8 @@ class Buffer {
   // Writes the bytes to `path` through a text-mode stream (each 0x0A is stored
   // as 0x0D 0x0A); false when the file cannot be opened or fully written.
   bool saveFile(const String& path) const;
-  // The bytes up to the first zero byte, or all of them when there is none.
+  // The bytes up to the first zero byte, or all of them when there is none;
+  // empty when the text cannot be held in memory.
   String text() const;
   // Copies all bytes to `destination`, which must have room for `length` bytes.
   void copyTo(void* destination) const;
@@ -921,9 +922,11 @@ class TextFile {
   StringList readLines(unsigned maxLines = 0);
   // Up to `length` bytes from the position (only what was read; zero bytes
   // come back as spaces); empty when closed, when nothing was read, when
-  // length <= 0, or when no block of that size can be allocated.
+  // length <= 0, or when no block of that size or no text that long can be
+  // held in memory (the stream then stays where it was).
   String read(int length);
-  // The whole file, read from the start; the stream is left at the end.
+  // The whole file, read from the start; the stream is left at the end. Empty,
+  // with the stream where it was, when the text cannot be held in memory.
   String readAll();
   // Writes `text` at the position; false when closed or when not all of it
   // was written.

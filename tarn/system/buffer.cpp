@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <stdexcept>
 
 #include "file_text.h"
 
@@ -182,7 +184,13 @@ bool Buffer::saveFile(const String& path) const {
 }
 
 String Buffer::text() const {
-  return String(filetext::upToZero(block, static_cast<std::size_t>(byteCount)));
+  // Built once and moved in; a text that does not fit in memory is empty.
+  try {
+    return String(filetext::upToZero(block, static_cast<std::size_t>(byteCount)));
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  return String();
 }
 
 void Buffer::copyTo(void* destination) const {

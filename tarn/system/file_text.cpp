@@ -13,14 +13,6 @@ std::string upToZero(const char* bytes, std::size_t size) {
   return std::string(bytes, n);
 }
 
-std::string zerosAsSpaces(const char* bytes, std::size_t size) {
-  if (bytes == nullptr || size == 0) return std::string();
-  std::string out(bytes, size);
-  for (char& c : out)
-    if (c == '\0') c = ' ';
-  return out;
-}
-
 void stripLastLineEnd(std::string& line) {
   if (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
 }
@@ -35,15 +27,17 @@ std::string lineFeedsAsPairs(const std::string& text) {
   return out;
 }
 
-std::string pairsAsLineFeeds(const char* bytes, std::size_t size) {
-  std::string out;
-  if (bytes == nullptr) return out;
-  out.reserve(size);
+void appendAsText(std::string& out, const char* bytes, std::size_t size) {
+  if (bytes == nullptr || size == 0) return;
+  std::size_t start = out.size();
+  out.resize(start + size);
+  char* to = &out[start];
   for (std::size_t i = 0; i < size; ++i) {
-    if (bytes[i] == '\r' && i + 1 < size && bytes[i + 1] == '\n') continue;
-    out.push_back(bytes[i]);
+    char c = bytes[i];
+    if (c == '\r' && i + 1 < size && bytes[i + 1] == '\n') continue;
+    *to++ = c == '\0' ? ' ' : c;
   }
-  return out;
+  out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 }  // namespace filetext

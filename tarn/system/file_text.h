@@ -14,9 +14,6 @@ namespace filetext {
 // there is none). Null `bytes` gives the empty string.
 std::string upToZero(const char* bytes, std::size_t size);
 
-// The `size` bytes at `bytes` with every zero byte replaced by a space, so a
-// zero byte does not cut the text short.
-std::string zerosAsSpaces(const char* bytes, std::size_t size);
 
 // Removes the last character of `line` when it is a line feed or a carriage
 // return (one character only).
@@ -26,10 +23,14 @@ void stripLastLineEnd(std::string& line);
 // a line feed.
 std::string lineFeedsAsPairs(const std::string& text);
 
-// The `size` bytes at `bytes` as text: every carriage return directly followed
-// by a line feed is dropped. A carriage return that is the last byte stays
-// (whatever follows it lies outside the span).
-std::string pairsAsLineFeeds(const char* bytes, std::size_t size);
+// Appends the `size` bytes at `bytes` to `out` as text, in one pass: every
+// carriage return directly followed by a line feed is dropped, and every zero
+// byte becomes a space so it does not cut the text short. A carriage return
+// that is the last byte stays (whatever follows it lies outside the span).
+// Grows `out` by at most `size` characters; like any string growth it raises
+// std::bad_alloc when the memory runs out and std::length_error past the
+// longest string.
+void appendAsText(std::string& out, const char* bytes, std::size_t size);
 
 }  // namespace filetext
 }  // namespace tarn

@@ -11,6 +11,9 @@
 #include "tarn.h"
 
 #include <cstdio>
+#include <new>
+#include <stdexcept>
+#include <string>
 
 #include "file_text.h"
 
@@ -86,6 +89,12 @@ bool takeLineFeedAfterReturn(std::FILE* stream) {
   return false;
 }
 
+// A read whose text does not fit in memory gives the empty text and leaves
+// the stream where the read found it, as when its block cannot be allocated.
+void putBack(std::FILE* stream, long position) {
+  if (position >= 0) std::fseek(stream, position, SEEK_SET);
+}
+
 }  // namespace
 
 char TextFile::readChar() {
@@ -149,34 +158,63 @@ String TextFile::read(int length) {
   HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, static_cast<SIZE_T>(length) + 1);
   if (block == NULL) return String();
   prepareFor(Access::reading);
+  long start = std::ftell(stream);
   char* bytes = static_cast<char*>(block);
   std::size_t wanted = static_cast<std::size_t>(length);
   std::string text;
-  // Each character takes at least one byte on disk, so reading the characters
-  // still wanted never overshoots; pairs make it take another round.
-  while (text.size() < wanted) {
-    std::size_t got = std::fread(bytes, 1, wanted - text.size(), stream);
-    if (got == 0) break;
-    bool endsWithReturn = bytes[got - 1] == '\r';
-    text += filetext::pairsAsLineFeeds(bytes, endsWithReturn ? got - 1 : got);
-    if (endsWithReturn) text.push_back(takeLineFeedAfterReturn(stream) ? '\n' : '\r');
+  bool built = true;
+  try {
+    // Each character takes at least one byte on disk, so reading the characters
+    // still wanted never overshoots; pairs make it take another round. The
+    // first round sizes the text, the others fit in it.
+    while (text.size() < wanted) {
+      std::size_t got = std::fread(bytes, 1, wanted - text.size(), stream);
+      if (got == 0) break;
+      if (text.empty()) text.reserve(got);
+      bool endsWithReturn = bytes[got - 1] == '\r';
+      filetext::appendAsText(text, bytes, endsWithReturn ? got - 1 : got);
+      if (endsWithReturn) text.push_back(takeLineFeedAfterReturn(stream) ? '\n' : '\r');
+    }
+  } catch (const std::bad_alloc&) {
+    built = false;
+  } catch (const std::length_error&) {
+    built = false;
   }
   GlobalFree(block);
-  return String(filetext::zerosAsSpaces(text.data(), text.size()));
+  if (!built) {
+    putBack(stream, start);
+    lastAccess = Access::none;
+    return String();
+  }
+  return String(std::move(text));
 }
 
 String TextFile::readAll() {
   int n = size();
   if (n == 0) return String();
-  std::rewind(stream);
-  lastAccess = Access::reading;
   HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, static_cast<SIZE_T>(n) + 1);
   if (block == NULL) return String();
+  long start = std::ftell(stream);
+  std::rewind(stream);
+  lastAccess = Access::reading;
   char* bytes = static_cast<char*>(block);
   std::size_t got = std::fread(bytes, 1, static_cast<std::size_t>(n), stream);
-  std::string text = filetext::pairsAsLineFeeds(bytes, got);
+  std::string text;
+  bool built = true;
+  try {
+    filetext::appendAsText(text, bytes, got);
+  } catch (const std::bad_alloc&) {
+    built = false;
+  } catch (const std::length_error&) {
+    built = false;
+  }
   GlobalFree(block);
-  return String(filetext::zerosAsSpaces(text.data(), text.size()));
+  if (!built) {
+    putBack(stream, start);
+    lastAccess = Access::none;
+    return String();
+  }
+  return String(std::move(text));
 }
 
 bool TextFile::write(const String& text) {

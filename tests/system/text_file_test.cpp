@@ -268,11 +268,14 @@ TEST(TextFileRead, ReadAllTakesTheWholeFileFromTheStart) {
 TEST(TextFileRead, LargeFileReadsWhole) {
   TempFile temp;
   std::string text;
-  for (int i = 0; i < 200000; ++i) text += "line " + std::to_string(i) + "\r\n";
+  std::string expected;
+  for (int i = 0; i < 200000; ++i) {
+    text += "line " + std::to_string(i) + "\r\n";
+    expected += "line " + std::to_string(i) + "\n";
+  }
   ASSERT_TRUE(temp.write(text));
   TextFile file(temp.path());
   String all = file.readAll();
-  std::string expected = filetext::pairsAsLineFeeds(text.data(), text.size());
   EXPECT_EQ(static_cast<int>(expected.size()), int(all.length));
   EXPECT_TRUE(all.str() == expected);
   file.rewind();
@@ -342,6 +345,16 @@ TEST(TextFileWrite, CreateEmptiesTheFile) {
 
 TEST(FileText, LineEndTranslationStaysInsideTheBytes) {
   EXPECT_EQ("a\r\r\n", filetext::lineFeedsAsPairs("a\r\n"));  // as a text-mode stream writes it
-  EXPECT_EQ("x\r", filetext::pairsAsLineFeeds("x\r\n", 2));
-  EXPECT_EQ("", filetext::pairsAsLineFeeds(nullptr, 4));
+  std::string text = "kept";
+  filetext::appendAsText(text, "x\r\n", 2);
+  EXPECT_EQ("keptx\r", text);
+  filetext::appendAsText(text, nullptr, 4);
+  EXPECT_EQ("keptx\r", text);
+}
+
+TEST(FileText, PairsAndZeroBytesInOnePass) {
+  std::string text;
+  const char bytes[] = "a\r\n\0b\r\r\n\0\0\rc\r";
+  filetext::appendAsText(text, bytes, sizeof bytes - 1);
+  EXPECT_EQ("a\n b\r\n  \rc\r", text);
 }
