@@ -36,7 +36,12 @@ Application::Application(const char* date, const char* time)
   dir = folderOf(path);
 }
 
-Application::~Application() { OleUninitialize(); }
+// OLE counts its initialisations per thread. The image box initialises it on
+// demand and the program's one application object undoes that at exit; a copy
+// or a local Application must not, or it would end OLE under the image box.
+Application::~Application() {
+  if (this == &application) OleUninitialize();
+}
 
 String Application::folderOf(const String& modulePath) {
   const std::string& p = modulePath.str();

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <thread>
 
 #include "support/support.h"
 #include "tarn.h"
+
+#include <ole2.h>
 
 using namespace tarn;
 
@@ -131,6 +134,23 @@ TEST(Application, CopiesReadTheirOwnFields) {
   delete original;
   EXPECT_TRUE(String(copy.folder) == application.folder);
   EXPECT_EQ(1, int(copy.arguments().count));
+}
+
+TEST(Application, OnlyTheGlobalApplicationUninitialisesOle) {
+  // On a thread of its own, where OLE starts uninitialised: a local
+  // application and a copy of the global one come and go, and OLE stays
+  // initialised (a further initialisation is counted: S_FALSE).
+  HRESULT first = E_FAIL, again = E_FAIL;
+  std::thread([&] {
+    first = OleInitialize(NULL);
+    { Application local; }
+    { Application copy(application); }
+    again = OleInitialize(NULL);
+    if (SUCCEEDED(again)) OleUninitialize();
+    if (SUCCEEDED(first)) OleUninitialize();
+  }).join();
+  ASSERT_EQ(S_OK, first);
+  EXPECT_EQ(S_FALSE, again);
 }
 
 TEST(Application, QuitPostsTheQuitMessage) {
