@@ -947,6 +947,7 @@ class TextFile {
   void prepareFor(Access access);
   // One line into `line`; false when nothing could be read.
   bool readLineInto(String& line);
+  String finishRead(HGLOBAL block, bool built, std::string& text, long start);
 
   String path;
   std::FILE* stream;

@@ -153,6 +153,19 @@ StringList TextFile::readLines(unsigned maxLines) {
   return lines;
 }
 
+// Ends a block read: frees the block and hands over the text, or, when the text
+// could not be built, puts the stream back where the read started and answers
+// the empty text.
+String TextFile::finishRead(HGLOBAL block, bool built, std::string& text, long start) {
+  GlobalFree(block);
+  if (!built) {
+    putBack(stream, start);
+    lastAccess = Access::none;
+    return String();
+  }
+  return String(std::move(text));
+}
+
 String TextFile::read(int length) {
   if (stream == nullptr || length <= 0) return String();
   HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, static_cast<SIZE_T>(length) + 1);
@@ -180,13 +193,7 @@ String TextFile::read(int length) {
   } catch (const std::length_error&) {
     built = false;
   }
-  GlobalFree(block);
-  if (!built) {
-    putBack(stream, start);
-    lastAccess = Access::none;
-    return String();
-  }
-  return String(std::move(text));
+  return finishRead(block, built, text, start);
 }
 
 String TextFile::readAll() {
@@ -208,13 +215,7 @@ String TextFile::readAll() {
   } catch (const std::length_error&) {
     built = false;
   }
-  GlobalFree(block);
-  if (!built) {
-    putBack(stream, start);
-    lastAccess = Access::none;
-    return String();
-  }
-  return String(std::move(text));
+  return finishRead(block, built, text, start);
 }
 
 bool TextFile::write(const String& text) {
