@@ -18,6 +18,7 @@ if ls "$work/sub/tarn" | grep -q -E '^(tests|launcher|bench)$'; then
   exit 1
 fi
 "$root/scripts/wine-run" "$work/sub/consumer.exe"
+"$root/scripts/wine-run" "$work/sub/subsystem.exe"
 
 cmake -S "$root" -B "$work/lib" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DTARN_BUILD_TESTS=OFF -DTARN_BUILD_LAUNCHER=OFF \
@@ -28,4 +29,5 @@ cmake -S "$here" -B "$work/pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DTARN_USE=package -DCMAKE_PREFIX_PATH="$work/stage" >"$work/pkg.log"
 cmake --build "$work/pkg" >>"$work/pkg.log"
 "$root/scripts/wine-run" "$work/pkg/consumer.exe"
-echo "consumer: built and ran through add_subdirectory and find_package"
+"$root/scripts/wine-run" "$work/pkg/subsystem.exe"
+echo "consumer: <tarn.h> and <forms.h> programs built and ran through add_subdirectory and find_package"

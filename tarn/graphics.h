@@ -1,0 +1,137 @@
+// Tarn graphics: Icon, Bitmap and ImageList (picture handles as values),
+// drawBitmap and drawDib, and the one-call choosers (chooseFolder,
+// chooseOpenFile, chooseSaveFile, chooseColor).
+#ifndef TARN_GRAPHICS_H
+#define TARN_GRAPHICS_H
+
+#include "core.h"
+
+namespace tarn {
+
+// ===========================================================================
+// Pictures
+// ===========================================================================
+
+// One icon handle. The toolkit never destroys the icon it holds: copies share
+// the handle, which lives until the process ends or the program frees it.
+class Icon {
+ public:
+  Icon() : handle(NULL) {}
+  Icon(HICON icon) : handle(icon) {}
+  // The program's own icon resource; the number's low 16 bits name it.
+  explicit Icon(unsigned resource);
+  // One of the system's predefined icons (IDI_APPLICATION, IDI_WARNING, ...).
+  explicit Icon(const char* name);
+  // An icon file, loaded at 64 x 64 pixels.
+  explicit Icon(const String& path);
+
+  bool isNull() const { return handle == NULL; }
+
+  HICON handle;  // 0 when empty or when the load failed
+};
+
+// One bitmap handle with its BITMAP record. Copies share the handle; nothing is
+// freed. Building from a missing handle or resource raises the runtime check
+// "this->bmp!=NULL"; reading the size of an empty bitmap raises "bmp!=NULL" and
+// then reads 0.
+class Bitmap {
+ public:
+  Bitmap();
+  explicit Bitmap(HBITMAP handle);
+  // The program's bitmap resource; the number's low 16 bits name it.
+  explicit Bitmap(unsigned resource);
+  // The program's bitmap resource by name.
+  explicit Bitmap(const char* resourceName);
+
+  Property<Bitmap, int> width;   // read-only, pixels
+  Property<Bitmap, int> height;  // read-only, pixels
+  HBITMAP bmp;
+  BITMAP info;
+
+  bool isNull() const { return bmp == NULL; }
+
+ private:
+  void bindProperties();
+  void readInfo();
+  int getWidth() const;
+  int getHeight() const;
+};
+
+// A system image list of icons, created on the first addIcon, with the icon
+// handles kept in `icons` in the order added (slot i holds the list's image i as
+// long as every icon loaded). The table grows past its first 100 slots.
+class ImageList {
+ public:
+  static constexpr int initialSlots = 100;
+
+  ImageList();
+  // Non-zero: the system's large icon size; 0: the small icon size.
+  explicit ImageList(int large);
+
+  // Append an icon; each returns the slot it took. A failed load still takes a
+  // slot (holding 0).
+  int addIcon(const Icon& icon);
+  int addIcon(unsigned resource);
+  // An icon of another module; warns with a message box when it cannot be loaded.
+  int addIcon(const char* name, HINSTANCE instance);
+
+  // The icon in slot `index`; an empty icon outside 0..count-1.
+  Icon iconAt(int index) const;
+
+  // A new system image list from a bitmap strip resource of this program, cut
+  // into icons of this list's size. `list` is not changed.
+  HIMAGELIST loadStrip(unsigned resource) const;
+
+  std::vector<HICON> icons;
+  int large;
+  int count;
+  HIMAGELIST list;  // 0 until the first icon is added
+
+ private:
+  void createList();
+};
+
+// Copies the whole bitmap, unscaled, onto the window's client area with its top
+// left corner at (x, y). Returns the result of deleting the memory context;
+// FALSE when the bitmap is empty (after its runtime check) or the window object
+// has no window.
+BOOL drawBitmap(const Control& window, Bitmap bitmap, int x, int y);
+
+// Draws `height` rows of `width` device-independent pixels (bottom row first,
+// each row padded to 4 bytes as in any DIB) at (x, y) of the window's client
+// area. bitsPerPixel: 1, 4, 8 (drawn as grey levels), 16 (5-5-5), 24 or 32
+// (blue, green, red, unused). Returns the result of ReleaseDC; 0 when nothing
+// could be drawn (no window, no pixels, an unknown depth or an empty size).
+int drawDib(HWND window, int x, int y, int width, int height, const void* pixels,
+            int bitsPerPixel);
+// The same, relative to the whole window including its frame.
+int drawDibWindow(HWND window, int x, int y, int width, int height, const void* pixels,
+                  int bitsPerPixel);
+
+
+// ===========================================================================
+// Choosers And File Dialog
+// ===========================================================================
+
+// One-call common dialogs. Each returns true only when the user confirmed a
+// choice; on cancel or failure the output argument keeps its value.
+
+// The folder browser; `result` := the chosen folder's full path.
+bool chooseFolder(HWND owner, String& result);
+// The open dialog, starting with an empty name. `filter` is in the system's
+// form: description, zero byte, patterns, zero byte, ...; two zero bytes are
+// always added after it, so a list without its closing zeros still ends.
+bool chooseOpenFile(HWND owner, String& result, const String& filter);
+// The save dialog; `defaultExtension` (without the dot) is appended to names
+// typed without one. Asks before replacing an existing file.
+bool chooseSaveFile(HWND owner, String& result, const String& filter,
+                    const String& defaultExtension);
+// The colour dialog, starting from `colour`. The 16 custom colours are kept for
+// the whole process.
+bool chooseColor(HWND owner, COLORREF& colour);
+// The process-wide table of the colour dialog's 16 custom colours.
+COLORREF* customColors();
+
+}  // namespace tarn
+
+#endif  // TARN_GRAPHICS_H

@@ -1,0 +1,342 @@
+// Tarn system services: FileDialog, Buffer, Spreadsheet, fileSize, TextFile,
+// the System object with run, fileExists and playWaveResource, and
+// LanguageTable.
+#ifndef TARN_SYSTEM_H
+#define TARN_SYSTEM_H
+
+#include "core.h"
+
+#include <commdlg.h>  // OPENFILENAMEA (left out by WIN32_LEAN_AND_MEAN)
+
+namespace tarn {
+
+// ===========================================================================
+// File Dialog
+// ===========================================================================
+
+// The open and save dialogs with a list of file-type filters; remembers the
+// last chosen path. Names are at most 259 characters: longer initial names are
+// cut, and a chosen path that does not fit makes the dialog fail.
+class FileDialog {
+ public:
+  static constexpr int maxName = 260;  // bytes of `fileName`, terminator included
+
+  struct Filter {
+    String description;
+    String pattern;
+  };
+
+  FileDialog();
+  explicit FileDialog(const Control& window);
+  explicit FileDialog(HWND owner);
+  // Copies share nothing: the copy builds its own filter block.
+  FileDialog(const FileDialog& other);
+  FileDialog& operator=(const FileDialog& other);
+  // Moves take over the filter block (the source is left without one).
+  FileDialog(FileDialog&& other) noexcept;
+  FileDialog& operator=(FileDialog&& other) noexcept;
+  ~FileDialog();
+
+  // `pattern` may hold several patterns separated by "," or ";".
+  void addFilter(const String& description, const String& pattern);
+  // The open dialog (existing folders only); true and `path` := the chosen file.
+  // While a dialog of this object is up (a call from a timer or another
+  // window's handler), open and save return false at once and change nothing.
+  bool open(const String& initialName = String());
+  // The save dialog (asks before replacing a file); true and `path` := the name.
+  bool save(const String& initialName = String());
+
+  OPENFILENAMEA request;       // filled afresh for each dialog
+  char fileName[maxName];      // initial name in, chosen name out
+  std::vector<Filter> filters;  // in the order added
+  char* filterBlock;           // GlobalAlloc block, rebuilt before each dialog
+  HWND owner;
+  String path;
+
+ private:
+  bool showing;  // a dialog of this object is up
+  bool show(const String& initialName, bool saving);
+  void rebuildFilterBlock();
+};
+
+// ===========================================================================
+// Buffers, Spreadsheets, Text Files
+// ===========================================================================
+
+// A block of bytes in global memory (GlobalAlloc, zero-filled), exactly as long
+// as its content: no spare capacity and no terminating zero. Copies own their
+// own blocks. Positions and counts are signed 32-bit; a negative count is
+// treated as 0. When a block cannot be allocated or grown, the content stays as
+// it was and an operation with a result reports -1 (lengths) or false.
+class Buffer {
+ public:
+  Buffer();
+  Buffer(const Buffer& other);
+  // A copy of the `count` bytes at `source`; empty when count <= 0 or source is null.
+  Buffer(const void* source, int count);
+  // `count` zero bytes; empty when count <= 0.
+  explicit Buffer(int count);
+  Buffer& operator=(const Buffer& other);
+  ~Buffer();
+
+  Property<Buffer, char*> data;  // read-only: the bytes, or null when empty
+  Property<Buffer, int> length;  // read-only: the number of bytes
+
+  // Replaces the content with a copy of `other`'s; returns the new length (0 for
+  // an empty `other`), or -1 with the content unchanged when out of memory.
+  int assign(const Buffer& other);
+  // Frees the block; the buffer is empty afterwards.
+  void release();
+  // Adds `count` bytes copied from `source` (which may lie inside this buffer)
+  // at the end; returns the new length, or -1 with the content unchanged when
+  // the block cannot grow or `source` is null while count > 0.
+  int append(const void* source, int count);
+  // Adds one byte at the end (nothing changes when the block cannot grow).
+  void push(unsigned char byte);
+  // The byte at `position` (0 to 255), or 255 outside 0 .. length - 1.
+  int byteAt(int position) const;
+  // The `count` bytes from `start`; empty unless count > 0, start >= 0 and
+  // start + count <= length.
+  Buffer slice(int start, int count) const;
+  // Replaces the content with the bytes of the file at `path`. False, with the
+  // content unchanged, when the file cannot be opened or read; false, with the
+  // buffer empty, when the file is empty.
+  bool loadFile(const String& path);
+  // Writes the bytes to `path` through a text-mode stream (each 0x0A is stored
+  // as 0x0D 0x0A); false when the file cannot be opened or fully written.
+  bool saveFile(const String& path) const;
+  // The bytes up to the first zero byte, or all of them when there is none;
+  // empty when the text cannot be held in memory.
+  String text() const;
+  // Copies all bytes to `destination`, which must have room for `length` bytes.
+  void copyTo(void* destination) const;
+
+ private:
+  char* getData() const { return block; }
+  int getLength() const { return byteCount; }
+  void bindProperties();
+  bool resize(int newCount);
+
+  char* block;
+  int byteCount;
+};
+
+// Text cells written as a spreadsheet file: a beginning-of-file record, one
+// text-cell record per cell in the order added, an end-of-file record.
+class Spreadsheet {
+ public:
+  struct Cell {
+    short column = 0;
+    short row = 0;
+    String text;
+  };
+
+  // The longest text a cell is saved with; longer texts are cut to this.
+  static constexpr int maxTextLength = 128;
+
+  Spreadsheet();
+
+  void add(const Cell& cell);
+  // Column and row are kept as signed 16-bit numbers (their low 16 bits).
+  void addCell(int column, int row, const String& text);
+  // Writes the file; texts longer than maxTextLength are cut, in the file and
+  // in the stored cells. False when the file cannot be created or fully written.
+  bool save(const String& path);
+
+  int size() const { return static_cast<int>(cells.size()); }
+  // The cell at `index`; a default (empty) cell outside 0 .. size() - 1.
+  Cell cellAt(int index) const;
+
+ private:
+  std::vector<Cell> cells;
+};
+
+// The size of the file at `path` in bytes; 0 when it cannot be opened.
+int fileSize(const String& path);
+
+// A text file read and written through a standard I/O stream, with the line
+// ends of a text-mode stream (carriage-return/line-feed pairs on disk read as
+// line feeds; line feeds are written as pairs) but exact positions, also in
+// files with bare line feeds. Every operation on a
+// closed object answers false, 0, an empty text or an empty list and touches no
+// file. Objects are not copyable: each owns its stream.
+class TextFile {
+ public:
+  // The longest piece one readLine returns; longer lines come in pieces.
+  static constexpr int maxLineLength = 1023;
+
+  TextFile();
+  explicit TextFile(const String& path);
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
+  ~TextFile();
+
+  Property<TextFile, bool> eof;     // read-only: the end-of-file indicator; false when closed
+  Property<TextFile, bool> isOpen;  // read-only
+
+  // Closes any open stream, remembers `path` and opens the existing file for
+  // reading and writing; true when it opened.
+  bool open(const String& path);
+  // Closes the stream; the fclose result, 0 when already closed.
+  int close();
+  // Back to the start; always 0.
+  int rewind();
+  // The file's size in bytes (the read position is kept); 0 when closed.
+  int size();
+  // The next character, line ends included; 0 when closed or at the end.
+  char readChar();
+  // The next whitespace-separated decimal number; 0 when closed or when no
+  // number stands at the position.
+  int readInt();
+  // The next line without its line end, at most maxLineLength characters;
+  // empty when closed or at the end. Zero bytes come back as spaces.
+  String readLine();
+  // Lines read while the end is not reached, at most `maxLines` (0: no limit).
+  // A file that ends with a line end gives a last, empty element.
+  StringList readLines(unsigned maxLines = 0);
+  // Up to `length` bytes from the position (only what was read; zero bytes
+  // come back as spaces); empty when closed, when nothing was read, when
+  // length <= 0, or when no block of that size or no text that long can be
+  // held in memory (the stream then stays where it was).
+  String read(int length);
+  // The whole file, read from the start; the stream is left at the end. Empty,
+  // with the stream where it was, when the text cannot be held in memory.
+  String readAll();
+  // Writes `text` at the position; false when closed or when not all of it
+  // was written.
+  bool write(const String& text);
+  // Creates or empties the file last opened and writes `text` into it; the
+  // stream stays open for writing.
+  bool rewrite(const String& text);
+  // Creates or empties the file last opened; the stream stays open for writing.
+  bool create();
+
+ private:
+  enum class Access : unsigned char { none, reading, writing };
+
+  bool getEof() const;
+  bool getIsOpen() const { return stream != nullptr; }
+  void bindProperties();
+  // Reading and writing the same stream need a positioning call between them.
+  void prepareFor(Access access);
+  // One line into `line`; false when nothing could be read.
+  bool readLineInto(String& line);
+  String finishRead(HGLOBAL block, bool built, std::string& text, long start);
+
+  String path;
+  std::FILE* stream;
+  Access lastAccess;
+};
+
+
+// ===========================================================================
+// System Services And Language Tables
+// ===========================================================================
+
+// Machine information, environment variables and ending the session. Every
+// property is read from the system at each access; nothing is cached, so a
+// program that wants a stable value (a start time from `uptime`) keeps a copy.
+// Constructing the object makes no system call.
+class System {
+ public:
+  System();
+
+  Property<System, unsigned> uptime;              // milliseconds since start-up
+  Property<System, String> windowsDirectory;      // read-only
+  Property<System, String> systemDirectory;       // read-only
+  Property<System, String> systemDrive;           // read-only: "C" for C:\...
+  Property<System, String> computerName;          // empty when it cannot be read
+  Property<System, String> currentDirectory;
+  Property<System, String> userName;              // read-only; empty on failure
+  Property<System, String> osVersion;             // read-only: "5.1.2600-Windows NT/2000/XP"
+  Property<System, StringList> drives;            // read-only: "A", "C", ...
+  Property<System, StringList> driveTypes;        // read-only: "Removable", "Fixed", ...
+
+  // What writing `computerName` or `currentDirectory` does, with the system's
+  // answer (true on success), which the property drops.
+  bool setComputerName(const String& name);
+  bool setCurrentDirectory(const String& path);
+
+  bool setEnv(const String& name, const String& value);
+  // The variable's value; "TRN_ERROR" for a missing or empty variable.
+  String getEnv(const String& name) const;
+
+  // End the session after enabling the shutdown privilege; false (and nothing
+  // done) when the privilege cannot be enabled. `force` closes programs
+  // without asking them.
+  bool shutdown(bool force);
+  bool restart(bool force);
+  bool logOff(bool force);
+
+ private:
+  unsigned getUptime() const;
+  String getWindowsDirectory() const;
+  String getSystemDirectory() const;
+  String getSystemDrive() const;
+  String getComputerName() const;
+  void putComputerName(String name);
+  String getCurrentDirectory() const;
+  void putCurrentDirectory(String path);
+  String getUserName() const;
+  String getOsVersion() const;
+  StringList getDrives() const;
+  StringList getDriveTypes() const;
+};
+
+// Opens `file` through the shell ("open" verb, shown normally) with
+// `parameters`. Returns the shell's instance value: above 32 on success, an
+// error code of 32 or less otherwise.
+INT_PTR run(const String& file, const String& parameters, HWND window = NULL);
+
+// True when the file can be opened for reading; false for a missing or
+// unreadable file and for a directory.
+bool fileExists(const String& path);
+
+// Plays the program's own "WAVE" resource `resourceId` (low 16 bits) and
+// returns when it has finished; false when there is no such resource or it
+// could not be played. No default sound is played in its place.
+bool playWaveResource(int resourceId);
+
+class Buffer;
+
+// A key-to-text table for a program's interface texts, filled from lines of
+// key=value: from a file, from a "TRN_LANG" resource of the program, or from a
+// buffer. The text ends at its first zero byte; carriage returns are dropped;
+// empty lines, lines without "=" and lines starting with "=" store nothing;
+// text after a second "=" is dropped; spaces are kept; a repeated key takes
+// the later value. Entries are kept sorted by key in byte order.
+class LanguageTable {
+ public:
+  LanguageTable();
+  explicit LanguageTable(const String& path);
+  explicit LanguageTable(int number);  // keeps `number` in resourceNumber
+  explicit LanguageTable(const Buffer& buffer);
+
+  // Each load returns true when the table holds at least one entry after it.
+  // A load that finds no text (missing file or resource, nothing in it) keeps
+  // the table as it was; a load that reads a text replaces all entries.
+  bool loadFile(const String& path);
+  bool loadResource(int number);
+  bool loadText(const Buffer& buffer);
+
+  // The value of `key`. A missing key is added with an empty value (so `count`
+  // grows by one) and the empty text is returned.
+  String get(const String& key);
+  // Whether `key` has an entry (adds nothing).
+  bool contains(const String& key) const;
+  // The keys, in byte order.
+  StringList keys() const;
+
+  int resourceNumber;  // the resource read last; -1 when not from a resource
+  Property<LanguageTable, int> count;  // read-only: number of entries
+
+ private:
+  bool loadBytes(const char* bytes, std::size_t size);
+  int getCount() const;
+
+  std::vector<std::pair<std::string, std::string>> entries;  // sorted, keys unique
+};
+
+}  // namespace tarn
+
+#endif  // TARN_SYSTEM_H
