@@ -3,7 +3,6 @@
 // from the test with its command reaching the form's procedure.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "support/support.h"
@@ -31,71 +30,43 @@ UINT entryState(HMENU menu, int position) {
   return (state & MF_POPUP) ? state & 0xFF : state;
 }
 
-// Where an entry made by one of the add operations ended up.
-struct Placed {
-  HMENU menu;
-  int position;
-};
-
-int lastPosition(HMENU menu) { return GetMenuItemCount(menu) - 1; }
-
 }  // namespace
 
 TEST(Menus, EntryFlagsFollowEnabledAndCheckState) {
   struct Row {
     bool enabled;
     int checkState;
-    UINT expected;  // MF_GRAYED | MF_CHECKED
-  } rows[] = {
-      {true, -1, 0},          {false, -1, MF_GRAYED},         {true, 0, MF_CHECKED},
-      {true, 1, MF_CHECKED},  {true, -2, MF_CHECKED},         {false, 7, MF_GRAYED | MF_CHECKED},
-  };
-  // Each way of adding an entry, and whether it makes a drop-down.
-  struct Adder {
-    const char* name;
-    bool dropDown;
-    std::function<Placed(bool, int)> add;
-  };
+    UINT expected;
+  } rows[] = {{true, -1, 0},         {false, -1, MF_GRAYED}, {true, 0, MF_CHECKED},
+              {true, -2, MF_CHECKED}, {false, 7, MF_GRAYED | MF_CHECKED}};
   Menu bar;
   MenuItem file = bar.addPopup("File", 0);
-  PopupMenu popup;
-  MenuItem more = popup.insertPopup("More", -1);
-  int next = 700;
-  std::vector<Adder> adders = {
-      {"Menu::addPopup", true,
-       [&](bool e, int c) {
-         bar.addPopup("Entry", next++, e, c);
-         return Placed{bar.menu, lastPosition(bar.menu)};
-       }},
-      {"MenuItem::add", false,
-       [&](bool e, int c) {
-         file.add("Entry", next++, e, c);
-         return Placed{file.subMenu, lastPosition(file.subMenu)};
-       }},
-      {"MenuItem::insertPopup", true,
-       [&](bool e, int c) {
-         more.insertPopup("Entry", 0, e, c);
-         return Placed{more.subMenu, 0};
-       }},
-      {"PopupMenu::add", false,
-       [&](bool e, int c) {
-         popup.add("Entry", next++, e, c);
-         return Placed{popup.menu, lastPosition(popup.menu)};
-       }},
-      {"PopupMenu::insertPopup", true,
-       [&](bool e, int c) {
-         popup.insertPopup("Entry", 0, e, c);
-         return Placed{popup.menu, 0};
-       }},
-  };
-  for (const Adder& adder : adders)
-    for (const Row& row : rows) {
-      Placed at = adder.add(row.enabled, row.checkState);
-      ASSERT_GE(at.position, 0) << adder.name;
-      UINT expected = row.expected | (adder.dropDown ? MF_POPUP : 0);
-      EXPECT_EQ(expected, entryState(at.menu, at.position) & (MF_GRAYED | MF_CHECKED | MF_POPUP))
-          << adder.name << " enabled " << row.enabled << " checkState " << row.checkState;
-    }
+  PopupMenu plain, drops;
+  MenuItem below = drops.insertPopup("Below", 0);
+  int row = 0;
+  for (const Row& r : rows) {  // row `row` lands at position `row` of each menu
+    bar.addPopup("Entry", 0, r.enabled, r.checkState);
+    file.add("Entry", 700 + row, r.enabled, r.checkState);
+    below.insertPopup("Entry", row, r.enabled, r.checkState);
+    plain.add("Entry", 800 + row, r.enabled, r.checkState);
+    drops.insertPopup("Entry", row, r.enabled, r.checkState);
+    ++row;
+  }
+  struct Made {
+    const char* by;
+    HMENU menu;
+    int first;
+    UINT kind;
+  } made[] = {{"Menu::addPopup", bar.menu, 1, MF_POPUP},
+              {"MenuItem::add", file.subMenu, 0, 0},
+              {"MenuItem::insertPopup", below.subMenu, 0, MF_POPUP},
+              {"PopupMenu::add", plain.menu, 0, 0},
+              {"PopupMenu::insertPopup", drops.menu, 0, MF_POPUP}};
+  for (const Made& m : made)
+    for (int i = 0; i < row; ++i)
+      EXPECT_EQ(rows[i].expected | m.kind,
+                entryState(m.menu, m.first + i) & (MF_GRAYED | MF_CHECKED | MF_POPUP))
+          << m.by << " row " << i;
 }
 
 TEST(Menus, CheckAndEnableAnswerThePreviousState) {
@@ -132,6 +103,7 @@ TEST(Menus, CheckAndEnableAnswerThePreviousState) {
 TEST(Menus, DropDownsAreAddressedThroughTheirOwnRecord) {
   Form form = makeForm(true);
   Menu bar(form);
+  EXPECT_EQ(NULL, GetMenu(form.hwnd));  // shown at the first drop-down
   MenuItem file = bar.addPopup("&File", 0);
   MenuItem open = file.add("&Open", 1);  // command 1, as the next drop-down's position
   MenuItem edit = bar.addPopup("&Edit", 1);
@@ -211,25 +183,17 @@ TEST(Menus, PlainEntriesMakeTheirMenuOnlyWhenSomethingGoesBelow) {
   EXPECT_EQ(2, GetMenuItemCount(popup.menu));
 }
 
-TEST(Menus, TheBarShowsAtItsFirstDropDownOrWhenAttached) {
+TEST(Menus, ABarBuiltBeforeAttachShowsItsEntriesWhenAttached) {
   Form form = makeForm();
-  Menu early(form);
+  Menu bar;
+  MenuItem view = bar.addPopup("View", 0);
+  view.add("Zoom", 40);
   EXPECT_EQ(NULL, GetMenu(form.hwnd));
-  MenuItem file = early.addPopup("File", 0);
-  EXPECT_EQ(early.menu, GetMenu(form.hwnd));
-  EXPECT_EQ(form.hwnd, file.owner);
-
-  Form other = makeForm();
-  Menu late;
-  MenuItem before = late.addPopup("View", 0);
-  before.add("Zoom", 40);
-  EXPECT_EQ(NULL, GetMenu(other.hwnd));
-  EXPECT_EQ(NULL, before.owner);
-  EXPECT_TRUE(late.attach(other));
-  EXPECT_EQ(late.menu, GetMenu(other.hwnd));
-  EXPECT_EQ(1, GetMenuItemCount(GetSubMenu(late.menu, 0)));
+  EXPECT_EQ(NULL, view.owner);
+  EXPECT_TRUE(bar.attach(form));
+  EXPECT_EQ(bar.menu, GetMenu(form.hwnd));
+  EXPECT_EQ(1, GetMenuItemCount(GetSubMenu(bar.menu, 0)));
   form.destroy();
-  other.destroy();
 }
 
 // ---------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "support/creation_styles.h"
 #include "support/support.h"
 #include "tarn.h"
 
@@ -39,39 +40,6 @@ INT_PTR CALLBACK recordingProcedure(HWND, UINT message, WPARAM wParam, LPARAM) {
   return 0;
 }
 
-// Records the style each window of one class is created with, as the system
-// is asked for it (the controls add bits of their own afterwards).
-class CreationStyles {
- public:
-  explicit CreationStyles(const char* windowClass) : wanted(windowClass) {
-    current = this;
-    hook = SetWindowsHookExA(WH_CBT, onEvent, NULL, GetCurrentThreadId());
-  }
-  ~CreationStyles() {
-    UnhookWindowsHookEx(hook);
-    current = nullptr;
-  }
-  CreationStyles(const CreationStyles&) = delete;
-  CreationStyles& operator=(const CreationStyles&) = delete;
-  std::vector<DWORD> styles;
-
- private:
-  static LRESULT CALLBACK onEvent(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND && current != nullptr) {
-      char name[64] = {};
-      GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
-      if (lstrcmpiA(name, current->wanted) == 0)
-        current->styles.push_back(
-            static_cast<DWORD>(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style));
-    }
-    return CallNextHookEx(NULL, code, wParam, lParam);
-  }
-  static CreationStyles* current;
-  const char* wanted;
-  HHOOK hook;
-};
-CreationStyles* CreationStyles::current = nullptr;
-
 // A plain child window to put into a band.
 Control childWindow(const Form& parent, int width, int height) {
   return Control(CreateWindowExA(0, "STATIC", "band", WS_CHILD | WS_VISIBLE, 0, 0, width, height,
@@ -92,7 +60,7 @@ TEST(Toolbar, CreationStylesAndStyleProperties) {
       {true, true, true, false, 0x40010E70},
   };
   for (const Row& row : rows) {
-    CreationStyles created(TOOLBARCLASSNAMEA);
+    testing_support::CreationStyles created(TOOLBARCLASSNAMEA);
     Toolbar bar(200, form, 10, 10, row.enabled, row.visible, row.flat, row.divider);
     ASSERT_TRUE(bar.isCreated());
     ASSERT_EQ(1u, created.styles.size());
@@ -107,14 +75,16 @@ TEST(Toolbar, CreationStylesAndStyleProperties) {
     EXPECT_EQ(form.hwnd, GetParent(bar.hwnd));
     EXPECT_EQ(200, GetDlgCtrlID(bar.hwnd));
 
-    // Each property turns its own bit and reads back through the style.
+    // Each property turns its own bit and reads back through the style, also
+    // through a copy of the object.
+    Toolbar copy = bar;
     struct Bit {
       Property<Toolbar, bool>& property;
       DWORD bit;
       bool setMeans;  // the bit is set when the property is true
-    } bits[] = {{bar.flat, TBSTYLE_FLAT, true},
-                {bar.divider, CCS_NODIVIDER, false},
-                {bar.wrapable, TBSTYLE_WRAPABLE, true}};
+    } bits[] = {{copy.flat, TBSTYLE_FLAT, true},
+                {copy.divider, CCS_NODIVIDER, false},
+                {copy.wrapable, TBSTYLE_WRAPABLE, true}};
     for (Bit& b : bits)
       for (bool value : {true, false, true}) {
         b.property = value;
@@ -126,7 +96,7 @@ TEST(Toolbar, CreationStylesAndStyleProperties) {
   form.destroy();
 }
 
-TEST(Toolbar, ButtonsWithAndWithoutText) {
+TEST(Toolbar, ButtonsWithAndWithoutTextAndTheirImages) {
   Form form = makeForm();
   Toolbar bar(201, form, 0, 0);
   struct Row {
@@ -164,6 +134,13 @@ TEST(Toolbar, ButtonsWithAndWithoutText) {
         << row.command;
   }
   EXPECT_EQ(TBSTYLE_SEP, buttonAt(bar.hwnd, 6).fsStyle);
+
+  ImageList first(0), second(1);
+  first.addIcon(Icon(IDI_APPLICATION));
+  second.addIcon(Icon(IDI_WARNING));
+  EXPECT_EQ(nullptr, bar.setImageList(first));
+  EXPECT_EQ(first.list, bar.setImageList(second));
+  EXPECT_EQ(second.list, reinterpret_cast<HIMAGELIST>(SendMessageA(bar.hwnd, TB_GETIMAGELIST, 0, 0)));
   form.destroy();
 }
 
@@ -189,19 +166,6 @@ TEST(Toolbar, AClickSendsTheButtonCommandToTheForm) {
   form.destroy();
 }
 
-TEST(Toolbar, SetImageListAnswersThePreviousList) {
-  Form form = makeForm();
-  Toolbar bar(203, form, 0, 0);
-  ImageList first(0), second(1);
-  first.addIcon(Icon(IDI_APPLICATION));
-  second.addIcon(Icon(IDI_WARNING));
-  ASSERT_NE(nullptr, first.list);
-  EXPECT_EQ(nullptr, bar.setImageList(first));
-  EXPECT_EQ(first.list, bar.setImageList(second));
-  EXPECT_EQ(second.list, reinterpret_cast<HIMAGELIST>(SendMessageA(bar.hwnd, TB_GETIMAGELIST, 0, 0)));
-  form.destroy();
-}
-
 // ---------------------------------------------------------------------------
 
 TEST(CoolBar, CreationStyles) {
@@ -216,7 +180,7 @@ TEST(CoolBar, CreationStyles) {
       {true, false, true, true, 0x46814380},
   };
   for (const Row& row : rows) {
-    CreationStyles created(REBARCLASSNAMEA);
+    testing_support::CreationStyles created(REBARCLASSNAMEA);
     CoolBar bar(210, form, 50, 50, row.enabled, row.visible, row.divider, row.vertical);
     ASSERT_TRUE(bar.isCreated());
     ASSERT_EQ(1u, created.styles.size());
