@@ -113,11 +113,7 @@ TEST(Toolbar, ButtonsWithAndWithoutTextAndTheirImages) {
     bar.setShowText(row.showText);
     ToolbarButton made = bar.addButton(row.text, row.image, row.command);
     EXPECT_EQ(bar.hwnd, made.control);
-    EXPECT_EQ(row.command, made.command);
     EXPECT_EQ(row.command, made.id);
-    EXPECT_EQ(row.command, made.button.idCommand);
-    EXPECT_EQ(row.image, made.button.iBitmap);
-    EXPECT_EQ(TBSTATE_ENABLED, made.button.fsState);
   }
   ASSERT_TRUE(bar.addSeparator());
   ASSERT_EQ(7, SendMessageA(bar.hwnd, TB_BUTTONCOUNT, 0, 0));
@@ -140,7 +136,8 @@ TEST(Toolbar, ButtonsWithAndWithoutTextAndTheirImages) {
   second.addIcon(Icon(IDI_WARNING));
   EXPECT_EQ(nullptr, bar.setImageList(first));
   EXPECT_EQ(first.list, bar.setImageList(second));
-  EXPECT_EQ(second.list, reinterpret_cast<HIMAGELIST>(SendMessageA(bar.hwnd, TB_GETIMAGELIST, 0, 0)));
+  EXPECT_EQ(second.list,
+            reinterpret_cast<HIMAGELIST>(SendMessageA(bar.hwnd, TB_GETIMAGELIST, 0, 0)));
   form.destroy();
 }
 
