@@ -21,9 +21,9 @@ namespace tarn {
 //
 // Every add takes the caption (with '&' before the mnemonic), an identifier or
 // position, `enabled` (false adds the entry greyed) and `checkState` (-1 is
-// unchecked, any other value checked).
+// menuUnchecked, any other value checked).
 
-constexpr int unchecked = -1;
+constexpr int menuUnchecked = -1;
 
 // One entry of a menu, and the menu that entries added below it go into.
 struct MenuItem {
@@ -34,10 +34,10 @@ struct MenuItem {
   int id = 0;             // command identifier, or the position given for a drop-down
   bool dropDown = false;  // the system knows a drop-down entry by its menu handle
 
-  MenuItem add(const String& text, int id, bool enabled = true, int checkState = unchecked);
+  MenuItem add(const String& text, int id, bool enabled = true, int checkState = menuUnchecked);
   // Inserts a drop-down entry before the entry at `position` (past the end: last).
   MenuItem insertPopup(const String& text, int position, bool enabled = true,
-                       int checkState = unchecked);
+                       int checkState = menuUnchecked);
   bool addSeparator();
 
   // The previous check state as the system answers it: MF_CHECKED (8), 0, or
@@ -68,7 +68,7 @@ class Menu {
   explicit Menu(const Control& form);
 
   bool attach(const Control& form);
-  MenuItem addPopup(const String& text, int id, bool enabled = true, int checkState = unchecked);
+  MenuItem addPopup(const String& text, int id, bool enabled = true, int checkState = menuUnchecked);
 
   HMENU menu;
   HWND owner;
@@ -79,9 +79,9 @@ class PopupMenu {
  public:
   PopupMenu();
 
-  MenuItem add(const String& text, int id, bool enabled = true, int checkState = unchecked);
+  MenuItem add(const String& text, int id, bool enabled = true, int checkState = menuUnchecked);
   MenuItem insertPopup(const String& text, int position, bool enabled = true,
-                       int checkState = unchecked);
+                       int checkState = menuUnchecked);
   MenuItem addSeparator();
 
   // Brings the form forward, shows the menu at the cursor and returns when it

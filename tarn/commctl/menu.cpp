@@ -10,7 +10,7 @@ namespace {
 constexpr UINT lastPosition = static_cast<UINT>(-1);
 
 UINT stateFlags(bool enabled, int checkState) {
-  return (checkState != unchecked ? MF_CHECKED : 0) | (enabled ? 0 : MF_GRAYED);
+  return (checkState != menuUnchecked ? MF_CHECKED : 0) | (enabled ? 0 : MF_GRAYED);
 }
 
 UINT plainFlags(bool enabled, int checkState) {
