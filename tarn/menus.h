@@ -21,7 +21,7 @@ namespace tarn {
 //
 // Every add takes the caption (with '&' before the mnemonic), an identifier or
 // position, `enabled` (false adds the entry greyed) and `checkState` (-1 is
-// menuUnchecked, any other value checked).
+// unchecked, any other value checked).
 
 constexpr int menuUnchecked = -1;
 
@@ -68,7 +68,8 @@ class Menu {
   explicit Menu(const Control& form);
 
   bool attach(const Control& form);
-  MenuItem addPopup(const String& text, int id, bool enabled = true, int checkState = menuUnchecked);
+  MenuItem addPopup(const String& text, int id, bool enabled = true,
+                    int checkState = menuUnchecked);
 
   HMENU menu;
   HWND owner;
