@@ -1,0 +1,84 @@
+// Toolbar: a strip of image buttons over the system's toolbar class, each
+// sending its command identifier to the parent.
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+// WS_CHILD | WS_TABSTOP | TBSTYLE_ALTDRAG | TBSTYLE_WRAPABLE | CCS_ADJUSTABLE,
+// and 0x10, a bit with no toolbar meaning that the toolbar has always carried.
+constexpr DWORD toolbarStyle = 0x40010630;
+
+constexpr INT_PTR noText = -1;  // string index 0 would name the first string added
+
+TBBUTTON buttonRecord(int image, int command, BYTE state, BYTE style) {
+  TBBUTTON button = {};
+  button.iBitmap = image;
+  button.idCommand = command;
+  button.fsState = state;
+  button.fsStyle = style;
+  return button;
+}
+
+bool addButtonRecord(HWND toolbar, const TBBUTTON& button) {
+  return SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button)) != FALSE;
+}
+
+}  // namespace
+
+Toolbar::Toolbar() : showText(false) { bindToolbarProperties(); }
+
+Toolbar::Toolbar(int id_, const Control& parent, int x_, int y_, bool enabled_, bool visible_,
+                 bool flat_, bool divider_, int exStyle)
+    : showText(false) {
+  bindToolbarProperties();
+  id = id_;
+  parentHwnd = parent.hwnd;
+  DWORD style = toolbarStyle | (divider_ ? 0 : CCS_NODIVIDER) | (flat_ ? TBSTYLE_FLAT : 0);
+  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), TOOLBARCLASSNAMEA, NULL, style, x_, y_, 0, 0,
+                         parentHwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                         GetModuleHandleA(NULL), NULL);
+  SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  setDefaultFont();
+  if (!enabled_) disable();
+  if (visible_) show();
+}
+
+void Toolbar::bindToolbarProperties() {
+  flat.bind(this, &Toolbar::getFlat, &Toolbar::setFlat);
+  divider.bind(this, &Toolbar::getDivider, &Toolbar::setDivider);
+  wrapable.bind(this, &Toolbar::getWrapable, &Toolbar::setWrapable);
+}
+
+ToolbarButton Toolbar::addButton(const String& text, int image, int command) {
+  TBBUTTON button = buttonRecord(image, command, TBSTATE_ENABLED, TBSTYLE_BUTTON);
+  button.iString = noText;
+  if (showText && text.c_str()[0] != '\0') {
+    // The toolbar reads a list of texts up to an empty one: end the caption
+    // with two zeros, or the bytes after it are taken as more texts.
+    std::string list(text.c_str());
+    list.push_back('\0');
+    button.iString =
+        SendMessageA(hwnd, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(list.c_str()));
+  }
+  addButtonRecord(hwnd, button);
+
+  ToolbarButton made;
+  made.button = buttonRecord(image, command, TBSTATE_ENABLED, TBSTYLE_BUTTON);
+  made.control = hwnd;
+  made.command = command;
+  made.id = command;
+  return made;
+}
+
+bool Toolbar::addSeparator() {
+  return addButtonRecord(hwnd, buttonRecord(0, 0, 0, TBSTYLE_SEP));
+}
+
+HIMAGELIST Toolbar::setImageList(const ImageList& images) {
+  return reinterpret_cast<HIMAGELIST>(
+      SendMessageA(hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
+}
+
+}  // namespace tarn
