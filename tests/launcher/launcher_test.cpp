@@ -212,6 +212,29 @@ bool screenShows(const std::vector<Sample>& samples, POINT origin, std::string* 
   return all;
 }
 
+// Waits until the screen shows the picture at `origin`; the mismatches of the
+// last look when it does not within `timeoutMs`.
+bool waitForPicture(POINT origin, DWORD timeoutMs, std::string* mismatches) {
+  std::vector<Sample> samples = quadrantSamples();
+  DWORD start = GetTickCount();
+  while (!screenShows(samples, origin, nullptr)) {
+    if (GetTickCount() - start > timeoutMs) return screenShows(samples, origin, mismatches);
+    Sleep(20);
+  }
+  return true;
+}
+
+// The stand-in's record: started hidden with exactly "Lumo.exe -diag", while
+// the splash and its picture box were on the screen.
+void expectStartedAsMainProgram(const std::string& record) {
+  EXPECT_EQ("Lumo.exe -diag", recordValue(record, "command"));
+  DWORD flags = std::strtoul(recordValue(record, "flags").c_str(), nullptr, 10);
+  EXPECT_TRUE(flags & STARTF_USESHOWWINDOW) << record;
+  EXPECT_EQ("0", recordValue(record, "show"));
+  EXPECT_EQ("1", recordValue(record, "splash_visible"));
+  EXPECT_EQ("1", recordValue(record, "picture_box"));
+}
+
 // The launcher's picture box (the first control: identifier 151), once shown.
 HWND waitForPictureBox(HWND splash) {
   DWORD start = GetTickCount();
@@ -279,27 +302,13 @@ TEST(Launcher, FullRunShowsThePictureStartsTheMainProgramAndEndsAfterTenTicks) {
   EXPECT_EQ(480, boxRect.bottom - boxRect.top);
 
   // The picture on the screen, unscaled at the form's top-left corner.
-  std::vector<Sample> samples = quadrantSamples();
-  DWORD pictureWait = GetTickCount();
-  while (!screenShows(samples, origin, nullptr) && GetTickCount() - pictureWait < 5000) Sleep(50);
   std::string mismatches;
-  EXPECT_TRUE(screenShows(samples, origin, &mismatches)) << mismatches;
+  EXPECT_TRUE(waitForPicture(origin, 5000, &mismatches)) << mismatches;
 
   // The main program: started hidden, with exactly "Lumo.exe -diag", found in
   // the launcher's folder although the current folder is elsewhere.
-  std::string probe = folder.file("lumo_probe.txt");
-  DWORD probeWait = GetTickCount();
-  while (!fileExists(probe) && GetTickCount() - probeWait < 10000) Sleep(50);
-  std::string record = readFile(probe);
-  ASSERT_FALSE(record.empty()) << "Lumo.exe left no record";
-  EXPECT_EQ("Lumo.exe -diag", recordValue(record, "command"));
-  DWORD flags = std::strtoul(recordValue(record, "flags").c_str(), nullptr, 10);
-  EXPECT_TRUE(flags & STARTF_USESHOWWINDOW) << record;
-  EXPECT_EQ("0", recordValue(record, "show"));
-  // Started during the launcher's start-up, once the splash and its picture box
-  // were on the screen.
-  EXPECT_EQ("1", recordValue(record, "splash_visible"));
-  EXPECT_EQ("1", recordValue(record, "picture_box"));
+  ASSERT_TRUE(waitForFile(folder.file("lumo_probe.txt"), 10000)) << "Lumo.exe left no record";
+  expectStartedAsMainProgram(readFile(folder.file("lumo_probe.txt")));
 
   EXPECT_FALSE(launcher.hasEnded()) << "ended before its ten ticks";
 
@@ -424,15 +433,6 @@ class MainProgramHold {
   HANDLE event;
 };
 
-bool waitForPicture(POINT origin, DWORD timeoutMs, std::string* mismatches) {
-  std::vector<Sample> samples = quadrantSamples();
-  DWORD start = GetTickCount();
-  while (!screenShows(samples, origin, nullptr)) {
-    if (GetTickCount() - start > timeoutMs) return screenShows(samples, origin, mismatches);
-    Sleep(20);
-  }
-  return true;
-}
 
 // Waits for a stand-in to end by itself, so that its folder can be removed.
 void waitForProcess(DWORD processId) {
@@ -476,15 +476,9 @@ TEST(Launcher, SplashShowsAndAnswersWhileTheMainProgramGetsReady) {
     ASSERT_TRUE(waitForPicture(expectedOrigin(), 15000, &mismatches)) << mismatches;
     DWORD pictureAfter = GetTickCount() - launcher.started;
 
-    // Started hidden with exactly "Lumo.exe -diag", once the splash was up.
     ASSERT_TRUE(waitForFile(folder.file("lumo_probe.txt"), 15000)) << "Lumo.exe was not started";
     std::string record = readFile(folder.file("lumo_probe.txt"));
-    EXPECT_EQ("Lumo.exe -diag", recordValue(record, "command"));
-    DWORD flags = std::strtoul(recordValue(record, "flags").c_str(), nullptr, 10);
-    EXPECT_TRUE(flags & STARTF_USESHOWWINDOW) << record;
-    EXPECT_EQ("0", recordValue(record, "show"));
-    EXPECT_EQ("1", recordValue(record, "splash_visible"));
-    EXPECT_EQ("1", recordValue(record, "picture_box"));
+    expectStartedAsMainProgram(record);
     DWORD mainProgramId = std::strtoul(recordValue(record, "pid").c_str(), nullptr, 10);
 
     // Still held: the picture came before the main program was ready.
