@@ -173,7 +173,10 @@ int main(int argc, char** argv) {
   }
   ReleaseDC(NULL, screen);
 
-  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  // The pixels may come in the same poll as the window; it is closed all the same.
+  Find last = {pi.dwProcessId, window};
+  if (!window) EnumWindows(findWindow, reinterpret_cast<LPARAM>(&last));
+  if (last.window) PostMessageA(last.window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) {
     TerminateProcess(pi.hProcess, 999);
     WaitForSingleObject(pi.hProcess, 5000);
