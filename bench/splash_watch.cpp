@@ -6,11 +6,14 @@
 // Reads the picture, picks sample points in it, starts the program (in its own
 // folder) and polls the screen's pixels where the splash stands (the middle of
 // the screen) until every sample shows the picture's colour. Then it closes
-// the splash with WM_CLOSE and waits for its end. Prints one line:
+// the splash with WM_CLOSE and waits for its end, and for the end of the
+// programs the splash started (so none of them runs into the next
+// measurement). Prints one line:
 //   window_ms=W pixels_ms=P exit=C polls=N
 // (W: the window is visible; P: the pixels are on the screen; -1 when not seen;
 // N: screen polls made, so P / N is the time resolution).
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +57,24 @@ bool readFile(const char* path, std::string& bytes) {
   while (ReadFile(f, buffer, sizeof buffer, &got, NULL) && got > 0) bytes.append(buffer, got);
   CloseHandle(f);
   return true;
+}
+
+// Waits, at most `timeoutMs` each, for the processes that `parent` started.
+void waitForChildren(DWORD parent, DWORD timeoutMs) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32 entry = {};
+  entry.dwSize = sizeof entry;
+  std::vector<HANDLE> children;
+  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+    if (entry.th32ParentProcessID != parent) continue;
+    if (HANDLE child = OpenProcess(SYNCHRONIZE, FALSE, entry.th32ProcessID)) children.push_back(child);
+  }
+  CloseHandle(snapshot);
+  for (HANDLE child : children) {
+    WaitForSingleObject(child, timeoutMs);
+    CloseHandle(child);
+  }
 }
 
 bool screenShows(HDC screen, const std::vector<Sample>& samples, int ox, int oy) {
@@ -152,11 +173,15 @@ int main(int argc, char** argv) {
   }
   ReleaseDC(NULL, screen);
 
-  if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+  // The pixels may come in the same poll as the window; it is closed all the same.
+  Find last = {pi.dwProcessId, window};
+  if (!window) EnumWindows(findWindow, reinterpret_cast<LPARAM>(&last));
+  if (last.window) PostMessageA(last.window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) {
     TerminateProcess(pi.hProcess, 999);
     WaitForSingleObject(pi.hProcess, 5000);
   }
+  waitForChildren(pi.dwProcessId, 15000);
   DWORD code = 0;
   GetExitCodeProcess(pi.hProcess, &code);
   CloseHandle(pi.hThread);

@@ -1,11 +1,12 @@
 // The Lumo One splash launcher.
 //
-// Everything up to the start of the main program happens while this file's
-// globals are constructed (after the toolkit's own): the splash form and its
-// picture box appear, then "Lumo.exe -diag" is started hidden. WinMain sets the
-// picture, installs the splash procedure, starts a one-second timer and runs
-// the message loop. The splash ends after the tenth tick, at the first tick
-// after Escape was seen held down, or when the form is closed.
+// The splash form and its picture box appear while this file's globals are
+// constructed (after the toolkit's own). WinMain sets the picture, installs the
+// splash procedure, paints the splash and only then starts "Lumo.exe -diag"
+// hidden, without waiting for it: the splash keeps painting and answering while
+// the main program gets ready. When the start is reported, the one-second timer
+// starts. The splash ends after the tenth tick, at the first tick after Escape
+// was seen held down, or when the form is closed.
 #include "tarn.h"
 
 using namespace tarn;
@@ -17,6 +18,9 @@ constexpr int splashKind = 10;       // frameless pop-up
 constexpr int splashExStyle = 8;     // WS_EX_TOPMOST
 constexpr int tickLimit = 9;         // ends when the count exceeds this
 constexpr int tickInterval = 1000;   // milliseconds
+// Posted to the splash form when the main program is ready for input (or
+// could not be started); wParam holds the start's result.
+constexpr UINT mainProgramStarted = WM_APP;
 }  // namespace
 
 // Globals, constructed in this order.
@@ -29,7 +33,7 @@ Form splashForm("Lumo One Loading...", screenWidth / 2 - splashWidth / 2,
                 true, true, false, false, true, Control(), false, splashExStyle);
 ImageBox splashImage(++controlIdCounter, 0u, 0, 0, splashWidth, splashHeight, splashForm, 0);
 String timerName = "timer_gen";
-unsigned int mainProgramResult = WinExec("Lumo.exe -diag", SW_HIDE);  // never examined
+unsigned int mainProgramResult = 0;  // the start's result, stored when reported; never examined
 int escapeSeen = 0;
 int tickCount = 0;
 
@@ -49,9 +53,15 @@ INT_PTR CALLBACK splashProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_CLOSE:
       endSplash();
       return 0;
+    case mainProgramStarted:
+      // The ten ticks count from the main program being ready (or failing to start).
+      mainProgramResult = static_cast<unsigned int>(wParam);
+      splashForm.startTimer(timerName, tickInterval);
+      return 0;
     case WM_TIMER: {
       // The form that owns the window; a window without one has no splash timer.
-      const Control* form = reinterpret_cast<const Control*>(GetWindowLongA(window, GWL_USERDATA));
+      const Control* form =
+          reinterpret_cast<const Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
       if (form == NULL) return 0;
       if (wParam == static_cast<WPARAM>(form->timerId(timerName))) {
         ++tickCount;
@@ -72,7 +82,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
   String folder = application.folder;
   splashImage.setImage((folder + "\\SplashScreen.bmp").str(), true);
   splashForm.procedure = splashProcedure;
-  splashForm.startTimer(timerName, tickInterval);
+  // The picture goes on the screen before the main program starts: its start
+  // takes the machine's attention, and the splash exists to cover it.
+  RedrawWindow(splashForm.hwnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  startProgram("Lumo.exe -diag", SW_HIDE, splashForm.hwnd, mainProgramStarted);
 
   MSG msg = {};
   // GetMessageA answers -1 on failure; treating that as a message would spin.

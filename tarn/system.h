@@ -1,6 +1,6 @@
 // Tarn system services: FileDialog, Buffer, Spreadsheet, fileSize, TextFile,
-// the System object with run, fileExists and playWaveResource, and
-// LanguageTable.
+// the System object with run, startProgram, fileExists and playWaveResource,
+// and LanguageTable.
 #ifndef TARN_SYSTEM_H
 #define TARN_SYSTEM_H
 
@@ -287,6 +287,19 @@ class System {
 // `parameters`. Returns the shell's instance value: above 32 on success, an
 // error code of 32 or less otherwise.
 INT_PTR run(const String& file, const String& parameters, HWND window = NULL);
+
+// Starts a program as WinExec(commandLine, showState) does (the same search for
+// the program, command line, show state and results) without holding up the
+// caller's messages while the program gets ready. The process is created on
+// the calling thread; the wait for the program's first wait for input (at most
+// 30 s, as WinExec waits) runs on a worker thread (on the calling thread only
+// when no thread can be started), which then posts `message` to `window` (to
+// the calling thread's queue when `window` is 0) with the result in wParam.
+// Returns the result at once: 33 when the process was created (the message
+// follows when the program is ready, has ended or the wait ran out), otherwise
+// WinExec's error code below 32, posted at once too. Exactly one message is
+// posted for every call.
+unsigned startProgram(const String& commandLine, int showState, HWND window, UINT message);
 
 // True when the file can be opened for reading; false for a missing or
 // unreadable file and for a directory.

@@ -6,9 +6,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "support/folder.h"
 #include "support/support.h"
 #include "tools/bmp24.h"
 
@@ -24,60 +26,12 @@ const COLORREF bottomRight = RGB(230, 200, 20);
 
 std::string binFolder() { return testing_support::programFolder(); }
 
-bool fileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string readFile(const std::string& path) {
-  std::string bytes;
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
-                         OPEN_EXISTING, 0, NULL);
-  if (f == INVALID_HANDLE_VALUE) return bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(f, buffer, sizeof buffer, &got, NULL) && got > 0) bytes.append(buffer, got);
-  CloseHandle(f);
-  return bytes;
-}
-
-bool writeFile(const std::string& path, const std::string& bytes) {
-  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-  if (f == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, NULL);
-  CloseHandle(f);
-  return ok && written == bytes.size();
-}
-
-// A fresh folder under the temporary folder, removed with its files at the end.
-class Folder {
- public:
-  Folder() {
-    char temp[MAX_PATH] = {0};
-    GetTempPathA(MAX_PATH, temp);
-    static int serial = 0;
-    char name[64];
-    wsprintfA(name, "tarn_launcher_%lu_%d", GetCurrentProcessId(), ++serial);
-    path = std::string(temp) + name;
-    CreateDirectoryA(path.c_str(), NULL);
-  }
-  ~Folder() {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-          DeleteFileA((path + "\\" + found.cFileName).c_str());
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-  }
-  Folder(const Folder&) = delete;
-  Folder& operator=(const Folder&) = delete;
-  std::string file(const std::string& name) const { return path + "\\" + name; }
-  std::string path;
-};
+using testing_support::fileExists;
+using testing_support::Folder;
+using testing_support::readFile;
+using testing_support::recordValue;
+using testing_support::waitForFile;
+using testing_support::writeFile;
 
 // The four-quadrant picture, 640 by 480.
 std::string quadrantPicture() {
@@ -89,9 +43,16 @@ std::string quadrantPicture() {
   return bmp24::encode(image);
 }
 
+// Which stand-in, if any, lies beside the launcher as Lumo.exe.
+enum class MainProgram {
+  none,
+  atOnce,  // records its start and ends
+  slow,    // records its start, then needs 2 s (longer while held) before its message loop
+};
+
 // A folder laid out as shipped: launcher.exe, and optionally the picture and
-// the stand-in main program.
-void layOut(const Folder& folder, bool withPicture, bool withMainProgram) {
+// a stand-in main program.
+void layOut(const Folder& folder, bool withPicture, MainProgram mainProgram) {
   ASSERT_TRUE(fileExists(binFolder() + "\\launcher.exe"))
       << "launcher.exe is not built beside the tests in " << binFolder();
   ASSERT_TRUE(CopyFileA((binFolder() + "\\launcher.exe").c_str(),
@@ -99,8 +60,10 @@ void layOut(const Folder& folder, bool withPicture, bool withMainProgram) {
   if (withPicture) {
     ASSERT_TRUE(writeFile(folder.file("SplashScreen.bmp"), quadrantPicture()));
   }
-  if (withMainProgram) {
-    ASSERT_TRUE(CopyFileA((binFolder() + "\\tarn_lumo_probe.exe").c_str(),
+  if (mainProgram != MainProgram::none) {
+    const char* standIn =
+        mainProgram == MainProgram::slow ? "tarn_lumo_slow_probe.exe" : "tarn_lumo_probe.exe";
+    ASSERT_TRUE(CopyFileA((binFolder() + "\\" + standIn).c_str(),
                           folder.file("Lumo.exe").c_str(), FALSE));
   }
 }
@@ -249,6 +212,29 @@ bool screenShows(const std::vector<Sample>& samples, POINT origin, std::string* 
   return all;
 }
 
+// Waits until the screen shows the picture at `origin`; the mismatches of the
+// last look when it does not within `timeoutMs`.
+bool waitForPicture(POINT origin, DWORD timeoutMs, std::string* mismatches) {
+  std::vector<Sample> samples = quadrantSamples();
+  DWORD start = GetTickCount();
+  while (!screenShows(samples, origin, nullptr)) {
+    if (GetTickCount() - start > timeoutMs) return screenShows(samples, origin, mismatches);
+    Sleep(20);
+  }
+  return true;
+}
+
+// The stand-in's record: started hidden with exactly "Lumo.exe -diag", while
+// the splash and its picture box were on the screen.
+void expectStartedAsMainProgram(const std::string& record) {
+  EXPECT_EQ("Lumo.exe -diag", recordValue(record, "command"));
+  DWORD flags = std::strtoul(recordValue(record, "flags").c_str(), nullptr, 10);
+  EXPECT_TRUE(flags & STARTF_USESHOWWINDOW) << record;
+  EXPECT_EQ("0", recordValue(record, "show"));
+  EXPECT_EQ("1", recordValue(record, "splash_visible"));
+  EXPECT_EQ("1", recordValue(record, "picture_box"));
+}
+
 // The launcher's picture box (the first control: identifier 151), once shown.
 HWND waitForPictureBox(HWND splash) {
   DWORD start = GetTickCount();
@@ -260,12 +246,6 @@ HWND waitForPictureBox(HWND splash) {
   }
 }
 
-std::string valueOf(const std::string& record, const std::string& key) {
-  std::size_t at = record.find(key + "=");
-  if (at == std::string::npos) return "<none>";
-  at += key.size() + 1;
-  return record.substr(at, record.find('\n', at) - at);
-}
 
 }  // namespace
 
@@ -275,7 +255,7 @@ std::string valueOf(const std::string& record, const std::string& key) {
 // launcher change nothing.
 TEST(Launcher, FullRunShowsThePictureStartsTheMainProgramAndEndsAfterTenTicks) {
   Folder folder;
-  layOut(folder, true, true);
+  layOut(folder, true, MainProgram::atOnce);
   if (HasFatalFailure()) return;
   LauncherProcess launcher(folder, "-x\t\"quoted arg\"");
   ASSERT_TRUE(launcher.ok);
@@ -322,27 +302,13 @@ TEST(Launcher, FullRunShowsThePictureStartsTheMainProgramAndEndsAfterTenTicks) {
   EXPECT_EQ(480, boxRect.bottom - boxRect.top);
 
   // The picture on the screen, unscaled at the form's top-left corner.
-  std::vector<Sample> samples = quadrantSamples();
-  DWORD pictureWait = GetTickCount();
-  while (!screenShows(samples, origin, nullptr) && GetTickCount() - pictureWait < 5000) Sleep(50);
   std::string mismatches;
-  EXPECT_TRUE(screenShows(samples, origin, &mismatches)) << mismatches;
+  EXPECT_TRUE(waitForPicture(origin, 5000, &mismatches)) << mismatches;
 
   // The main program: started hidden, with exactly "Lumo.exe -diag", found in
   // the launcher's folder although the current folder is elsewhere.
-  std::string probe = folder.file("lumo_probe.txt");
-  DWORD probeWait = GetTickCount();
-  while (!fileExists(probe) && GetTickCount() - probeWait < 10000) Sleep(50);
-  std::string record = readFile(probe);
-  ASSERT_FALSE(record.empty()) << "Lumo.exe left no record";
-  EXPECT_EQ("Lumo.exe -diag", valueOf(record, "command"));
-  DWORD flags = std::strtoul(valueOf(record, "flags").c_str(), nullptr, 10);
-  EXPECT_TRUE(flags & STARTF_USESHOWWINDOW) << record;
-  EXPECT_EQ("0", valueOf(record, "show"));
-  // Started during the launcher's start-up, once the splash and its picture box
-  // were on the screen.
-  EXPECT_EQ("1", valueOf(record, "splash_visible"));
-  EXPECT_EQ("1", valueOf(record, "picture_box"));
+  ASSERT_TRUE(waitForFile(folder.file("lumo_probe.txt"), 10000)) << "Lumo.exe left no record";
+  expectStartedAsMainProgram(readFile(folder.file("lumo_probe.txt")));
 
   EXPECT_FALSE(launcher.hasEnded()) << "ended before its ten ticks";
 
@@ -360,7 +326,7 @@ TEST(Launcher, FullRunShowsThePictureStartsTheMainProgramAndEndsAfterTenTicks) {
 // the splash (an empty picture box), reports nothing and runs its full course.
 TEST(Launcher, MissingPictureAndMainProgramStillGiveAFullCleanRun) {
   Folder folder;
-  layOut(folder, false, false);
+  layOut(folder, false, MainProgram::none);
   if (HasFatalFailure()) return;
   LauncherProcess launcher(folder);
   ASSERT_TRUE(launcher.ok);
@@ -406,7 +372,7 @@ class EscapeHeld {
 // next tick: at most about a second later, long before the tenth tick.
 TEST(Launcher, EscapeHeldEndsTheSplashAtTheNextTick) {
   Folder folder;
-  layOut(folder, true, false);
+  layOut(folder, true, MainProgram::none);
   if (HasFatalFailure()) return;
   LauncherProcess launcher(folder);
   ASSERT_TRUE(launcher.ok);
@@ -431,7 +397,7 @@ TEST(Launcher, EscapeHeldEndsTheSplashAtTheNextTick) {
 // WM_CLOSE from outside ends the splash at once, whatever the tick count.
 TEST(Launcher, CloseEndsTheSplashAtOnce) {
   Folder folder;
-  layOut(folder, true, false);
+  layOut(folder, true, MainProgram::none);
   if (HasFatalFailure()) return;
   LauncherProcess launcher(folder);
   ASSERT_TRUE(launcher.ok);
@@ -447,4 +413,116 @@ TEST(Launcher, CloseEndsTheSplashAtOnce) {
   EXPECT_LE(after, 1500UL);
   EXPECT_EQ(0UL, launcher.exitCode());
   std::printf("[ launcher ] WM_CLOSE: ended %lu ms after it was posted\n", after);
+}
+
+namespace {
+
+// Keeps the slow stand-in before its message loop until released.
+class MainProgramHold {
+ public:
+  MainProgramHold() : event(CreateEventA(NULL, TRUE, FALSE, "tarn_lumo_probe_hold")) {}
+  ~MainProgramHold() {
+    release();
+    if (event) CloseHandle(event);
+  }
+  MainProgramHold(const MainProgramHold&) = delete;
+  MainProgramHold& operator=(const MainProgramHold&) = delete;
+  void release() {
+    if (event) SetEvent(event);
+  }
+  HANDLE event;
+};
+
+
+// Waits for a stand-in to end by itself, so that its folder can be removed.
+void waitForProcess(DWORD processId) {
+  if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId)) {
+    WaitForSingleObject(process, 15000);
+    CloseHandle(process);
+  }
+}
+
+enum class DuringStart { nothing, escape, close };
+
+}  // namespace
+
+// With a main program that needs 2 s (held longer by the test) before its
+// message loop: the picture is on the screen while the main program is still
+// getting ready, and the splash answers meanwhile. Escape seen during the start
+// ends the splash at the first tick, WM_CLOSE ends it at once; otherwise the
+// ten ticks count from the main program being ready. The main program is
+// started hidden with "-diag" in every case and runs on after the launcher.
+TEST(Launcher, SplashShowsAndAnswersWhileTheMainProgramGetsReady) {
+  struct Row {
+    const char* name;
+    DuringStart action;
+  };
+  const Row rows[] = {{"nothing", DuringStart::nothing},
+                      {"Escape", DuringStart::escape},
+                      {"WM_CLOSE", DuringStart::close}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Folder folder;
+    layOut(folder, true, MainProgram::slow);
+    if (HasFatalFailure()) return;
+    MainProgramHold hold;
+    ASSERT_NE(nullptr, hold.event);
+    LauncherProcess launcher(folder);
+    ASSERT_TRUE(launcher.ok);
+    HWND splash = launcher.waitForSplash(15000);
+    ASSERT_NE(nullptr, splash) << "no visible window captioned " << splashCaption;
+
+    std::string mismatches;
+    ASSERT_TRUE(waitForPicture(expectedOrigin(), 15000, &mismatches)) << mismatches;
+    DWORD pictureAfter = GetTickCount() - launcher.started;
+
+    ASSERT_TRUE(waitForFile(folder.file("lumo_probe.txt"), 15000)) << "Lumo.exe was not started";
+    std::string record = readFile(folder.file("lumo_probe.txt"));
+    expectStartedAsMainProgram(record);
+    DWORD mainProgramId = std::strtoul(recordValue(record, "pid").c_str(), nullptr, 10);
+
+    // Still held: the picture came before the main program was ready.
+    std::string ready = folder.file("lumo_probe_ready.txt");
+    ASSERT_FALSE(fileExists(ready));
+    ASSERT_FALSE(launcher.hasEnded());
+    DWORD_PTR answer = 0;
+    EXPECT_NE(0, SendMessageTimeoutA(splash, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer))
+        << "the splash does not answer while the main program starts";
+
+    // Escape goes down during the start and stays down to the end.
+    std::unique_ptr<EscapeHeld> key;
+    if (row.action == DuringStart::escape) {
+      key.reset(new EscapeHeld);
+    } else if (row.action == DuringStart::close) {
+      ASSERT_TRUE(PostMessageA(splash, WM_CLOSE, 0, 0));
+      ASSERT_TRUE(launcher.waitForEnd(5000)) << "still running 5 s after WM_CLOSE";
+    }
+    hold.release();
+    ASSERT_TRUE(waitForFile(ready, 15000)) << "the main program never got ready";
+    DWORD readyTick = std::strtoul(recordValue(readFile(ready), "ready_tick").c_str(), nullptr, 10);
+    if (row.action != DuringStart::close) {
+      ASSERT_TRUE(launcher.waitForEnd(30000)) << "still running 30 s after the main program was ready";
+    }
+    key.reset();
+    LONG endAfterReady = static_cast<LONG>(launcher.endedAt - readyTick);
+    switch (row.action) {
+      case DuringStart::nothing:
+        EXPECT_GE(endAfterReady, 9000L) << "the ticks did not count from the main program being ready";
+        EXPECT_LE(endAfterReady, 20000L);
+        break;
+      case DuringStart::escape:
+        EXPECT_GE(endAfterReady, 0L) << "ended before the main program was ready";
+        EXPECT_LT(endAfterReady, 7000L) << "Escape was not seen before the first tick";
+        break;
+      case DuringStart::close:
+        EXPECT_LT(endAfterReady, 0L) << "waited for the main program";
+        break;
+    }
+    EXPECT_EQ(0UL, launcher.exitCode());
+    EXPECT_EQ("", launcher.otherDialogText);
+    waitForProcess(mainProgramId);
+    std::printf("[ launcher ] slow main program, %s: picture after %lu ms, ended %ld ms after "
+                "the main program was ready\n",
+                row.name, pictureAfter, endAfterReady);
+  }
 }
