@@ -1,6 +1,8 @@
 // The combo box: the system's extended combo box, with item data and images.
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "controls/creation.h"
 #include "tarn.h"
@@ -71,20 +73,25 @@ int ComboBox::getTopIndex() const {
   return static_cast<int>(SendMessageA(hwnd, CB_GETTOPINDEX, 0, 0));
 }
 
-// The control refuses a position past its count, so after items were removed
-// the counted position is brought back to the end of the list.
+// The control refuses a position past its count, which insertCount passes
+// once items were removed: the item then goes to the end of the list, where
+// the counted position would have put it had nothing been removed.
 int ComboBox::addItem(const String& text_, LPARAM data, int image) {
   COMBOBOXEXITEMA item = {};
   item.mask = itemWithImages;
-  item.iItem = std::min(insertCount, count());
+  item.iItem = insertCount;
   item.pszText = const_cast<char*>(text_.c_str());
   item.iImage = image;
   item.iSelectedImage = image;
-  int index = static_cast<int>(SendMessageA(hwnd, CBEM_INSERTITEMA, 0,
-                                            reinterpret_cast<LPARAM>(&item)));
+  LPARAM record = reinterpret_cast<LPARAM>(&item);
+  LRESULT index = SendMessageA(hwnd, CBEM_INSERTITEMA, 0, record);
+  if (index < 0 && insertCount > 0) {
+    item.iItem = count();
+    index = SendMessageA(hwnd, CBEM_INSERTITEMA, 0, record);
+  }
   if (index >= 0) SendMessageA(hwnd, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
   ++insertCount;
-  return index < 0 ? -1 : index;
+  return index < 0 ? -1 : static_cast<int>(index);
 }
 
 HIMAGELIST ComboBox::setImageList(ImageList imageList) {
@@ -142,15 +149,15 @@ String ComboBox::itemText(int index) const {
   if (index < 0) return String();
   LRESULT length = SendMessageA(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length <= 0) return String();
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  std::string chars(static_cast<std::size_t>(length) + 1, '\0');
   COMBOBOXEXITEMA item = {};
   item.mask = CBEIF_TEXT;
   item.iItem = index;
-  item.pszText = buffer.data();
-  item.cchTextMax = static_cast<int>(buffer.size());
+  item.pszText = &chars[0];
+  item.cchTextMax = static_cast<int>(chars.size());
   if (!SendMessageA(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return String();
-  buffer.back() = '\0';
-  return String(std::string(buffer.data()));
+  chars.resize(std::strlen(chars.c_str()));
+  return String(std::move(chars));
 }
 
 bool ComboBox::removeItem(int index) {

@@ -1,5 +1,9 @@
 // List boxes on the system LISTBOX class: the single-column list and the
 // multi-column list.
+#include <algorithm>
+#include <string>
+#include <utility>
+
 #include "controls/creation.h"
 #include "tarn.h"
 
@@ -104,16 +108,17 @@ int ListBox::textLength(int index) const {
   return length == LB_ERR ? 0 : static_cast<int>(length);
 }
 
-// The list box keeps items of any length: the buffer is sized from the item.
+// The list box keeps items of any length: the text is read into room sized
+// from the item.
 String ListBox::itemText(int index) const {
   LRESULT length = SendMessageA(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length <= 0) return String();
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
+  std::string chars(static_cast<std::size_t>(length) + 1, '\0');
   LRESULT got = SendMessageA(hwnd, LB_GETTEXT, static_cast<WPARAM>(index),
-                             reinterpret_cast<LPARAM>(buffer.data()));
+                             reinterpret_cast<LPARAM>(&chars[0]));
   if (got == LB_ERR) return String();
-  buffer.back() = '\0';
-  return String(std::string(buffer.data()));
+  chars.resize(std::min(static_cast<std::size_t>(got), static_cast<std::size_t>(length)));
+  return String(std::move(chars));
 }
 
 bool ListBox::removeItem(int index) {

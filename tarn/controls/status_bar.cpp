@@ -1,6 +1,9 @@
 // The status bar: equal parts along the bottom of the parent, with texts and
 // raised borders kept on the toolkit's side.
 #include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
 
 #include "controls/creation.h"
 #include "tarn.h"
@@ -88,11 +91,11 @@ void StatusBar::setTexts(const String& text_) { setTexts(text_.split(";")); }
 String StatusBar::text(int index) const {
   if (index < 0 || index > static_cast<int>(allParts)) return String();
   LRESULT answer = SendMessageA(hwnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(index), 0);
-  std::vector<char> buffer(static_cast<std::size_t>(LOWORD(answer)) + 1, '\0');
-  SendMessageA(hwnd, SB_GETTEXTA, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(buffer.data()));
-  buffer.back() = '\0';
-  return String(buffer.data());
+  // Zeroed: for a part it does not have, the bar leaves the room untouched.
+  std::string chars(static_cast<std::size_t>(LOWORD(answer)) + 1, '\0');
+  SendMessageA(hwnd, SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&chars[0]));
+  chars.resize(std::strlen(chars.c_str()));
+  return String(std::move(chars));
 }
 
 void StatusBar::setRaised(int index, bool flag) {
