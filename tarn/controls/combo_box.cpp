@@ -156,6 +156,11 @@ String ComboBox::itemText(int index) const {
   item.pszText = &chars[0];
   item.cchTextMax = static_cast<int>(chars.size());
   if (!SendMessageA(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return String();
+  // The control may answer with a pointer to its own copy of the text instead.
+  if (item.pszText != chars.data()) {
+    bool own = item.pszText != NULL && item.pszText != LPSTR_TEXTCALLBACKA;
+    return own ? String(std::string(item.pszText)) : String();
+  }
   chars.resize(std::strlen(chars.c_str()));
   return String(std::move(chars));
 }
