@@ -28,9 +28,8 @@ TEST(ButtonsWithoutWindows, HaveNoParentAndReadUnchecked) {
   RadioButton radio;
   GroupBox group;
   FrameBox frame;
-  for (const Control* c : {static_cast<const Control*>(&button), static_cast<const Control*>(&check),
-                           static_cast<const Control*>(&radio), static_cast<const Control*>(&group),
-                           static_cast<const Control*>(&frame)}) {
+  const Control* all[] = {&button, &check, &radio, &group, &frame};
+  for (const Control* c : all) {
     EXPECT_EQ(HWND(NULL), c->hwnd);
     EXPECT_EQ(HWND(NULL), c->parentHwnd);
   }
