@@ -14,6 +14,7 @@
 //   system.h    FileDialog, Buffer, Spreadsheet, TextFile, System, LanguageTable
 //   forms.h     Form, the form procedures, ImageBox
 //   mdi.h       MDIForm, Splitter, VideoControl
+//   controls.h  buttons, text boxes, labels and picture boxes, status bar, ControlGroup
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -27,6 +28,7 @@
 #include "system.h"
 #include "forms.h"
 #include "mdi.h"
+#include "controls.h"
 
 namespace tarn {
 
