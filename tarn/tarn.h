@@ -13,6 +13,7 @@
 //   graphics.h  Icon, Bitmap, ImageList, drawBitmap, drawDib, the choosers
 //   system.h    FileDialog, Buffer, Spreadsheet, TextFile, System, LanguageTable
 //   forms.h     Form, the form procedures, ImageBox
+//   views.h     ListView, TableView, TreeView and their item records
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -25,6 +26,7 @@
 #include "graphics.h"
 #include "system.h"
 #include "forms.h"
+#include "views.h"
 
 namespace tarn {
 
@@ -42,7 +44,8 @@ bool registerCommonControls();
 // definitions in every translation unit).
 inline HMODULE richEditLibrary = detail::loadRichEdit();
 inline bool commonControlsReady = detail::registerCommonControls();
-// treeRoot takes its place here when the tree view lands.
+// The record standing for the root of every tree: parent 0, handle TVI_ROOT.
+inline TreeItem treeRoot(NULL, TVI_ROOT);
 inline System systemInfo;
 inline Cursor cursor;
 inline Application application;
