@@ -14,6 +14,7 @@
 //   system.h    FileDialog, Buffer, Spreadsheet, TextFile, System, LanguageTable
 //   forms.h     Form, the form procedures, ImageBox
 //   views.h     ListView, TableView, TreeView and their item records
+//   commctl.h   Guage, Track, MonthCalendar, DatePicker, ScrollBar, Tab
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -27,6 +28,7 @@
 #include "system.h"
 #include "forms.h"
 #include "views.h"
+#include "commctl.h"
 
 namespace tarn {
 
