@@ -17,6 +17,7 @@
 //   controls.h  buttons, text boxes, labels and picture boxes, status bar, ControlGroup
 //   views.h     ListView, TableView, TreeView and their item records
 //   commctl.h   Guage, Track, MonthCalendar, DatePicker, ScrollBar, Tab
+//   color_button.h  ColorButton
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -33,6 +34,7 @@
 #include "controls.h"
 #include "views.h"
 #include "commctl.h"
+#include "color_button.h"
 
 namespace tarn {
 
