@@ -13,9 +13,13 @@
 //   graphics.h  Icon, Bitmap, ImageList, drawBitmap, drawDib, the choosers
 //   system.h    FileDialog, Buffer, Spreadsheet, TextFile, System, LanguageTable
 //   forms.h     Form, the form procedures, ImageBox
+//   mdi.h       MDIForm, Splitter, VideoControl
 //   controls.h  buttons, text boxes, labels and picture boxes, status bar, ControlGroup
 //   lists.h     ListBox, MCListBox, ComboBox
 //   menus.h     Menu, MenuItem, PopupMenu, Toolbar, CoolBar
+//   views.h     ListView, TableView, TreeView and their item records
+//   commctl.h   Guage, Track, MonthCalendar, DatePicker, ScrollBar, Tab
+//   color_button.h  ColorButton
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -28,9 +32,13 @@
 #include "graphics.h"
 #include "system.h"
 #include "forms.h"
+#include "mdi.h"
 #include "controls.h"
 #include "lists.h"
 #include "menus.h"
+#include "views.h"
+#include "commctl.h"
+#include "color_button.h"
 
 namespace tarn {
 
@@ -48,7 +56,8 @@ bool registerCommonControls();
 // definitions in every translation unit).
 inline HMODULE richEditLibrary = detail::loadRichEdit();
 inline bool commonControlsReady = detail::registerCommonControls();
-// treeRoot takes its place here when the tree view lands.
+// The record standing for the root of every tree: parent 0, handle TVI_ROOT.
+inline TreeItem treeRoot(NULL, TVI_ROOT);
 inline System systemInfo;
 inline Cursor cursor;
 inline Application application;
