@@ -119,13 +119,18 @@ TEST(Tab, PagesFitTheDisplayAreaWhereverTheControlIs) {
   struct Row {
     int type;
     int x, y;
+    bool form;  // a child form as the page instead of a plain window
   };
-  const Row rows[] = {{0, 0, 0}, {0, 50, 40}, {4, 50, 40}, {2, 50, 40},
-                      {6, 30, 20}, {3, 0, 0},   {1, 50, 40}, {5, 0, 0}};
+  const Row rows[] = {{0, 0, 0, false},   {0, 50, 40, false}, {0, 50, 40, true},
+                      {4, 50, 40, false}, {2, 50, 40, false}, {2, 50, 40, true},
+                      {6, 30, 20, false}, {3, 0, 0, false},   {1, 50, 40, false},
+                      {5, 0, 0, false}};
   for (const Row& r : rows) {
     Tab tab("", 604, r.x, r.y, 400, 300, host.control(), r.type);
     TabPage page = tab.addTab("only");
-    Control content = makePage(host.hwnd);
+    Control content = r.form ? Control::wrap(Form("page", 0, 0, 50, 50, 10, true, true, false,
+                                                  false, false, host.control(), true, 0))
+                             : makePage(host.hwnd);
     page.setPage(content);
     RECT at = placeOf(content, tab.hwnd);
     RECT item = tab.tabRect(0);
