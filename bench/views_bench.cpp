@@ -1,6 +1,6 @@
-// Fills a table view and a tree view through the toolkit and, in the same run,
-// with plain SendMessageA, on hidden controls, for N and 2N, and prints both
-// times, their ratio and how each grows from N to 2N.
+// Fills a table view and a tree view through the toolkit and, side by side in
+// the same run, with plain SendMessageA, on hidden controls, for N and 2N, and
+// prints both times, their ratio and how each grows from N to 2N.
 //
 //   tarn_views_bench [rows] [tree items]     (defaults 10000 and 100000)
 //
@@ -37,55 +37,80 @@ Texts makeTexts(int n) {
   return t;
 }
 
+struct Pair {
+  double plain = 0;
+  double toolkit = 0;
+};
+
+// Both controls are filled side by side, a chunk at a time, the order
+// alternating from chunk to chunk: both grow alike, and a busy moment of the
+// machine falls on both sides instead of on one whole run.
+template <class PlainStep, class ToolkitStep>
+Pair interleave(int n, int chunk, PlainStep plain, ToolkitStep toolkit) {
+  Pair p;
+  for (int from = 0, round = 0; from < n; from += chunk, ++round) {
+    int to = from + chunk < n ? from + chunk : n;
+    for (int side = 0; side < 2; ++side) {
+      bool plainSide = (side == 0) == (round % 2 == 0);
+      double start = seconds();
+      for (int i = from; i < to; ++i) plainSide ? plain(i) : toolkit(i);
+      (plainSide ? p.plain : p.toolkit) += seconds() - start;
+    }
+  }
+  return p;
+}
+
+// The font the toolkit gives its controls: text is measured in it.
+void setGuiFont(HWND window) {
+  SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+}
+
 HWND plainTable(HWND parent) {
-  HWND table = CreateWindowExA(0, WC_LISTVIEWA, "TableView", WS_CHILD | WS_TABSTOP | LVS_REPORT,
-                               0, 0, 400, 300, parent, NULL, GetModuleHandleA(NULL), NULL);
+  HWND table = CreateWindowExA(0, WC_LISTVIEWA, "TableView", WS_CHILD | WS_TABSTOP | LVS_REPORT, 0,
+                               0, 400, 300, parent, NULL, GetModuleHandleA(NULL), NULL);
+  setGuiFont(table);
   for (int c = 0; c < 3; ++c) {
     LVCOLUMNA column = {};
     column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.cx = 100;
     column.pszText = const_cast<char*>("column");
     column.iSubItem = c;
-    SendMessageA(table, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
+    SendMessageA(table, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
+                 reinterpret_cast<LPARAM>(&column));
   }
   return table;
 }
 
-double fillPlainTable(HWND parent, const Texts& texts, int rows) {
-  HWND table = plainTable(parent);
-  double start = seconds();
-  for (int i = 0; i < rows; ++i) {
-    const char* text = texts.plain[static_cast<std::size_t>(i)].c_str();
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = i;
-    item.pszText = const_cast<char*>(text);
-    SendMessageA(table, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    for (int c = 1; c < 3; ++c) {
-      LVITEMA cell = {};
-      cell.iSubItem = c;
-      cell.pszText = const_cast<char*>(text);
-      SendMessageA(table, LVM_SETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&cell));
-    }
+void plainRow(HWND table, const char* text, int i) {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = i;
+  item.pszText = const_cast<char*>(text);
+  SendMessageA(table, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  for (int c = 1; c < 3; ++c) {
+    LVITEMA cell = {};
+    cell.iSubItem = c;
+    cell.pszText = const_cast<char*>(text);
+    SendMessageA(table, LVM_SETITEMTEXTA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&cell));
   }
-  double elapsed = seconds() - start;
-  DestroyWindow(table);
-  return elapsed;
 }
 
-double fillToolkitTable(const Control& parent, const Texts& texts, int rows) {
+Pair fillTables(const Control& parent, const Texts& texts, int rows) {
+  HWND plain = plainTable(parent.hwnd);
   TableView table("TableView", 1, 0, 0, 400, 300, parent, false, true, false);
   for (int c = 0; c < 3; ++c) table.addColumn("column");
-  double start = seconds();
-  for (int i = 0; i < rows; ++i) {
-    const String& text = texts.toolkit[static_cast<std::size_t>(i)];
-    table.addRow(text, 0);
-    table.setCell(1, i, text);
-    table.setCell(2, i, text);
-  }
-  double elapsed = seconds() - start;
+  Pair p = interleave(
+      rows, 100,
+      [&](int i) { plainRow(plain, texts.plain[static_cast<std::size_t>(i)].c_str(), i); },
+      [&](int i) {
+        const String& text = texts.toolkit[static_cast<std::size_t>(i)];
+        table.addRow(text, 0);
+        table.setCell(1, i, text);
+        table.setCell(2, i, text);
+      });
+  DestroyWindow(plain);
   table.destroy();
-  return elapsed;
+  return p;
 }
 
 HTREEITEM plainInsert(HWND tree, HTREEITEM parent, const char* text, int value) {
@@ -99,63 +124,40 @@ HTREEITEM plainInsert(HWND tree, HTREEITEM parent, const char* text, int value) 
       SendMessageA(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&request)));
 }
 
-double fillPlainTree(HWND parent, const Texts& texts, int items) {
-  HWND tree = CreateWindowExA(0, WC_TREEVIEWA, "TreeView", 0x4001006F, 0, 0, 400, 300, parent,
-                              NULL, GetModuleHandleA(NULL), NULL);
-  double start = seconds();
-  HTREEITEM top = NULL;
-  for (int i = 0; i < items; ++i) {
-    const char* text = texts.plain[static_cast<std::size_t>(i)].c_str();
-    if (i % childrenPerItem == 0) top = plainInsert(tree, TVI_ROOT, text, i);
-    plainInsert(tree, top, text, i);
-  }
-  double elapsed = seconds() - start;
-  DestroyWindow(tree);
-  return elapsed;
-}
-
-double fillToolkitTree(const Control& parent, const Texts& texts, int items) {
+Pair fillTrees(const Control& parent, const Texts& texts, int items) {
+  HWND plain = CreateWindowExA(0, WC_TREEVIEWA, "TreeView", 0x4001006F, 0, 0, 400, 300, parent.hwnd,
+                               NULL, GetModuleHandleA(NULL), NULL);
+  setGuiFont(plain);
   TreeView tree("TreeView", 2, 0, 0, 400, 300, parent, true, false);
-  double start = seconds();
+  HTREEITEM plainTop = NULL;
   TreeItem top;
-  for (int i = 0; i < items; ++i) {
-    const String& text = texts.toolkit[static_cast<std::size_t>(i)];
-    if (i % childrenPerItem == 0) top = tree.addItem(treeRoot, text, i);
-    top.addChild(text, i);
-  }
-  double elapsed = seconds() - start;
+  Pair p = interleave(
+      items, 2 * childrenPerItem,
+      [&](int i) {
+        const char* text = texts.plain[static_cast<std::size_t>(i)].c_str();
+        if (i % childrenPerItem == 0) plainTop = plainInsert(plain, TVI_ROOT, text, i);
+        plainInsert(plain, plainTop, text, i);
+      },
+      [&](int i) {
+        const String& text = texts.toolkit[static_cast<std::size_t>(i)];
+        if (i % childrenPerItem == 0) top = tree.addItem(treeRoot, text, i);
+        top.addChild(text, i);
+      });
+  DestroyWindow(plain);
   tree.destroy();
-  return elapsed;
-}
-
-struct Pair {
-  double plain;
-  double toolkit;
-};
-
-// One fill each; `plainFirst` alternates the order between sizes, so neither
-// side always runs on a freshly warmed process.
-template <class PlainFill, class ToolkitFill>
-Pair measure(bool plainFirst, PlainFill plain, ToolkitFill toolkit) {
-  Pair p;
-  if (plainFirst) {
-    p.plain = plain();
-    p.toolkit = toolkit();
-  } else {
-    p.toolkit = toolkit();
-    p.plain = plain();
-  }
   return p;
 }
 
 void report(const char* what, int n, const Pair& p) {
   std::printf("%-6s %8d: plain %7.3f s  tarn %7.3f s  tarn/plain %.3f\n", what, n, p.plain,
               p.toolkit, p.toolkit / p.plain);
+  std::fflush(stdout);
 }
 
 void growth(const char* what, const Pair& small, const Pair& large) {
   std::printf("%-6s N -> 2N growth: plain x%.2f  tarn x%.2f\n", what, large.plain / small.plain,
               large.toolkit / small.toolkit);
+  std::fflush(stdout);
 }
 
 int argument(int argc, char** argv, int index, int fallback) {
@@ -177,17 +179,13 @@ int main(int argc, char** argv) {
               rows, 2 * rows, items, 2 * items, childrenPerItem);
   Pair table[2], tree[2];
   for (int k = 0; k < 2; ++k) {
-    int n = rows * (k + 1);
-    table[k] = measure(k == 0, [&] { return fillPlainTable(parent.hwnd, texts, n); },
-                       [&] { return fillToolkitTable(parent, texts, n); });
-    report("table", n, table[k]);
+    table[k] = fillTables(parent, texts, rows * (k + 1));
+    report("table", rows * (k + 1), table[k]);
   }
   growth("table", table[0], table[1]);
   for (int k = 0; k < 2; ++k) {
-    int n = items * (k + 1);
-    tree[k] = measure(k == 0, [&] { return fillPlainTree(parent.hwnd, texts, n); },
-                      [&] { return fillToolkitTree(parent, texts, n); });
-    report("tree", n, tree[k]);
+    tree[k] = fillTrees(parent, texts, items * (k + 1));
+    report("tree", items * (k + 1), tree[k]);
   }
   growth("tree", tree[0], tree[1]);
   DestroyWindow(parent.hwnd);

@@ -4,6 +4,7 @@
 #ifndef TARN_TESTS_COMMCTL_MESSAGE_HOST_H
 #define TARN_TESTS_COMMCTL_MESSAGE_HOST_H
 
+#include <functional>
 #include <vector>
 
 #include "tarn.h"
@@ -26,8 +27,8 @@ class MessageHost {
     wc.lpszClassName = "TarnCommctlTestHost";
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterClassA(&wc);  // fails harmlessly once the class exists
-    hwnd = CreateWindowExA(0, wc.lpszClassName, "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                           x, y, width, height, NULL, NULL, wc.hInstance, NULL);
+    hwnd = CreateWindowExA(0, wc.lpszClassName, "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x,
+                           y, width, height, NULL, NULL, wc.hInstance, NULL);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~MessageHost() { DestroyWindow(hwnd); }
@@ -45,6 +46,7 @@ class MessageHost {
   HWND hwnd = NULL;
   std::vector<Seen> seen;
   bool refuseSelection = false;
+  std::function<void(const Seen&)> onScroll;  // called for each WM_HSCROLL / WM_VSCROLL
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -52,9 +54,12 @@ class MessageHost {
     if (self != nullptr) {
       switch (message) {
         case WM_COMMAND:
+          self->seen.push_back({message, wParam, lParam, 0});
+          return 0;
         case WM_HSCROLL:
         case WM_VSCROLL:
           self->seen.push_back({message, wParam, lParam, 0});
+          if (self->onScroll) self->onScroll(self->seen.back());
           return 0;
         case WM_NOTIFY: {
           UINT code = reinterpret_cast<const NMHDR*>(lParam)->code;

@@ -1,7 +1,10 @@
 // The stand-alone scroll bar on real windows: orientation, range and position.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "message_host.h"
+#include "support/support.h"
 #include "tarn.h"
 
 using namespace tarn;
@@ -67,4 +70,44 @@ TEST(ScrollBar, WithoutAWindowReadsZero) {
   bar.max = 9;
   bar.setRange(1, 2);  // Wine answers TRUE for a null handle; Windows fails
   EXPECT_EQ(0, int(bar.position));
+}
+
+// A drag of the thumb by posted mouse messages: the bar tracks it in its own
+// loop and tells the parent. A parent that reads `position` keeps the thumb
+// where it was dropped; one that does not leaves it to spring back.
+TEST(ScrollBar, ReadingThePositionKeepsADraggedThumb) {
+  for (bool reads : {true, false}) {
+    MessageHost host;
+    ScrollBar bar(505, 10, 20, 300, 20, host.control());
+    std::vector<int> read;
+    host.onScroll = [&](const MessageHost::Seen&) {
+      if (reads) read.push_back(bar.position);
+    };
+    SCROLLBARINFO info = {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetScrollBarInfo(bar.hwnd, OBJID_CLIENT, &info));
+    int thumb = (info.xyThumbTop + info.xyThumbBottom) / 2;
+    PostMessageA(bar.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(thumb, 10));
+    PostMessageA(bar.hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumb + 120, 10));
+    PostMessageA(bar.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(thumb + 120, 10));
+    ASSERT_TRUE(testing_support::pumpUntil(
+        [&] {
+          for (const MessageHost::Seen& s : host.seen)
+            if (LOWORD(s.wParam) == SB_ENDSCROLL) return true;
+          return false;
+        },
+        5000))
+        << reads;
+    int dropped = 0;
+    for (const MessageHost::Seen& s : host.seen)
+      if (LOWORD(s.wParam) == SB_THUMBPOSITION) dropped = static_cast<short>(HIWORD(s.wParam));
+    EXPECT_GT(dropped, 1) << reads;
+    if (reads) {
+      EXPECT_FALSE(read.empty());
+      EXPECT_EQ(dropped, read.back());
+      EXPECT_EQ(dropped, GetScrollPos(bar.hwnd, SB_CTL));
+    } else {
+      EXPECT_EQ(1, GetScrollPos(bar.hwnd, SB_CTL));
+    }
+  }
 }
