@@ -112,6 +112,9 @@ class Control {
   static Control wrap(const Control& other);
 
   int timerCounter;
+  // The tooltip made by writing `toolTip`: owned by the window's top-level
+  // window and ended with the window it describes (by destroy() or otherwise).
+  // A window-less object gets none.
   HWND tooltipHwnd;
   COLORREF backColorValue;
   Property<Control, COLORREF> backColor;  // write-only
@@ -244,6 +247,7 @@ class Control {
   POINT position() const;
   POINT parentClientOrigin() const;
   LONG changeStyle(int index, LONG style);
+  void endTooltip();
 
   std::size_t tooltipTextLength = 0;
   ObjectLink link;

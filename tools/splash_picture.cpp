@@ -16,10 +16,14 @@ namespace {
 using bmp24::Image;
 using bmp24::rgb;
 
-// 5x7 glyphs, one text row per glyph row; '#' is ink.
+// 5x7 glyphs standing on the line, one text row per glyph row; '#' is ink.
+// Letters with a descender ('g') have two rows more, below the line; the
+// rows a glyph leaves out are blank.
+constexpr int glyphRows = 9;
+
 struct Glyph {
   char ch;
-  const char* rows[7];
+  const char* rows[glyphRows];
 };
 
 const Glyph font[] = {
@@ -28,7 +32,7 @@ const Glyph font[] = {
     {'a', {".....", ".....", ".###.", "....#", ".####", "#...#", ".####"}},
     {'d', {"....#", "....#", ".##.#", "#..##", "#...#", "#...#", ".####"}},
     {'e', {".....", ".....", ".###.", "#...#", "#####", "#....", ".###."}},
-    {'g', {".....", ".....", ".####", "#...#", ".####", "....#", ".###."}},
+    {'g', {".....", ".....", ".####", "#...#", "#...#", "#...#", ".####", "....#", ".###."}},
     {'i', {"..#..", ".....", ".##..", "..#..", "..#..", "..#..", ".###."}},
     {'m', {".....", ".....", "##.#.", "#.#.#", "#.#.#", "#...#", "#...#"}},
     {'n', {".....", ".....", "#.##.", "##..#", "#...#", "#...#", "#...#"}},
@@ -53,7 +57,7 @@ int textWidth(const std::string& text, int scale) {
 void drawText(Image& image, const std::string& text, int x, int y, int scale, std::uint32_t ink) {
   for (char c : text) {
     if (const Glyph* g = glyphFor(c)) {
-      for (int row = 0; row < 7; ++row)
+      for (int row = 0; row < glyphRows && g->rows[row] != nullptr; ++row)
         for (int col = 0; col < 5; ++col)
           if (g->rows[row][col] == '#')
             image.fill(x + col * scale, y + row * scale, x + (col + 1) * scale,

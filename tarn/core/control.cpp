@@ -179,11 +179,43 @@ String Control::getText() const {
 
 void Control::setText(String value) { SetWindowTextA(hwnd, value.c_str()); }
 
+// A tooltip goes with the window it describes. It is owned by the tool's
+// top-level window, so the system ends it with that window, and it watches the
+// tool window itself, so a child control destroyed on its own takes its
+// tooltip along; destroy() ends it first of all.
+namespace {
+
+LRESULT CALLBACK endTooltipWithTool(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR tooltip, DWORD_PTR) {
+  if (message == WM_DESTROY) {
+    RemoveWindowSubclass(window, endTooltipWithTool, tooltip);
+    // An owned tooltip may have gone already, with the top-level window.
+    HWND tip = reinterpret_cast<HWND>(tooltip);
+    if (IsWindow(tip)) DestroyWindow(tip);
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void Control::endTooltip() {
+  if (tooltipHwnd == NULL) return;
+  RemoveWindowSubclass(hwnd, endTooltipWithTool, reinterpret_cast<UINT_PTR>(tooltipHwnd));
+  DestroyWindow(tooltipHwnd);
+  tooltipHwnd = NULL;
+}
+
 void Control::setToolTip(String value) {
-  if (tooltipHwnd != NULL) DestroyWindow(tooltipHwnd);
+  endTooltip();
+  // Without a live window there is nothing to describe, and a tooltip made
+  // anyway would belong to no window and never end.
+  HWND topLevel = hwnd != NULL ? GetAncestor(hwnd, GA_ROOT) : NULL;
+  if (topLevel == NULL) return;
   tooltipHwnd = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parentHwnd, NULL,
+                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, topLevel, NULL,
                                 GetModuleHandleA(NULL), NULL);
+  if (tooltipHwnd == NULL) return;
+  SetWindowSubclass(hwnd, endTooltipWithTool, reinterpret_cast<UINT_PTR>(tooltipHwnd), 0);
   TOOLINFOA info = {};
   info.cbSize = toolInfoSize;
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -305,7 +337,10 @@ BOOL Control::show() { return ShowWindow(hwnd, SW_SHOW); }
 BOOL Control::hide() { return ShowWindow(hwnd, SW_HIDE); }
 BOOL Control::enable() { return EnableWindow(hwnd, TRUE); }
 BOOL Control::disable() { return EnableWindow(hwnd, FALSE); }
-bool Control::destroy() { return DestroyWindow(hwnd) != 0; }
+bool Control::destroy() {
+  endTooltip();
+  return DestroyWindow(hwnd) != 0;
+}
 HWND Control::focus() { return SetFocus(hwnd); }
 LRESULT Control::killFocus() { return SendMessageA(hwnd, WM_KILLFOCUS, 0, 0); }
 

@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,21 @@ std::string lower(std::string s) {
 bool visibleItem(HWND dialog, int id) {
   HWND item = GetDlgItem(dialog, id);
   return item != NULL && IsWindowVisible(item);
+}
+
+// The name of the folder browser's selected item, read from its tree.
+std::string selectedFolderName(HWND dialog) {
+  HWND tree = findChild(dialog, WC_TREEVIEWA);
+  LPARAM item = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+  if (item == 0) return "";
+  char name[MAX_PATH + 1] = {0};
+  TVITEMA request = {};
+  request.mask = TVIF_TEXT;
+  request.hItem = reinterpret_cast<HTREEITEM>(item);
+  request.pszText = name;
+  request.cchTextMax = MAX_PATH;
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request));
+  return name;
 }
 
 String systemFilter(const char* bytes, std::size_t n) { return String(std::string(bytes, n)); }
@@ -241,13 +257,25 @@ TEST(ChooseFolder, ConfirmedGivesTheFullPath) {
   std::string folder = std::string(temp) + "tarn_choose_folder";
   CreateDirectoryA(folder.c_str(), NULL);
   String result = "previous";
+  std::atomic<bool> selected{false};
   {
+    // The browser finds a path by walking its tree and comparing each level's
+    // item with the parsed path, file times included. Under Wine the walk
+    // sometimes misses a parent folder that has just changed (the folder made
+    // above), selects nothing, and OK then answers the desktop. So the path is
+    // asked for until the tree shows the folder selected, and only then confirmed.
     DialogAnswerer answer([&](HWND dialog, int) {
-      SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+      for (DWORD start = GetTickCount();;) {
+        SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+        selected = lower(selectedFolderName(dialog)) == "tarn_choose_folder";
+        if (selected || GetTickCount() - start > 5000) break;
+        Sleep(10);
+      }
       pressButton(dialog, IDOK);
     });
     EXPECT_TRUE(chooseFolder(NULL, result));
   }
+  EXPECT_TRUE(selected);
   EXPECT_EQ(lower(folder), lower(result.str()));
   RemoveDirectoryA(folder.c_str());
 }

@@ -12,6 +12,34 @@ struct Search {
   std::vector<HWND> found;
 };
 
+// A dialog is settled once its thread has taken from its queue a marker posted
+// after the dialog appeared: whatever the dialog posted to itself while setting
+// up came before the marker and has been handled by then. A message hook on the
+// dialog's thread sees the marker come out.
+UINT markerMessage() {
+  static const UINT message = RegisterWindowMessageA("tarn dialog answerer marker");
+  return message;
+}
+
+std::atomic<WPARAM> lastMarkerTaken{0};
+
+LRESULT CALLBACK noteMarker(int code, WPARAM removal, LPARAM data) {
+  const MSG* message = reinterpret_cast<const MSG*>(data);
+  if (code == HC_ACTION && removal == PM_REMOVE && message->message == markerMessage())
+    lastMarkerTaken = message->wParam;
+  return CallNextHookEx(NULL, code, removal, data);
+}
+
+// Waits (up to 5 s) until the dialog's thread has emptied the queue it had.
+void waitUntilSettled(HWND dialog) {
+  static std::atomic<WPARAM> serial{0};
+  const WPARAM mine = ++serial;
+  if (!PostMessageA(dialog, markerMessage(), mine, 0)) return;
+  DWORD start = GetTickCount();
+  while (lastMarkerTaken.load() < mine && IsWindow(dialog) && GetTickCount() - start < 5000)
+    Sleep(5);
+}
+
 BOOL CALLBACK collectDialog(HWND window, LPARAM data) {
   char name[64] = {0};
   GetClassNameA(window, name, sizeof name);
@@ -37,6 +65,7 @@ void DialogAnswerer::watch() {
   };
   std::set<HWND> handled;
   std::vector<Pending> pending;
+  HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, noteMarker, NULL, thread);
   while (!stop) {
     Sleep(20);
     Search search;
@@ -44,7 +73,7 @@ void DialogAnswerer::watch() {
     for (HWND dialog : search.found) {
       if (handled.count(dialog)) continue;
       handled.insert(dialog);
-      Sleep(150);  // let the dialog finish laying itself out
+      waitUntilSettled(dialog);
       action(dialog, count++);
       pending.push_back({dialog, GetTickCount()});
     }
@@ -62,6 +91,7 @@ void DialogAnswerer::watch() {
       }
     }
   }
+  if (hook != NULL) UnhookWindowsHookEx(hook);
 }
 
 void pressButton(HWND dialog, int id) {

@@ -17,7 +17,8 @@ namespace testing_support {
 class DialogAnswerer {
  public:
   // action(dialog, n): n counts the dialogs seen, from 0. The action runs on the
-  // watching thread: it must post, not send, anything that opens another modal
+  // watching thread once the dialog has handled what it posted to itself while
+  // setting up; it must post, not send, anything that opens another modal
   // window. A dialog still open 5 s after its action is cancelled.
   using Action = std::function<void(HWND dialog, int n)>;
   explicit DialogAnswerer(Action action, DWORD thread = GetCurrentThreadId());

@@ -355,6 +355,20 @@ struct Reentry {
   char* blockAfter = nullptr;
   std::size_t filtersAfter = 0;
   DWORD flagsAfter = 0;
+
+  // A fresh record for each run of the test (the test may run repeatedly in
+  // one process).
+  void reset(FileDialog* d) {
+    dialog = d;
+    timer = 0;
+    done = false;
+    opened = saved = true;
+    nameBefore.clear();
+    nameAfter.clear();
+    blockBefore = blockAfter = nullptr;
+    filtersAfter = 0;
+    flagsAfter = 0;
+  }
 } reentry;
 
 void CALLBACK callAgain(HWND, UINT, UINT_PTR, DWORD) {
@@ -379,7 +393,7 @@ TEST(FileDialogShown, ACallWhileTheDialogIsUpIsRefused) {
   ASSERT_TRUE(file.write("x"));
   FileDialog dialog;
   dialog.addFilter("Text", "*.txt");
-  reentry.dialog = &dialog;
+  reentry.reset(&dialog);
   reentry.timer = SetTimer(NULL, 0, 50, callAgain);
   ASSERT_NE(0u, reentry.timer);
   bool chosen;
