@@ -13,6 +13,8 @@
 //   graphics.h  Icon, Bitmap, ImageList, drawBitmap, drawDib, the choosers
 //   system.h    FileDialog, Buffer, Spreadsheet, TextFile, System, LanguageTable
 //   forms.h     Form, the form procedures, ImageBox
+//   richtext.h  RichTextBox
+//   console.h   Console
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -25,6 +27,8 @@
 #include "graphics.h"
 #include "system.h"
 #include "forms.h"
+#include "richtext.h"
+#include "console.h"
 
 namespace tarn {
 
