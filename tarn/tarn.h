@@ -13,6 +13,7 @@
 //   graphics.h  Icon, Bitmap, ImageList, drawBitmap, drawDib, the choosers
 //   system.h    FileDialog, Buffer, Spreadsheet, TextFile, System, LanguageTable
 //   forms.h     Form, the form procedures, ImageBox
+//   controls.h  buttons, text boxes, labels and picture boxes, status bar, ControlGroup
 //   richtext.h  RichTextBox
 //   console.h   Console
 // A program that includes only a subsystem header gets its classes but not the
@@ -27,6 +28,7 @@
 #include "graphics.h"
 #include "system.h"
 #include "forms.h"
+#include "controls.h"
 #include "richtext.h"
 #include "console.h"
 
