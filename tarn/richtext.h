@@ -27,6 +27,10 @@ class RichTextBox : public Control {
   RichTextBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled = true, bool visible = true,
               bool centred = false, int style = defaultStyle, int exStyle = 0);
+  // Creates the window of an object built without arguments.
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled = true, bool visible = true,
+              bool centred = false, int style = defaultStyle, int exStyle = 0);
 
   Property<RichTextBox, String> text;
   Property<RichTextBox, bool> readOnly;

@@ -16,6 +16,7 @@
 //   controls.h  buttons, text boxes, labels and picture boxes, status bar, ControlGroup
 //   richtext.h  RichTextBox
 //   console.h   Console
+//   tips.h      TipsDialog, Tip and tips files as bytes and as text
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -31,6 +32,7 @@
 #include "controls.h"
 #include "richtext.h"
 #include "console.h"
+#include "tips.h"
 
 namespace tarn {
 

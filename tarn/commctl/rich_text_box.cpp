@@ -52,6 +52,12 @@ RichTextBox::RichTextBox(const String& text_, int id_, int x_, int y_, int width
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          int style, int exStyle)
     : RichTextBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, style, exStyle);
+}
+
+void RichTextBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         int style, int exStyle) {
   id = id_;
   parentHwnd = parent.hwnd;
   hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), "RICHEDIT", "RichTextBox",

@@ -119,6 +119,16 @@ Contents parse(const std::string& bytes) {
   return c;
 }
 
+std::string titleRtf(const std::string& title) {
+  std::string out;
+  out.reserve(title.size());
+  for (char c : title) {
+    if (c == '\\' || c == '{' || c == '}') out += '\\';
+    out += c;
+  }
+  return out;
+}
+
 std::vector<Record> parseText(const std::string& text) {
   std::vector<Record> tips;
   std::vector<std::string> body;

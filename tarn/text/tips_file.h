@@ -55,6 +55,10 @@ struct Contents {
 };
 Contents parse(const std::string& bytes);
 
+// A title as literal RTF text: backslashes and braces escaped, so a title
+// never ends or changes the formatting around it.
+std::string titleRtf(const std::string& title);
+
 // The text form: each tip starts with a line "# title"; the lines up to the
 // next title line are its body, joined with "\n" and without leading or
 // trailing empty lines. Lines before the first title are comments. A body line
