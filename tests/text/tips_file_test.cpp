@@ -5,33 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "text/tips_bytes.h"
 #include "text/tips_file.h"
 #include "text/tips_strip.h"
 
 using namespace tarn;
-
-namespace {
-
-std::string le32(std::uint32_t v) {
-  std::string s;
-  for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-  return s;
-}
-
-// A header as the format lays it out, with any fourth byte.
-std::string header(std::int32_t start, char fourth = '\0') {
-  return std::string("TRT") + fourth + le32(1) + le32(2) + le32(static_cast<std::uint32_t>(start));
-}
-
-// A record of two zero-padded fields; a field given 1000 characters has no terminator.
-std::string record(const std::string& title, const std::string& body) {
-  std::string r(2000, '\0');
-  r.replace(0, title.size(), title);
-  r.replace(1000, body.size(), body);
-  return r;
-}
-
-}  // namespace
+using tips_bytes::header;
+using tips_bytes::record;
 
 TEST(TipsFileBytes, HeaderIsLaidOutByteForByte) {
   EXPECT_EQ(header(2), tipsfile::headerBytes(2));
