@@ -97,6 +97,8 @@ TEST(TipsDialog, LoadsFilesWrittenByteByByte) {
       {"start 99", threeTips(99), 3, 1, nullptr},
       {"partial last record", threeTips(3) + std::string(1500, 'p'), 3, 3, nullptr},
       {"no terminators", header(2) + record("A", "a") + record(full, fullBody), 2, 2, nullptr},
+      {"999 characters", header(1) + record(std::string(999, 't'), std::string(999, 'b')), 1, 1,
+       nullptr},
   };
   for (const Row& r : rows) {
     TempFile file(".tips");

@@ -39,6 +39,8 @@ TEST(TipsFileBytes, WholeFilesGiveTheirWholeRecords) {
        tipsfile::Status::ok, {{"A", "a"}}},
       {"fields without terminator", header(1) + record("A", "a") + record(full, fullBody),
        tipsfile::Status::ok, {{"A", "a"}, {full, fullBody}}},
+      {"999 characters", header(1) + record(std::string(999, 't'), std::string(999, 'b')),
+       tipsfile::Status::ok, {{std::string(999, 't'), std::string(999, 'b')}}},
   };
   for (const Row& r : rows) {
     tipsfile::Contents c = tipsfile::parse(r.bytes);
