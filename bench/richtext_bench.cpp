@@ -13,17 +13,12 @@
 #include <vector>
 
 #include "clock.h"
+#include "temp_path.h"
 #include "tarn.h"
 
 using namespace tarn;
 
 namespace {
-
-std::string tempPath(const char* name) {
-  char dir[MAX_PATH] = {0};
-  GetTempPathA(MAX_PATH, dir);
-  return std::string(dir) + name;
-}
 
 void setTextEx(HWND window, const char* chars) {
   SETTEXTEX how = {ST_DEFAULT, CP_ACP};
