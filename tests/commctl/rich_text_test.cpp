@@ -94,21 +94,6 @@ TEST_F(RichTextBoxTest, CreatedAsTheControlClassWithItsStyles) {
   EXPECT_EQ("start text", String(hidden.text).str());
   EXPECT_FALSE(IsWindowVisible(hidden.hwnd));
   EXPECT_FALSE(IsWindowEnabled(hidden.hwnd));
-
-  RichTextBox none;
-  EXPECT_FALSE(none.isCreated());
-  EXPECT_FALSE(bool(none.readOnly));
-  EXPECT_EQ(0, int(none.leftMargin));
-}
-
-TEST_F(RichTextBoxTest, TextReadsPlainAndWritesRtf) {
-  box.text = "{\\rtf1\\ansi {\\b bold} plain}";
-  EXPECT_EQ("bold plain", String(box.text).str());
-  EXPECT_EQ(10, int(box.textLength));
-  EXPECT_TRUE(formatAt(0).dwEffects & CFE_BOLD);
-  EXPECT_FALSE(formatAt(6).dwEffects & CFE_BOLD);
-  box.text = "not {rtf}";
-  EXPECT_EQ("not {rtf}", plain());
 }
 
 TEST_F(RichTextBoxTest, SelectionPropertiesFollowTheControl) {
