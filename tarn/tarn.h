@@ -20,6 +20,9 @@
 //   views.h     ListView, TableView, TreeView and their item records
 //   commctl.h   Guage, Track, MonthCalendar, DatePicker, ScrollBar, Tab
 //   color_button.h  ColorButton
+//   richtext.h  RichTextBox
+//   console.h   Console
+//   tips.h      TipsDialog, Tip and tips files as bytes and as text
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -39,6 +42,9 @@
 #include "views.h"
 #include "commctl.h"
 #include "color_button.h"
+#include "richtext.h"
+#include "console.h"
+#include "tips.h"
 
 namespace tarn {
 
