@@ -42,7 +42,7 @@ class Form : public Control {
   Control attached;
   COLORREF colorValue;
   HICON iconHandle;
-  NOTIFYICONDATAA trayIcon;  // the first, 88-byte layout
+  NOTIFYICONDATAA trayIcon;  // filled in with the first layout (88 bytes on 32-bit)
   bool trayIconShown;
   Property<Form, int> color;               // read-only
   Property<Form, FormProcedure> procedure;  // write-only
