@@ -82,6 +82,8 @@ class Form : public Control {
 };
 
 // A picture control: a list view with no items whose background is the picture.
+// Pictures are drawn pixel for pixel: a DPI-aware program on a high-DPI screen
+// gets them smaller, not stretched.
 class ImageBox : public Control {
  public:
   ImageBox();
