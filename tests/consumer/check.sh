@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the consumer program against the toolkit twice, through
 # add_subdirectory and through an installed package, and runs both under Wine.
+# Arguments: the toolkit's source tree, a work folder, and the toolchain file
+# (the 32-bit one when left out).
 set -euo pipefail
 root=$1
 work=$2
+toolchain=${3:-$root/cmake/mingw-i686.cmake}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-toolchain=$root/cmake/mingw-i686.cmake
 rm -rf "$work"
 mkdir -p "$work"
 
@@ -19,6 +21,7 @@ if ls "$work/sub/tarn" | grep -q -E '^(tests|launcher|bench|tools|examples)$'; t
 fi
 "$root/scripts/wine-run" "$work/sub/consumer.exe"
 "$root/scripts/wine-run" "$work/sub/subsystem.exe"
+"$root/scripts/wine-run" "$work/sub/modern.exe"
 
 cmake -S "$root" -B "$work/lib" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DTARN_BUILD_TESTS=OFF -DTARN_BUILD_LAUNCHER=OFF \
@@ -31,4 +34,5 @@ cmake -S "$here" -B "$work/pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
 cmake --build "$work/pkg" >>"$work/pkg.log"
 "$root/scripts/wine-run" "$work/pkg/consumer.exe"
 "$root/scripts/wine-run" "$work/pkg/subsystem.exe"
-echo "consumer: <tarn.h> and <forms.h> programs built and ran through add_subdirectory and find_package"
+"$root/scripts/wine-run" "$work/pkg/modern.exe"
+echo "consumer: <tarn.h>, <forms.h> and modern-look programs built and ran through add_subdirectory and find_package"
