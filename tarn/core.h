@@ -1,5 +1,6 @@
 // Tarn core: Application, Screen and Cursor, and Control, the window object
-// base every form and control derives from, with its named timers (TimerEntry).
+// base every form and control derives from, with its named timers (TimerEntry)
+// and its message boxes (also free functions taking an owner).
 #ifndef TARN_CORE_H
 #define TARN_CORE_H
 
@@ -184,6 +185,18 @@ class Control {
   // Stores this object in the window's user-data slot.
   void registerObject();
 
+  // Message boxes owned by this window: text first, then caption. The plain
+  // boxes answer the system's result (IDOK ... IDNO; 0 or -1 when the box
+  // failed). yesNoBox is true for Yes, okCancelBox for OK; yesNoCancelBox
+  // answers 0 for Yes, 1 for No and 2 for anything else.
+  int msgBox(const std::string& text, const std::string& caption, UINT type) const;
+  int infoBox(const std::string& text, const std::string& caption) const;
+  int warningBox(const std::string& text, const std::string& caption) const;
+  int errorBox(const std::string& text, const std::string& caption) const;
+  bool yesNoBox(const std::string& text, const std::string& caption) const;
+  bool okCancelBox(const std::string& text, const std::string& caption) const;
+  int yesNoCancelBox(const std::string& text, const std::string& caption) const;
+
  protected:
   void bindControlProperties();
 
@@ -235,6 +248,29 @@ class Control {
   std::size_t tooltipTextLength = 0;
   ObjectLink link;
 };
+
+// ===========================================================================
+// Message boxes
+// ===========================================================================
+
+// The same boxes as Control's operations, owned by `owner` (0: no owner) ...
+int msgBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+int infoBox(HWND owner, const std::string& text, const std::string& caption);
+int warningBox(HWND owner, const std::string& text, const std::string& caption);
+int errorBox(HWND owner, const std::string& text, const std::string& caption);
+bool yesNoBox(HWND owner, const std::string& text, const std::string& caption);
+bool okCancelBox(HWND owner, const std::string& text, const std::string& caption);
+int yesNoCancelBox(HWND owner, const std::string& text, const std::string& caption);
+
+// ... or by a window object's window, with character strings (a null pointer
+// is the empty text).
+int msgBox(const Control& owner, const char* text, const char* caption, UINT type);
+int infoBox(const Control& owner, const char* text, const char* caption);
+int warningBox(const Control& owner, const char* text, const char* caption);
+int errorBox(const Control& owner, const char* text, const char* caption);
+bool yesNoBox(const Control& owner, const char* text, const char* caption);
+bool okCancelBox(const Control& owner, const char* text, const char* caption);
+int yesNoCancelBox(const Control& owner, const char* text, const char* caption);
 
 }  // namespace tarn
 

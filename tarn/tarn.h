@@ -9,11 +9,13 @@
 // It includes the subsystem headers, each usable on its own:
 //   property.h  platform headers, runtime checks, Property
 //   text.h      String, StringList, RTF builders and markupToRtf
-//   core.h      Application, Screen, Cursor, Control and its named timers
+//   core.h      Application, Screen, Cursor, Control, its named timers, message boxes
 //   graphics.h  Icon, Bitmap, ImageList, drawBitmap, drawDib, the choosers
 //   system.h    FileDialog, Buffer, Spreadsheet, TextFile, System, LanguageTable
 //   forms.h     Form, the form procedures, ImageBox
 //   menus.h     Menu, MenuItem, PopupMenu, Toolbar, CoolBar
+//   controls.h  buttons, text boxes, labels and picture boxes, status bar, ControlGroup
+//   lists.h     ListBox, MCListBox, ComboBox
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -27,6 +29,8 @@
 #include "system.h"
 #include "forms.h"
 #include "menus.h"
+#include "controls.h"
+#include "lists.h"
 
 namespace tarn {
 

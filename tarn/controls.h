@@ -1,0 +1,298 @@
+// Tarn standard controls: buttons, check and radio boxes and group frames;
+// text boxes and the spin box; labels, picture boxes and sunken frames; the
+// status bar; and ControlGroup, which enables, disables, shows and hides
+// window objects together. List and combo boxes are in lists.h.
+//
+// Every control is a Control (core.h) with three ways in: a constructor
+// without arguments (no window), a creation constructor, and create(...) with
+// the same arguments for an object built without them. Creation makes the
+// window without WS_VISIBLE, places and sizes it (negative positions become 0,
+// sizes below 10 become 10), gives it the default GUI font, centres it when
+// asked, disables it when not enabled and shows it when visible. Pictures are
+// passed by value and never freed by the controls.
+#ifndef TARN_CONTROLS_H
+#define TARN_CONTROLS_H
+
+#include "graphics.h"
+
+namespace tarn {
+
+// ===========================================================================
+// Buttons, check boxes, radio buttons and group frames
+// ===========================================================================
+
+// A push button, optionally showing an icon. It stores itself in its window's
+// user-data slot when created.
+class Button : public Control {
+ public:
+  Button();
+  Button(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+         bool enabled, bool visible, bool centred, bool isDefault, int exStyle, bool hasIcon,
+         Icon icon);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, bool isDefault,
+              int exStyle, bool hasIcon, Icon icon);
+
+  // Each returns the previous image handle. A button created without an icon
+  // (no BS_ICON) shows no image and may answer 0.
+  HANDLE setIcon(Icon icon);
+  // The program's icon resource; the number's low 16 bits name it.
+  HANDLE setIconResource(unsigned resourceId);
+};
+
+// A two-state check box; `checked` reads false in the indeterminate state.
+class CheckBox : public Control {
+ public:
+  CheckBox();
+  CheckBox(const String& text, int id, int x, int y, int width, int height,
+           const Control& parent, bool checked, bool enabled, bool visible, bool centred,
+           int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool checked, bool enabled, bool visible, bool centred,
+              int exStyle);
+
+  Property<CheckBox, bool> checked;
+
+ private:
+  bool getChecked() const;
+  void setChecked(bool value);
+};
+
+// A radio button. It keeps exactly the position and size it was created with
+// (no clamping, no minimum size).
+class RadioButton : public Control {
+ public:
+  RadioButton();
+  RadioButton(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+
+  Property<RadioButton, bool> checked;
+
+ private:
+  bool getChecked() const;
+  void setChecked(bool value);
+};
+
+// A captioned frame that starts a new dialog group (WS_GROUP).
+class GroupBox : public Control {
+ public:
+  GroupBox();
+  GroupBox(const String& text, int id, int x, int y, int width, int height,
+           const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+};
+
+// A captioned frame inside the current dialog group.
+class Frame : public Control {
+ public:
+  Frame();
+  Frame(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+        bool enabled, bool visible, bool centred, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+};
+
+using FrameBox = Frame;
+
+// ===========================================================================
+// Text boxes and the spin box
+// ===========================================================================
+
+// An editable text field, single-line (no scrolling: it takes what its width
+// shows when typed into) or multi-line with both scroll bars. Its text limit
+// is the system's maximum.
+class TextBox : public Control {
+ public:
+  TextBox();
+  TextBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+          bool enabled, bool visible, bool centred, bool multiLine, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
+              int exStyle);
+
+  Property<TextBox, int> lineCount;  // read-only
+
+  // Replaces the selection with `text`; the replacement cannot be undone.
+  void replaceSelection(const String& text);
+  int lineFromChar(int charIndex) const;
+  // The first character of `line`, or -1 for a line that does not exist.
+  int lineIndex(int line) const;
+  int lineLength(int charIndex) const;
+  void setSelection(int start, int end);
+  // Non-zero when something was undone.
+  LRESULT undo();
+
+ private:
+  int getLineCount() const;
+};
+
+// A text field that shows its text masked (single-line boxes only; a
+// multi-line box keeps ES_PASSWORD but shows the text).
+class PasswordBox : public Control {
+ public:
+  PasswordBox();
+  PasswordBox(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
+              int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
+              int exStyle);
+};
+
+// A text field the user cannot change; its default text limit is kept.
+class ReadOnlyBox : public Control {
+ public:
+  ReadOnlyBox();
+  ReadOnlyBox(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
+              int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
+              int exStyle);
+};
+
+// A numbers-only field with up-down arrows attached at its right edge, inside
+// the width given. The arrows are shown with a field created visible; the base
+// operations (show, hide, move, enable, destroy) act on the field alone.
+class spinBox : public Control {
+ public:
+  spinBox();
+  spinBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+          bool enabled, bool visible, bool centred, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+
+  void hideArrows();
+
+  HWND spinHandle;  // the up-down arrows; 0 until created
+};
+
+// ===========================================================================
+// Labels, icon boxes, bitmap boxes and sunken frames
+// ===========================================================================
+
+// A piece of left-aligned text, laid out as a multi-line edit control would.
+class Label : public Control {
+ public:
+  Label();
+  Label(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+        bool enabled, bool visible, bool centred, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+};
+
+// Shows one icon and reports clicks to its parent. The box takes the icon's
+// size; its window text stays its creation name.
+class IconBox : public Control {
+ public:
+  IconBox();
+  IconBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+          Icon icon, bool enabled, bool visible, bool centred, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, Icon icon, bool enabled, bool visible, bool centred,
+              int exStyle);
+
+  // Returns the previous icon, which stays the caller's.
+  HICON setIcon(Icon icon);
+};
+
+// Shows one bitmap at its own size, centred, and reports clicks to its parent.
+class BmpBox : public Control {
+ public:
+  BmpBox();
+  BmpBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+         Bitmap bitmap, bool enabled, bool visible, bool centred, int exStyle);
+  void create(const String& text, int id, int x, int y, int width, int height,
+              const Control& parent, Bitmap bitmap, bool enabled, bool visible, bool centred,
+              int exStyle);
+
+  // Returns the previous bitmap, which stays the caller's.
+  HANDLE setBitmap(Bitmap bitmap);
+};
+
+// An empty sunken rectangle, visible at once, placed and sized exactly as given.
+// Every frame has the child identifier -1.
+class SunkenFrame : public Control {
+ public:
+  SunkenFrame();
+  SunkenFrame(int x, int y, int width, int height, const Control& parent);
+};
+
+// ===========================================================================
+// Status bar
+// ===========================================================================
+
+// A strip along the bottom of its parent, divided into parts of equal width
+// (the last runs to the right edge), each showing a text. The bar keeps each
+// part's text and raised-border flag; changing a flag redraws every part from
+// the kept texts. Parts number 1 to 100; texts and flags are kept for parts
+// 0 to 99.
+class StatusBar : public Control {
+ public:
+  static constexpr int maxParts = 100;
+
+  StatusBar();
+  // `text`: the parts' first texts separated by ";". The bar is created
+  // visible directly when `visible`.
+  StatusBar(const String& text, int id, const Control& parent, int parts, bool enabled,
+            bool visible, int exStyle);
+  void create(const String& text, int id, const Control& parent, int parts, bool enabled,
+              bool visible, int exStyle);
+
+  StringList texts;
+  std::vector<bool> raised;
+  Property<StatusBar, int> partCount;  // writing it calls setParts
+
+  // Divides the bar into `n` equal parts of the parent's present width (n is
+  // taken into 1..100) and lays the bar out again; returns what WM_SIZE answers.
+  LRESULT setParts(int n);
+  // Shows `text` in part `index` (raised when its flag is set) and keeps it.
+  // Indices outside 0..99 are ignored.
+  void setText(int index, const String& text);
+  // Shows each non-empty piece in its part, up to the part count, then keeps
+  // all the pieces. An empty list or a bar without parts changes nothing.
+  void setTexts(const StringList& list);
+  void setTexts(const String& text);
+  // The text the bar shows in part `index`; empty for a part it does not have.
+  String text(int index) const;
+  // Sets part `index`'s raised border (0..99) and redraws every part.
+  void setRaised(int index, bool flag);
+  BOOL refresh();
+
+ private:
+  int getPartCount() const;
+  void setPartCount(int n) { setParts(n); }
+  static bool keeps(int index) { return index >= 0 && index < maxParts; }
+};
+
+// ===========================================================================
+// Control group
+// ===========================================================================
+
+// Window objects enabled, disabled, shown or hidden together. The group does
+// not own its members: the program keeps them alive while they are members.
+// An object added twice is acted on twice.
+class ControlGroup {
+ public:
+  ControlGroup();
+
+  std::vector<Control*> members;
+  Property<ControlGroup, int> count;  // read-only
+
+  void add(Control& control);
+  // Each acts on every member in the order added and returns the member count.
+  int disableAll();
+  int enableAll();
+  int hideAll();
+  int showAll();
+
+ private:
+  int getCount() const { return static_cast<int>(members.size()); }
+};
+
+}  // namespace tarn
+
+#endif  // TARN_CONTROLS_H

@@ -1,0 +1,176 @@
+// Buttons on the system BUTTON class: push buttons, check boxes, radio buttons
+// and group frames.
+#include "controls/creation.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr DWORD buttonStyle = WS_CHILD | WS_TABSTOP | BS_MULTILINE;              // 0x40012000
+constexpr DWORD checkBoxStyle = buttonStyle | BS_AUTOCHECKBOX;                  // 0x40012003
+constexpr DWORD radioButtonStyle = buttonStyle | BS_AUTORADIOBUTTON;            // 0x40012009
+constexpr DWORD groupBoxStyle = WS_CHILD | WS_GROUP | WS_TABSTOP | BS_GROUPBOX;  // 0x40030007
+constexpr DWORD frameStyle = WS_CHILD | WS_TABSTOP | BS_GROUPBOX;                // 0x40010007
+
+// BM_GETCHECK answers BST_INDETERMINATE for a third-state box: only a plain
+// check counts as checked.
+bool isChecked(HWND window) { return SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void setCheck(HWND window, bool value) {
+  SendMessageA(window, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// The closing steps of every button: centre, disable, then `beforeShow`, then show.
+template <class Step>
+void finish(Control& self, bool centred, bool enabled, bool visible, Step beforeShow) {
+  detail::settleChild(self, centred, enabled);
+  beforeShow();
+  if (visible) self.show();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Button
+
+Button::Button() { parentHwnd = NULL; }
+
+Button::Button(const String& text_, int id_, int x_, int y_, int width_, int height_,
+               const Control& parent, bool enabled_, bool visible_, bool centred, bool isDefault,
+               int exStyle, bool hasIcon, Icon icon)
+    : Button() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, isDefault,
+         exStyle, hasIcon, icon);
+}
+
+void Button::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                    const Control& parent, bool enabled_, bool visible_, bool centred,
+                    bool isDefault, int exStyle, bool hasIcon, Icon icon) {
+  DWORD style = buttonStyle | (hasIcon ? BS_ICON : 0) | (isDefault ? BS_DEFPUSHBUTTON : 0);
+  detail::createChild(*this, "BUTTON", "Button", style, x_, y_, width_, height_, parent, id_,
+                      exStyle);
+  text = text_;
+  detail::placeChild(*this, x_, y_, width_, height_);
+  finish(*this, centred, enabled_, visible_, [&] {
+    if (hasIcon) setIcon(icon);
+  });
+  registerObject();
+}
+
+HANDLE Button::setIcon(Icon icon) {
+  return reinterpret_cast<HANDLE>(
+      SendMessageA(hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.handle)));
+}
+
+HANDLE Button::setIconResource(unsigned resourceId) {
+  HICON loaded = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resourceId & 0xFFFF));
+  return setIcon(Icon(loaded));
+}
+
+// ---------------------------------------------------------------------------
+// CheckBox
+
+CheckBox::CheckBox() {
+  parentHwnd = NULL;
+  checked.bind(this, &CheckBox::getChecked, &CheckBox::setChecked);
+}
+
+CheckBox::CheckBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                   const Control& parent, bool checked_, bool enabled_, bool visible_,
+                   bool centred, int exStyle)
+    : CheckBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, checked_, enabled_, visible_, centred,
+         exStyle);
+}
+
+void CheckBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                      const Control& parent, bool checked_, bool enabled_, bool visible_,
+                      bool centred, int exStyle) {
+  checked.bind(this, &CheckBox::getChecked, &CheckBox::setChecked);
+  detail::createChild(*this, "BUTTON", "", checkBoxStyle, x_, y_, width_, height_, parent, id_,
+                      exStyle);
+  text = text_;
+  detail::placeChild(*this, x_, y_, width_, height_);
+  finish(*this, centred, enabled_, visible_, [&] {
+    if (checked_) setCheck(hwnd, true);
+  });
+}
+
+bool CheckBox::getChecked() const { return isChecked(hwnd); }
+void CheckBox::setChecked(bool value) { setCheck(hwnd, value); }
+
+// ---------------------------------------------------------------------------
+// RadioButton
+
+RadioButton::RadioButton() {
+  parentHwnd = NULL;
+  checked.bind(this, &RadioButton::getChecked, &RadioButton::setChecked);
+}
+
+RadioButton::RadioButton(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         int exStyle)
+    : RadioButton() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, exStyle);
+}
+
+// The window keeps the geometry it was created with: no moveTo or resize.
+void RadioButton::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         int exStyle) {
+  checked.bind(this, &RadioButton::getChecked, &RadioButton::setChecked);
+  detail::createChild(*this, "BUTTON", text_.c_str(), radioButtonStyle, x_, y_, width_, height_,
+                      parent, id_, exStyle);
+  setDefaultFont();
+  finish(*this, centred, enabled_, visible_, [] {});
+}
+
+bool RadioButton::getChecked() const { return isChecked(hwnd); }
+void RadioButton::setChecked(bool value) { setCheck(hwnd, value); }
+
+// ---------------------------------------------------------------------------
+// Group frames: the caption is the window name.
+
+namespace {
+void createFrame(Control& self, DWORD style, const String& text, int id, int x, int y, int width,
+                 int height, const Control& parent, bool enabled, bool visible, bool centred,
+                 int exStyle) {
+  detail::createChild(self, "BUTTON", text.c_str(), style, x, y, width, height, parent, id,
+                      exStyle);
+  detail::placeChild(self, x, y, width, height);
+  finish(self, centred, enabled, visible, [] {});
+}
+}  // namespace
+
+GroupBox::GroupBox() { parentHwnd = NULL; }
+
+GroupBox::GroupBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                   const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle)
+    : GroupBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, exStyle);
+}
+
+void GroupBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                      const Control& parent, bool enabled_, bool visible_, bool centred,
+                      int exStyle) {
+  createFrame(*this, groupBoxStyle, text_, id_, x_, y_, width_, height_, parent, enabled_,
+              visible_, centred, exStyle);
+}
+
+Frame::Frame() { parentHwnd = NULL; }
+
+Frame::Frame(const String& text_, int id_, int x_, int y_, int width_, int height_,
+             const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle)
+    : Frame() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, exStyle);
+}
+
+void Frame::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                   const Control& parent, bool enabled_, bool visible_, bool centred,
+                   int exStyle) {
+  createFrame(*this, frameStyle, text_, id_, x_, y_, width_, height_, parent, enabled_, visible_,
+              centred, exStyle);
+}
+
+}  // namespace tarn

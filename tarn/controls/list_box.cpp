@@ -1,0 +1,167 @@
+// List boxes on the system LISTBOX class: the single-column list and the
+// multi-column list.
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "controls/creation.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr DWORD listStyle =
+    WS_CHILD | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_HASSTRINGS | LBS_NOTIFY;  // 0x40011041
+constexpr WPARAM fromFirstItem = static_cast<WPARAM>(-1);
+constexpr WPARAM afterFirstItem = 0;
+
+LPARAM textArgument(const String& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// ListBox
+
+void ListBox::bindProperties() {
+  selectedIndex.bind(this, &ListBox::getSelectedIndex);
+  selectedData.bind(this, &ListBox::getSelectedData);
+}
+
+ListBox::ListBox() : searchStart(fromFirstItem) {
+  parentHwnd = NULL;
+  bindProperties();
+}
+
+ListBox::ListBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                 const Control& parent, bool enabled_, bool visible_, bool centred, bool border,
+                 int exStyle)
+    : ListBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border,
+         exStyle);
+}
+
+void ListBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                     const Control& parent, bool enabled_, bool visible_, bool centred,
+                     bool border, int exStyle) {
+  build(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border, false,
+        0, exStyle);
+}
+
+void ListBox::build(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                    const Control& parent, bool enabled_, bool visible_, bool centred,
+                    bool border, bool multiColumn, int columnWidth, int exStyle) {
+  bindProperties();
+  DWORD style = listStyle | (multiColumn ? LBS_MULTICOLUMN : 0) | (border ? WS_BORDER : 0);
+  detail::createChild(*this, "LISTBOX", multiColumn ? "MCListBox" : "ListBox", style, x_, y_,
+                      width_, height_, parent, id_, exStyle);
+  text = text_;
+  if (multiColumn) SendMessageA(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(columnWidth), 0);
+  detail::placeChild(*this, x_, y_, width_, height_);
+  detail::settleChild(*this, centred, enabled_);
+  if (visible_) show();
+}
+
+int ListBox::getSelectedIndex() const {
+  return static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0));
+}
+
+LPARAM ListBox::getSelectedData() const {
+  int selected = getSelectedIndex();
+  return selected == LB_ERR ? 0 : itemData(selected);
+}
+
+int ListBox::addItem(const String& text_, LPARAM data) {
+  int index = static_cast<int>(SendMessageA(hwnd, LB_ADDSTRING, 0, textArgument(text_)));
+  if (index >= 0) SendMessageA(hwnd, LB_SETITEMDATA, static_cast<WPARAM>(index), data);
+  return index;
+}
+
+int ListBox::selectString(const String& text_) {
+  return static_cast<int>(SendMessageA(hwnd, LB_SELECTSTRING, searchStart, textArgument(text_)));
+}
+
+bool ListBox::setSelectedIndex(int index) {
+  return SendMessageA(hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0) != LB_ERR;
+}
+
+int ListBox::findString(const String& text_) const {
+  return static_cast<int>(SendMessageA(hwnd, LB_FINDSTRING, searchStart, textArgument(text_)));
+}
+
+int ListBox::findStringExact(const String& text_) const {
+  return static_cast<int>(
+      SendMessageA(hwnd, LB_FINDSTRINGEXACT, afterFirstItem, textArgument(text_)));
+}
+
+LPARAM ListBox::itemData(int index) const {
+  return SendMessageA(hwnd, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+}
+
+LPARAM ListBox::itemDataOf(const String& text_) const {
+  int found = findString(text_);
+  return found == LB_ERR ? 0 : itemData(found);
+}
+
+int ListBox::textLength(int index) const {
+  LRESULT length = SendMessageA(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  return length == LB_ERR ? 0 : static_cast<int>(length);
+}
+
+// The list box keeps items of any length: the text is read into room sized
+// from the item.
+String ListBox::itemText(int index) const {
+  LRESULT length = SendMessageA(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length <= 0) return String();
+  std::string chars(static_cast<std::size_t>(length) + 1, '\0');
+  LRESULT got = SendMessageA(hwnd, LB_GETTEXT, static_cast<WPARAM>(index),
+                             reinterpret_cast<LPARAM>(&chars[0]));
+  if (got == LB_ERR) return String();
+  chars.resize(std::min(static_cast<std::size_t>(got), static_cast<std::size_t>(length)));
+  return String(std::move(chars));
+}
+
+bool ListBox::removeItem(int index) {
+  return SendMessageA(hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0) != LB_ERR;
+}
+
+bool ListBox::removeString(const String& text_) {
+  int found = findString(text_);
+  return found != LB_ERR && removeItem(found);
+}
+
+int ListBox::count() const { return static_cast<int>(SendMessageA(hwnd, LB_GETCOUNT, 0, 0)); }
+
+LRESULT ListBox::setItemHeight(int height_) {
+  return SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height_));
+}
+
+LRESULT ListBox::clear() { return SendMessageA(hwnd, LB_RESETCONTENT, 0, 0); }
+
+// ---------------------------------------------------------------------------
+// MCListBox
+
+MCListBox::MCListBox() { searchStart = afterFirstItem; }
+
+MCListBox::MCListBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                     const Control& parent, bool enabled_, bool visible_, bool centred,
+                     bool border, int columnWidth, int exStyle)
+    : MCListBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border,
+         columnWidth, exStyle);
+}
+
+void MCListBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                       const Control& parent, bool enabled_, bool visible_, bool centred,
+                       bool border, int columnWidth, int exStyle) {
+  build(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border, true,
+        columnWidth, exStyle);
+}
+
+int MCListBox::setColumnWidth(int width_) {
+  SendMessageA(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(width_), 0);
+  InvalidateRect(hwnd, NULL, TRUE);
+  return 1;
+}
+
+}  // namespace tarn

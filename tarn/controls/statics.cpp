@@ -1,0 +1,99 @@
+// Controls on the system STATIC class: labels, icon and bitmap boxes, and
+// sunken frames.
+#include "controls/creation.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr DWORD labelStyle = WS_CHILD | SS_EDITCONTROL;                      // 0x40002000
+constexpr DWORD iconBoxStyle = WS_CHILD | WS_TABSTOP | SS_NOTIFY | SS_ICON;  // 0x40010103
+constexpr DWORD bmpBoxStyle = WS_CHILD | WS_TABSTOP | SS_REALSIZEIMAGE | SS_CENTERIMAGE |
+                              SS_NOTIFY | SS_BITMAP;                         // 0x40010B0E
+constexpr DWORD sunkenStyle = WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_NOTIFY | SS_BLACKFRAME;
+constexpr int frameId = -1;
+
+// The creation steps of the three captioned statics; `picture` runs between
+// disabling and showing.
+template <class Step>
+void createStatic(Control& self, const char* name, DWORD style, const String& text, int id, int x,
+                  int y, int width, int height, const Control& parent, bool enabled,
+                  bool visible, bool centred, int exStyle, Step picture) {
+  detail::createChild(self, "STATIC", name, style, x, y, width, height, parent, id, exStyle);
+  self.text = text;
+  detail::placeChild(self, x, y, width, height);
+  detail::settleChild(self, centred, enabled);
+  picture();
+  if (visible) self.show();
+}
+
+}  // namespace
+
+Label::Label() { parentHwnd = NULL; }
+
+Label::Label(const String& text_, int id_, int x_, int y_, int width_, int height_,
+             const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle)
+    : Label() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, exStyle);
+}
+
+void Label::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                   const Control& parent, bool enabled_, bool visible_, bool centred,
+                   int exStyle) {
+  createStatic(*this, "Label", labelStyle, text_, id_, x_, y_, width_, height_, parent, enabled_,
+               visible_, centred, exStyle, [] {});
+}
+
+IconBox::IconBox() { parentHwnd = NULL; }
+
+IconBox::IconBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                 const Control& parent, Icon icon, bool enabled_, bool visible_, bool centred,
+                 int exStyle)
+    : IconBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, icon, enabled_, visible_, centred, exStyle);
+}
+
+void IconBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                     const Control& parent, Icon icon, bool enabled_, bool visible_,
+                     bool centred, int exStyle) {
+  createStatic(*this, "IconBox", iconBoxStyle, text_, id_, x_, y_, width_, height_, parent,
+               enabled_, visible_, centred, exStyle, [&] { setIcon(icon); });
+}
+
+HICON IconBox::setIcon(Icon icon) {
+  return reinterpret_cast<HICON>(
+      SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon.handle), 0));
+}
+
+BmpBox::BmpBox() { parentHwnd = NULL; }
+
+BmpBox::BmpBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+               const Control& parent, Bitmap bitmap, bool enabled_, bool visible_, bool centred,
+               int exStyle)
+    : BmpBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, bitmap, enabled_, visible_, centred,
+         exStyle);
+}
+
+void BmpBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                    const Control& parent, Bitmap bitmap, bool enabled_, bool visible_,
+                    bool centred, int exStyle) {
+  createStatic(*this, "BmpBox", bmpBoxStyle, text_, id_, x_, y_, width_, height_, parent,
+               enabled_, visible_, centred, exStyle, [&] { setBitmap(bitmap); });
+}
+
+HANDLE BmpBox::setBitmap(Bitmap bitmap) {
+  return reinterpret_cast<HANDLE>(
+      SendMessageA(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.bmp)));
+}
+
+SunkenFrame::SunkenFrame() { parentHwnd = NULL; }
+
+// No clamping, minimum size or font: the frame keeps exactly what it is given.
+SunkenFrame::SunkenFrame(int x_, int y_, int width_, int height_, const Control& parent) {
+  detail::createChild(*this, "STATIC", "", sunkenStyle, x_, y_, width_, height_, parent, frameId,
+                      0);
+}
+
+}  // namespace tarn

@@ -1,0 +1,114 @@
+// The status bar: equal parts along the bottom of the parent, with texts and
+// raised borders kept on the toolkit's side.
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "controls/creation.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+constexpr DWORD barStyle = WS_CHILD | SBARS_SIZEGRIP;  // 0x40000100, plus WS_VISIBLE when visible
+constexpr WPARAM allParts = 255;
+// The bar reports a part's text length in 16 bits: longer texts are cut to
+// this so a read-back buffer sized from that length always holds them.
+constexpr std::size_t longestPartText = 0xFFFF;
+}  // namespace
+
+StatusBar::StatusBar() {
+  parentHwnd = NULL;
+  partCount.bind(this, &StatusBar::getPartCount, &StatusBar::setPartCount);
+}
+
+StatusBar::StatusBar(const String& text_, int id_, const Control& parent, int parts, bool enabled_,
+                     bool visible_, int exStyle)
+    : StatusBar() {
+  create(text_, id_, parent, parts, enabled_, visible_, exStyle);
+}
+
+void StatusBar::create(const String& text_, int id_, const Control& parent, int parts,
+                       bool enabled_, bool visible_, int exStyle) {
+  partCount.bind(this, &StatusBar::getPartCount, &StatusBar::setPartCount);
+  texts = text_.split(";");
+  detail::createChild(*this, STATUSCLASSNAMEA, NULL, barStyle | (visible_ ? WS_VISIBLE : 0), 0, 0,
+                      0, 0, parent, id_, exStyle);
+  setDefaultFont();
+  setParts(parts);
+  setTexts(text_);
+  if (!enabled_) disable();
+}
+
+int StatusBar::getPartCount() const {
+  return static_cast<int>(SendMessageA(hwnd, SB_GETPARTS, allParts, 0));
+}
+
+LRESULT StatusBar::setParts(int n) {
+  n = std::min(std::max(n, 1), maxParts);
+  RECT client = {0, 0, 0, 0};
+  GetClientRect(parentHwnd, &client);
+  int w = client.right / n;
+  int edges[maxParts] = {0};
+  for (int k = 0; k < n - 1; ++k) edges[k] = w * (k + 1);
+  edges[n - 1] = -1;
+  if (raised.size() < static_cast<std::size_t>(n)) raised.resize(static_cast<std::size_t>(n), false);
+  SendMessageA(hwnd, SB_SETPARTS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(edges));
+  return SendMessageA(hwnd, WM_SIZE, 0, 0);
+}
+
+// Indices from 256 on would reach the bar as drawing flags (512 is SBT_POPOUT
+// on part 0), and 255 is the bar's simple-mode text: only the parts a bar can
+// have are passed on.
+void StatusBar::setText(int index, const String& value) {
+  if (!keeps(index)) return;
+  std::size_t at = static_cast<std::size_t>(index);
+  if (raised.size() <= at) raised.resize(at + 1, false);
+  while (texts.size() <= index) texts.add(String());
+  WPARAM part = static_cast<WPARAM>(index) | (raised[at] ? SBT_POPOUT : 0);
+  const std::string& chars = value.str();
+  if (chars.size() > longestPartText) {
+    std::string cut = chars.substr(0, longestPartText);
+    SendMessageA(hwnd, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(cut.c_str()));
+  } else {
+    SendMessageA(hwnd, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(chars.c_str()));
+  }
+  texts[index] = value;
+}
+
+void StatusBar::setTexts(const StringList& list) {
+  int parts = getPartCount();
+  if (parts <= 0 || list.size() == 0) return;
+  StringList pieces(list);  // `list` may be `texts` itself, which setText changes
+  for (int i = 0; i < std::min(pieces.size(), parts); ++i)
+    if (!pieces[i].str().empty()) setText(i, pieces[i]);
+  texts = pieces;
+}
+
+void StatusBar::setTexts(const String& text_) { setTexts(text_.split(";")); }
+
+String StatusBar::text(int index) const {
+  if (index < 0 || index > static_cast<int>(allParts)) return String();
+  LRESULT answer = SendMessageA(hwnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(index), 0);
+  // Zeroed: for a part it does not have, the bar leaves the room untouched.
+  std::string chars(static_cast<std::size_t>(LOWORD(answer)) + 1, '\0');
+  SendMessageA(hwnd, SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&chars[0]));
+  chars.resize(std::strlen(chars.c_str()));
+  return String(std::move(chars));
+}
+
+void StatusBar::setRaised(int index, bool flag) {
+  if (!keeps(index)) return;
+  std::size_t at = static_cast<std::size_t>(index);
+  if (raised.size() <= at) raised.resize(at + 1, false);
+  raised[at] = flag;
+  setTexts(texts);
+}
+
+BOOL StatusBar::refresh() {
+  SendMessageA(hwnd, WM_SIZE, 0, 0);
+  return InvalidateRect(hwnd, NULL, TRUE);
+}
+
+}  // namespace tarn

@@ -1,0 +1,161 @@
+// Text fields on the system EDIT class: plain, password and read-only boxes,
+// and the spin box with its up-down arrows.
+#include "controls/creation.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr DWORD singleLine = WS_CHILD | WS_TABSTOP;  // 0x40010000
+constexpr DWORD multiLineStyle = WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
+                                 ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_MULTILINE;  // 0x403100C4
+constexpr DWORD spinFieldStyle = WS_CHILD | WS_TABSTOP | ES_NUMBER;               // 0x40012000
+constexpr DWORD arrowsStyle = WS_CHILD | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT;  // 0x40000007
+constexpr int arrowsWidth = 20;
+
+DWORD editStyle(bool multiLine, DWORD extra) { return (multiLine ? multiLineStyle : singleLine) | extra; }
+
+// Text, place, size and font; `beforeSettle` runs after the font (TextBox
+// sets its limit there).
+template <class Step>
+void finishEdit(Control& self, const String& text, int x, int y, int width, int height,
+                bool centred, bool enabled, bool visible, Step beforeSettle) {
+  self.text = text;
+  detail::placeChild(self, x, y, width, height);
+  beforeSettle();
+  detail::settleChild(self, centred, enabled);
+  if (visible) self.show();
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TextBox
+
+TextBox::TextBox() {
+  parentHwnd = NULL;
+  lineCount.bind(this, &TextBox::getLineCount);
+}
+
+TextBox::TextBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                 const Control& parent, bool enabled_, bool visible_, bool centred,
+                 bool multiLine, int exStyle)
+    : TextBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, multiLine,
+         exStyle);
+}
+
+void TextBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                     const Control& parent, bool enabled_, bool visible_, bool centred,
+                     bool multiLine, int exStyle) {
+  lineCount.bind(this, &TextBox::getLineCount);
+  detail::createChild(*this, "EDIT", "TextBox", editStyle(multiLine, 0), x_, y_, width_, height_,
+                      parent, id_, exStyle);
+  finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_,
+             [this] { setTextLimit(0); });
+}
+
+int TextBox::getLineCount() const {
+  return static_cast<int>(SendMessageA(hwnd, EM_GETLINECOUNT, 0, 0));
+}
+
+void TextBox::replaceSelection(const String& text_) {
+  SendMessageA(hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text_.c_str()));
+}
+
+int TextBox::lineFromChar(int charIndex) const {
+  return static_cast<int>(SendMessageA(hwnd, EM_LINEFROMCHAR, static_cast<WPARAM>(charIndex), 0));
+}
+
+int TextBox::lineIndex(int line) const {
+  return static_cast<int>(SendMessageA(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+}
+
+int TextBox::lineLength(int charIndex) const {
+  return static_cast<int>(SendMessageA(hwnd, EM_LINELENGTH, static_cast<WPARAM>(charIndex), 0));
+}
+
+void TextBox::setSelection(int start, int end) {
+  SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+LRESULT TextBox::undo() { return SendMessageA(hwnd, EM_UNDO, 0, 0); }
+
+// ---------------------------------------------------------------------------
+// PasswordBox and ReadOnlyBox: the text is also the window name.
+
+PasswordBox::PasswordBox() { parentHwnd = NULL; }
+
+PasswordBox::PasswordBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         bool multiLine, int exStyle)
+    : PasswordBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, multiLine,
+         exStyle);
+}
+
+void PasswordBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         bool multiLine, int exStyle) {
+  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_PASSWORD), x_, y_,
+                      width_, height_, parent, id_, exStyle);
+  setTextLimit(0);
+  finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
+}
+
+ReadOnlyBox::ReadOnlyBox() { parentHwnd = NULL; }
+
+ReadOnlyBox::ReadOnlyBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         bool multiLine, int exStyle)
+    : ReadOnlyBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, multiLine,
+         exStyle);
+}
+
+void ReadOnlyBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         bool multiLine, int exStyle) {
+  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_READONLY), x_, y_,
+                      width_, height_, parent, id_, exStyle);
+  finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
+}
+
+// ---------------------------------------------------------------------------
+// spinBox
+
+spinBox::spinBox() : spinHandle(NULL) { parentHwnd = NULL; }
+
+spinBox::spinBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                 const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle)
+    : spinBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, exStyle);
+}
+
+void spinBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                     const Control& parent, bool enabled_, bool visible_, bool centred,
+                     int exStyle) {
+  detail::createChild(*this, "EDIT", text_.c_str(), spinFieldStyle, x_, y_, width_, height_,
+                      parent, id_, exStyle);
+  spinHandle = CreateWindowExA(0, UPDOWN_CLASSA, "spinBox", arrowsStyle, 0, 0, arrowsWidth,
+                               height_, parent.hwnd, NULL, GetModuleHandleA(NULL), NULL);
+  SendMessageA(spinHandle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd), 0);
+  setTextLimit(0);
+  text = text_;
+  detail::placeChild(*this, x_, y_, width_, height_);
+  if (centred) centre();
+  // The arrows place themselves (and narrow the field) when attached: attach
+  // them again now that the field has its final place and size, so they sit
+  // at its right edge inside the width given.
+  SendMessageA(spinHandle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd), 0);
+  if (!enabled_) disable();
+  if (visible_) {
+    show();
+    ShowWindow(spinHandle, SW_SHOW);
+  }
+}
+
+void spinBox::hideArrows() { ShowWindow(spinHandle, SW_HIDE); }
+
+}  // namespace tarn

@@ -1,0 +1,193 @@
+// Message boxes in their three forms: buttons, icon, default button, owner and
+// the mapping of every answer, read from the real box as it opens.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "controls/host.h"
+#include "support/support.h"
+
+using namespace tarn;
+using namespace controls_test;
+
+namespace {
+
+constexpr int iconControl = 0x440;
+// Answers other than a button: keys and the close command.
+constexpr int pressEnter = 0;
+constexpr int pressEscape = -1;
+constexpr int closeBox = -2;
+
+// What the open box showed; filled by the hook, which then answers it.
+struct SeenBox {
+  std::string caption;
+  std::string text;
+  std::vector<int> buttons;  // identifiers 1..7 present
+  HICON icon = NULL;
+  HWND owner = NULL;
+};
+
+HHOOK hook = NULL;
+int answer = IDOK;
+HWND lastBox = NULL;
+HWND hostForm = NULL;  // a dialog-class window too, activated again when a box closes
+std::vector<SeenBox> seen;
+
+LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
+  HWND box = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && box != lastBox && box != hostForm && classOf(box) == "#32770") {
+    lastBox = box;
+    SeenBox s;
+    s.caption = testing_support::windowText(box);
+    s.text = testing_support::boxText(box);
+    for (int id = IDOK; id <= IDNO; ++id)
+      if (GetDlgItem(box, id)) s.buttons.push_back(id);
+    s.icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, iconControl, STM_GETICON, 0, 0));
+    s.owner = GetWindow(box, GW_OWNER);
+    seen.push_back(s);
+    if (answer == pressEnter || answer == pressEscape)
+      PostMessageA(box, WM_KEYDOWN, answer == pressEnter ? VK_RETURN : VK_ESCAPE, 0);
+    else if (answer == closeBox)
+      PostMessageA(box, WM_CLOSE, 0, 0);
+    else
+      PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+  }
+  return CallNextHookEx(hook, code, wParam, lParam);
+}
+
+class Boxes : public Host {
+ protected:
+  void SetUp() override {
+    Host::SetUp();
+    seen.clear();
+    lastBox = NULL;
+    hostForm = form.hwnd;
+    hook = SetWindowsHookExA(WH_CBT, watch, NULL, GetCurrentThreadId());
+  }
+  void TearDown() override {
+    UnhookWindowsHookEx(hook);
+    Host::TearDown();
+  }
+};
+
+// One kind of box: its three forms, what it shows and how answers map.
+struct Kind {
+  const char* name;
+  std::function<int(const Control& owner, const std::string& text, const std::string& caption)>
+      forms[3];
+  std::vector<int> buttons;  // in identifier order
+  LPCSTR icon;       // a system icon, or NULL for none
+  int enterButton;   // the default button
+  std::function<int(int button)> result;
+};
+
+#define THREE_FORMS(call)                                                                        \
+  {[](const Control& o, const std::string& t, const std::string& c) { return int(o.call(t, c)); }, \
+   [](const Control& o, const std::string& t, const std::string& c) {                           \
+     return int(call(o.hwnd, t, c));                                                             \
+   },                                                                                            \
+   [](const Control& o, const std::string& t, const std::string& c) {                           \
+     return int(call(o, t.c_str(), c.c_str()));                                                  \
+   }}
+
+int same(int button) { return button; }
+
+const std::vector<Kind>& kinds() {
+  static const std::vector<Kind> all = {
+      {"msgBox abort/retry/ignore",
+       {[](const Control& o, const std::string& t, const std::string& c) {
+          return o.msgBox(t, c, MB_ABORTRETRYIGNORE | MB_DEFBUTTON3 | MB_ICONERROR);
+        },
+        [](const Control& o, const std::string& t, const std::string& c) {
+          return msgBox(o.hwnd, t, c, MB_ABORTRETRYIGNORE | MB_DEFBUTTON3 | MB_ICONERROR);
+        },
+        [](const Control& o, const std::string& t, const std::string& c) {
+          return msgBox(o, t.c_str(), c.c_str(), MB_ABORTRETRYIGNORE | MB_DEFBUTTON3 | MB_ICONERROR);
+        }},
+       {IDABORT, IDRETRY, IDIGNORE}, IDI_ERROR, IDIGNORE, same},
+      {"infoBox", THREE_FORMS(infoBox), {IDOK}, IDI_INFORMATION, IDOK, same},
+      {"warningBox", THREE_FORMS(warningBox), {IDOK}, IDI_WARNING, IDOK, same},
+      {"errorBox", THREE_FORMS(errorBox), {IDOK}, IDI_ERROR, IDOK, same},
+      {"yesNoBox", THREE_FORMS(yesNoBox), {IDYES, IDNO}, IDI_QUESTION, IDNO,
+       [](int b) { return int(b == IDYES); }},
+      {"okCancelBox", THREE_FORMS(okCancelBox), {IDOK, IDCANCEL}, IDI_QUESTION, IDCANCEL,
+       [](int b) { return int(b == IDOK); }},
+      {"yesNoCancelBox", THREE_FORMS(yesNoCancelBox), {IDCANCEL, IDYES, IDNO}, IDI_QUESTION,
+       IDCANCEL, [](int b) { return b == IDYES ? 0 : b == IDNO ? 1 : 2; }},
+  };
+  return all;
+}
+
+}  // namespace
+
+TEST_F(Boxes, EachKindShowsItsButtonsIconAndDefaultInAllThreeForms) {
+  for (const Kind& kind : kinds())
+    for (int form_ = 0; form_ < 3; ++form_) {
+      SCOPED_TRACE(std::string(kind.name) + " form " + std::to_string(form_ + 1));
+      seen.clear();
+      answer = pressEnter;
+      int got = kind.forms[form_](form, "The text", "The caption");
+      ASSERT_EQ(1u, seen.size());
+      const SeenBox& box = seen[0];
+      EXPECT_EQ("The caption", box.caption);
+      EXPECT_EQ("The text", box.text);
+      EXPECT_EQ(kind.buttons, box.buttons);
+      EXPECT_EQ(LoadIconA(NULL, kind.icon), box.icon);
+      EXPECT_EQ(form.hwnd, box.owner);
+      EXPECT_EQ(kind.result(kind.enterButton), got);
+    }
+}
+
+TEST_F(Boxes, EveryButtonMapsToItsResult) {
+  for (const Kind& kind : kinds())
+    for (int form_ = 0; form_ < 3; ++form_)
+      for (int button = IDOK; button <= IDNO; ++button) {
+        SCOPED_TRACE(std::string(kind.name) + " form " + std::to_string(form_ + 1) + " button " +
+                     std::to_string(button));
+        answer = button;
+        EXPECT_EQ(kind.result(button), kind.forms[form_](form, "t", "c"));
+      }
+}
+
+TEST_F(Boxes, EscapeAndTheCloseBoxCancelTheBoxesThatOfferCancel) {
+  for (int how : {pressEscape, closeBox}) {
+    SCOPED_TRACE(how == pressEscape ? "Escape" : "close box");
+    answer = how;
+    EXPECT_EQ(2, yesNoCancelBox(form, "closed", "c"));
+    EXPECT_FALSE(okCancelBox(form, "closed", "c"));
+    EXPECT_EQ(IDCANCEL, form.msgBox("closed", "c", MB_OKCANCEL));
+  }
+  EXPECT_EQ(6u, seen.size());
+}
+
+TEST_F(Boxes, OwnerlessBoxesAndNullTexts) {
+  answer = IDOK;
+  EXPECT_EQ(IDOK, infoBox(HWND(NULL), "no owner", "c"));
+  ASSERT_EQ(1u, seen.size());
+  EXPECT_EQ(HWND(NULL), seen[0].owner);
+  EXPECT_EQ("no owner", seen[0].text);
+
+  EXPECT_EQ(IDOK, warningBox(form, nullptr, nullptr));
+  ASSERT_EQ(2u, seen.size());
+  EXPECT_EQ("", seen[1].text);
+  EXPECT_EQ(form.hwnd, seen[1].owner);
+  answer = IDYES;
+  EXPECT_TRUE(yesNoBox(form, "yes?", nullptr));
+}
+
+TEST_F(Boxes, AFailedBoxIsNeitherYesNorOk) {
+  HWND invalid = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFF0));
+  ASSERT_FALSE(IsWindow(invalid));
+  answer = IDOK;
+  int raw = MessageBoxA(invalid, "t", "c", MB_OK);
+  ASSERT_TRUE(raw == 0 || raw == -1) << raw;  // 0 on Windows; Wine answers -1
+  EXPECT_TRUE(seen.empty());
+  EXPECT_EQ(raw, msgBox(invalid, "t", "c", MB_YESNO));
+  EXPECT_EQ(raw, infoBox(invalid, "t", "c"));
+  EXPECT_EQ(raw, errorBox(invalid, "t", "c"));
+  EXPECT_FALSE(yesNoBox(invalid, "t", "c"));
+  EXPECT_FALSE(okCancelBox(invalid, "t", "c"));
+  EXPECT_EQ(2, yesNoCancelBox(invalid, "t", "c"));
+  EXPECT_EQ(2, Control(invalid).yesNoCancelBox("t", "c"));
+  EXPECT_TRUE(seen.empty());
+}
