@@ -16,6 +16,8 @@
 //   menus.h     Menu, MenuItem, PopupMenu, Toolbar, CoolBar
 //   controls.h  buttons, text boxes, labels and picture boxes, status bar, ControlGroup
 //   lists.h     ListBox, MCListBox, ComboBox
+//   views.h     ListView, TableView, TreeView and their item records
+//   commctl.h   Guage, Track, MonthCalendar, DatePicker, ScrollBar, Tab
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -31,6 +33,8 @@
 #include "menus.h"
 #include "controls.h"
 #include "lists.h"
+#include "views.h"
+#include "commctl.h"
 
 namespace tarn {
 
@@ -48,7 +52,8 @@ bool registerCommonControls();
 // definitions in every translation unit).
 inline HMODULE richEditLibrary = detail::loadRichEdit();
 inline bool commonControlsReady = detail::registerCommonControls();
-// treeRoot takes its place here when the tree view lands.
+// The record standing for the root of every tree: parent 0, handle TVI_ROOT.
+inline TreeItem treeRoot(NULL, TVI_ROOT);
 inline System systemInfo;
 inline Cursor cursor;
 inline Application application;

@@ -22,6 +22,7 @@ struct EarlyUser {
         richEditLoaded(GetModuleHandleA("riched32.dll") != NULL),
         richEditGlobal(richEditLibrary),
         controlsFlag(commonControlsReady),
+        treeRootHandle(treeRoot.handle),
         cursorX(cursor.x) {
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
@@ -33,6 +34,7 @@ struct EarlyUser {
   bool richEditLoaded;
   HMODULE richEditGlobal;
   bool controlsFlag;
+  HTREEITEM treeRootHandle;
   int cursorX;
   bool listViewRegistered = false;
   bool monthCalRegistered = false;
@@ -49,6 +51,7 @@ TEST(Startup, ToolkitGlobalsAreReadyBeforeTheProgramsGlobals) {
   EXPECT_TRUE(earlyUser.richEditLoaded);
   EXPECT_NE(nullptr, earlyUser.richEditGlobal);
   EXPECT_TRUE(earlyUser.controlsFlag);
+  EXPECT_EQ(TVI_ROOT, earlyUser.treeRootHandle);
   EXPECT_TRUE(earlyUser.listViewRegistered);
   EXPECT_TRUE(earlyUser.monthCalRegistered);
   EXPECT_GE(earlyUser.cursorX, 0);

@@ -1,0 +1,203 @@
+// Tarn common controls: Guage (progress bar), Track (slider), MonthCalendar,
+// DatePicker, ScrollBar, and Tab with the TabPage records naming its tabs.
+#ifndef TARN_COMMCTL_H
+#define TARN_COMMCTL_H
+
+#include "graphics.h"
+
+namespace tarn {
+
+// ===========================================================================
+// Bars and dates
+// ===========================================================================
+
+// A progress bar showing a percentage.
+class Guage : public Control {
+ public:
+  Guage();
+  Guage(int id, int x, int y, int width, int height, const Control& parent, bool horizontal = true,
+        bool enabled = true, bool visible = true, bool centred = false, bool smooth = false,
+        int exStyle = 0);
+
+  int percent;                    // the last value set, 0..100
+  Property<Guage, int> value;     // written values are clamped to 0..100
+
+ private:
+  void bindProperties();
+  int getValue() const { return percent; }
+  void setValue(int newValue);
+};
+
+// A slider from 0 to `maximum`. Setting `value` notifies the parent as a drag
+// of the thumb would, so its handler sees programmatic changes like the user's.
+class Track : public Control {
+ public:
+  Track();
+  Track(int id, int x, int y, int width, int height, const Control& parent, int maximum = 100,
+        bool enabled = true, bool visible = true, bool centred = false, bool vertical = false,
+        int exStyle = 0);
+
+  int position;  // the last value set through `value`
+  int maximum;   // as constructed
+  // Negative values become 0; there is no upper clamp here (the control
+  // keeps the thumb in its range).
+  Property<Track, int> value;
+  // Reads the control's tick count; writing sets the range 0..value.
+  Property<Track, int> range;
+  Property<Track, int> min;
+  Property<Track, int> max;
+
+  void clearTicks();
+
+ private:
+  void bindProperties();
+  int getValue() const;
+  void setValue(int newValue);
+  int getRange() const;
+  void setRange(int newMaximum);
+  int getMin() const;
+  void setMin(int newMin);
+  int getMax() const;
+  void setMax(int newMax);
+};
+
+// A month calendar with settable colours.
+class MonthCalendar : public Control {
+ public:
+  MonthCalendar();
+  // `text` is not shown.
+  MonthCalendar(const String& text, int id, int x, int y, int width, int height,
+                const Control& parent, bool enabled = true, bool visible = true,
+                bool centred = false, int exStyle = 0);
+
+  // Write-only.
+  Property<MonthCalendar, COLORREF> titleBackColor;
+  Property<MonthCalendar, COLORREF> titleTextColor;
+  // Also colours the days before and after the month, so they are not seen.
+  Property<MonthCalendar, COLORREF> monthBackColor;
+
+ private:
+  void bindProperties();
+  void setTitleBackColor(COLORREF colour);
+  void setTitleTextColor(COLORREF colour);
+  void setMonthBackColor(COLORREF colour);
+};
+
+// A date picker: a field showing a date with a drop-down calendar.
+class DatePicker : public Control {
+ public:
+  DatePicker();
+  // `text` is not shown.
+  DatePicker(const String& text, int id, int x, int y, int width, int height,
+             const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
+             int exStyle = 0);
+};
+
+// ===========================================================================
+// Scroll bar
+// ===========================================================================
+
+// A stand-alone scroll bar, range 1..100 when created. The user's scrolling
+// reaches the parent as WM_HSCROLL / WM_VSCROLL.
+class ScrollBar : public Control {
+ public:
+  ScrollBar();
+  // `horizontal` 1 makes a horizontal bar; any other value a vertical one.
+  ScrollBar(int id, int x, int y, int width, int height, const Control& parent,
+            int horizontal = 1, bool enabled = true, bool visible = true, bool centred = false,
+            int exStyle = 0);
+
+  bool vertical;
+  // Reading `position` commits the thumb's track position (where the user is
+  // dragging or left it) as the position and answers it; 0 when the bar
+  // cannot be asked.
+  Property<ScrollBar, int> position;
+  Property<ScrollBar, int> min;  // writing keeps max
+  Property<ScrollBar, int> max;  // writing keeps min
+
+  bool setRange(int min, int max);
+
+ private:
+  void bindProperties();
+  int getPosition() const;
+  void setPosition(int value);
+  int getMin() const;
+  void setMin(int value);
+  int getMax() const;
+  void setMax(int value);
+};
+
+// ===========================================================================
+// Tab control
+// ===========================================================================
+
+// One tab of a tab control, and the page attached to it. A record names its
+// tab by index: removing an earlier tab moves the tabs after it.
+class TabPage {
+ public:
+  TabPage();  // names no tab: index -1, control 0
+  TabPage(const TCITEMA& item, int index, HWND control);
+
+  bool hasPage;
+  Control page;  // a plain object for the attached window
+  TCITEMA item;  // the request as sent, without its text pointer
+  int index;
+  HWND control;
+  Property<TabPage, int> width;   // read-only: the tab's width, 0 for an empty record
+  Property<TabPage, int> height;  // read-only
+
+  // Makes `window` the page: a child of the tab control, laid out and shown
+  // when this tab is selected, hidden otherwise.
+  TabPage& setPage(const Control& window);
+  // Places the page in the tab control's display area, 5 pixels in from its
+  // edges, and shows it when this tab is selected. Answers 1.
+  int layout();
+  void select();
+  int hide();
+  // Destroys the page's window and deletes the tab. An empty record answers true.
+  bool remove();
+  RECT rect() const;
+
+ private:
+  void bindProperties();
+  int getWidth() const;
+  int getHeight() const;
+  bool isSelected() const;
+};
+
+// A tab control. Commands reaching it from its pages go on to its parent.
+class Tab : public Control {
+ public:
+  Tab();
+  // `type`: 0 tabs on top, 1 vertical, 2 and 3 at the bottom, 4 buttons, 5
+  // vertical buttons, 6 and 7 buttons at the bottom, 8 a modal frame; others
+  // as 0. `text` is not shown.
+  Tab(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+      int type = 0, bool enabled = true, bool visible = true, bool centred = false,
+      int exStyle = 0);
+
+  Property<Tab, int> count;  // read-only
+
+  TabPage addTab(const String& text, int image = -1);
+  // The record of an existing tab; an empty record when there is no such tab.
+  TabPage tab(int index) const;
+  bool removeTab(int index);
+  bool clear();
+  RECT tabRect(int index) const;
+  int selected() const;
+  // Each answers the previous selection (-1 when the index is refused).
+  int select(int index);
+  int select(const TabPage& page);
+  HIMAGELIST setImageList(const ImageList& images);
+
+  // The extra style bits and extended style bits of a tab type.
+  static DWORD typeStyle(int type);
+  static DWORD typeExStyle(int type);
+
+ private:
+  int getCount() const;
+};
+
+}  // namespace tarn
+
+#endif  // TARN_COMMCTL_H

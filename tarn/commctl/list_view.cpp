@@ -1,0 +1,226 @@
+// List and table views: ListView, TableView and the item, row and column
+// records their insertions hand out.
+#include "tarn.h"
+
+#include "creation.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr DWORD listViewStyle = WS_CHILD | WS_TABSTOP | LVS_ICON;         // 0x40010000
+constexpr DWORD tableViewStyle = WS_CHILD | WS_TABSTOP | LVS_REPORT;      // 0x40010001
+constexpr std::size_t itemTextCapacity = 10240;
+constexpr int columnWidth = 100;
+
+// Width in the low word, high word 0: -1 reaches the control as 0xFFFF, which
+// it reads as LVSCW_AUTOSIZE.
+LPARAM columnWidthParam(int width) { return static_cast<LPARAM>(width & 0xFFFF); }
+
+LVITEMA itemRequest(int index, const String& text, int image) {
+  LVITEMA item = {};
+  item.mask = LVIF_TEXT | LVIF_IMAGE;
+  item.iItem = index;
+  item.iSubItem = 0;
+  item.pszText = const_cast<char*>(text.c_str());
+  item.cchTextMax = static_cast<int>(text.str().size());
+  item.iImage = image;
+  return item;
+}
+
+// Sends an insertion and keeps the request without its text pointer.
+LVITEMA insertItem(HWND window, LVITEMA item) {
+  SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  item.pszText = NULL;
+  return item;
+}
+
+LRESULT send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendMessageA(window, message, wParam, lParam);
+}
+
+int setListBackColor(HWND window, COLORREF colour) {
+  if (!send(window, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(colour))) return 0;
+  send(window, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(colour));
+  InvalidateRect(window, NULL, TRUE);
+  return 1;
+}
+
+bool setListTextColor(HWND window, COLORREF colour) {
+  bool done = send(window, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour)) != 0;
+  InvalidateRect(window, NULL, TRUE);
+  return done;
+}
+
+HIMAGELIST setListImages(HWND window, int kind, const ImageList& images) {
+  return reinterpret_cast<HIMAGELIST>(send(window, LVM_SETIMAGELIST, static_cast<WPARAM>(kind),
+                                           reinterpret_cast<LPARAM>(images.list)));
+}
+
+bool arrangeList(HWND window, int how) {
+  return send(window, LVM_ARRANGE, static_cast<WPARAM>(how)) != 0;
+}
+
+// Window, text, position, size and the shared creation tail.
+void createListWindow(Control& owner, const char* name, DWORD style, const String& text, int id,
+                      int x, int y, int width, int height, const Control& parent, bool enabled,
+                      bool visible, bool centred, int exStyle) {
+  detail::createChildWindow(owner, static_cast<DWORD>(exStyle), WC_LISTVIEWA, name, style, x, y,
+                            width, height, parent, id);
+  owner.text = text;
+  owner.moveTo(x, y);
+  owner.resize(width, height);
+  detail::finishCreation(owner, centred, enabled, visible);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// ListView
+
+ListViewItem::ListViewItem() : control(NULL), item(), index(-1) {}
+
+ListViewItem::ListViewItem(HWND control_, const LVITEMA& item_, int index_)
+    : control(control_), item(item_), index(index_) {}
+
+bool ListViewItem::remove() const {
+  return send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+}
+
+ListView::ListView() : insertCount(0) { bindProperties(); }
+
+ListView::ListView(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                   const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle)
+    : insertCount(0) {
+  bindProperties();
+  createListWindow(*this, "ListView", listViewStyle, text_, id_, x_, y_, width_, height_, parent,
+                   enabled_, visible_, centred, exStyle);
+}
+
+void ListView::bindProperties() {
+  selectedIndex.bind(this, &ListView::getSelectedIndex);
+  count.bind(this, &ListView::getCount);
+}
+
+int ListView::getSelectedIndex() const {
+  return static_cast<int>(send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+int ListView::getCount() const { return static_cast<int>(send(hwnd, LVM_GETITEMCOUNT)); }
+
+ListViewItem ListView::addItem(const String& itemText_, int image) {
+  int index = insertCount++;
+  return ListViewItem(hwnd, insertItem(hwnd, itemRequest(index, itemText_, image)), index);
+}
+
+String ListView::itemText(int index) const {
+  return detail::readControlText(itemTextCapacity, [&](char* buffer, int capacity) {
+    LVITEMA request = {};
+    request.iSubItem = 0;
+    request.pszText = buffer;
+    request.cchTextMax = capacity;
+    send(hwnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&request));
+  });
+}
+
+bool ListView::clear() { return send(hwnd, LVM_DELETEALLITEMS) != 0; }
+
+HIMAGELIST ListView::setImageList(const ImageList& images) {
+  return setListImages(hwnd, images.large != 0 ? LVSIL_NORMAL : LVSIL_SMALL, images);
+}
+
+bool ListView::alignLeft() { return arrangeList(hwnd, LVA_ALIGNLEFT); }
+bool ListView::alignTop() { return arrangeList(hwnd, LVA_ALIGNTOP); }
+bool ListView::arrange() { return arrangeList(hwnd, LVA_DEFAULT); }
+bool ListView::snapToGrid() { return arrangeList(hwnd, LVA_SNAPTOGRID); }
+
+COLORREF ListView::backColor() const { return static_cast<COLORREF>(send(hwnd, LVM_GETBKCOLOR)); }
+int ListView::setBackColor(COLORREF colour) { return setListBackColor(hwnd, colour); }
+bool ListView::setTextColor(COLORREF colour) { return setListTextColor(hwnd, colour); }
+
+// ---------------------------------------------------------------------------
+// TableView
+
+TableColumn::TableColumn() : column(), index(-1), control(NULL) {}
+
+TableColumn::TableColumn(const LVCOLUMNA& column_, int index_, HWND control_)
+    : column(column_), index(index_), control(control_) {}
+
+bool TableColumn::remove() const {
+  return send(control, LVM_DELETECOLUMN, static_cast<WPARAM>(index)) != 0;
+}
+
+bool TableColumn::setWidth(int newWidth) const {
+  return send(control, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index),
+              columnWidthParam(newWidth)) != 0;
+}
+
+int TableColumn::width() const {
+  return static_cast<int>(send(control, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index)));
+}
+
+TableRow::TableRow() : item(), index(-1), control(NULL) {}
+
+TableRow::TableRow(const LVITEMA& item_, int index_, HWND control_)
+    : item(item_), index(index_), control(control_) {}
+
+bool TableRow::remove() const {
+  return send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+}
+
+TableView::TableView() : rowCount(0), columnCount(0) {}
+
+TableView::TableView(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                     const Control& parent, bool editable, bool enabled_, bool visible_,
+                     bool centred, int exStyle)
+    : rowCount(0), columnCount(0) {
+  DWORD style = tableViewStyle | (editable ? LVS_EDITLABELS : 0);
+  createListWindow(*this, "TableView", style, text_, id_, x_, y_, width_, height_, parent,
+                   enabled_, visible_, centred, exStyle);
+}
+
+TableColumn TableView::addColumn(const String& columnText) {
+  int index = columnCount++;
+  LVCOLUMNA column = {};
+  column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+  column.cx = columnWidth;
+  column.pszText = const_cast<char*>(columnText.c_str());
+  column.cchTextMax = static_cast<int>(columnText.str().size());
+  column.iSubItem = index;
+  send(hwnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+  column.pszText = NULL;
+  return TableColumn(column, index, hwnd);
+}
+
+TableRow TableView::addRow(const String& rowText, int image) {
+  int index = rowCount++;
+  return TableRow(insertItem(hwnd, itemRequest(index, rowText, image)), index, hwnd);
+}
+
+int TableView::setCell(int column, int row, const String& cellText) {
+  if (static_cast<unsigned>(column) >= static_cast<unsigned>(columnCount) ||
+      static_cast<unsigned>(row) >= static_cast<unsigned>(rowCount))
+    return 0;
+  LVITEMA cell = {};
+  cell.iSubItem = column;
+  cell.pszText = const_cast<char*>(cellText.c_str());
+  return static_cast<int>(
+      send(hwnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)));
+}
+
+bool TableView::setColumnWidth(int column, int newWidth) {
+  return send(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), columnWidthParam(newWidth)) !=
+         0;
+}
+
+bool TableView::clear() { return send(hwnd, LVM_DELETEALLITEMS) != 0; }
+int TableView::count() const { return static_cast<int>(send(hwnd, LVM_GETITEMCOUNT)); }
+
+HIMAGELIST TableView::setImageList(const ImageList& images) {
+  return setListImages(hwnd, LVSIL_SMALL, images);
+}
+
+int TableView::setBackColor(COLORREF colour) { return setListBackColor(hwnd, colour); }
+bool TableView::setTextColor(COLORREF colour) { return setListTextColor(hwnd, colour); }
+
+}  // namespace tarn

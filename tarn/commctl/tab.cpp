@@ -1,0 +1,210 @@
+// The tab control: Tab, and the TabPage records naming its tabs and pages.
+#include "tarn.h"
+
+#include <algorithm>
+
+#include "creation.h"
+
+namespace tarn {
+
+namespace {
+
+// WS_CHILD | WS_CLIPCHILDREN | WS_TABSTOP | TCS_MULTILINE
+constexpr DWORD tabStyle = 0x42010200;
+constexpr int pageMargin = 5;
+
+// The tab class's own procedure, which every subclassed tab control calls on.
+// It is the same for every tab control, so one slot serves them all.
+WNDPROC tabClassProcedure = NULL;
+
+// Commands from controls on the tab control (its pages) go on to the window
+// holding it, so they reach the form's handler.
+LRESULT CALLBACK tabProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) {
+    SendMessageA(GetParent(window), WM_COMMAND, wParam, lParam);
+    return 0;
+  }
+  return CallWindowProcA(tabClassProcedure, window, message, wParam, lParam);
+}
+
+LRESULT send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return SendMessageA(window, message, wParam, lParam);
+}
+
+RECT itemRect(HWND control, int index) {
+  RECT r = {0, 0, 0, 0};
+  send(control, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  return r;
+}
+
+// Where a page goes, in the tab control's client area. With the tabs on top
+// the page sits below this tab's row; with tabs at the bottom or the side it
+// takes the control's display area. Either way 5 pixels in from the edges.
+RECT pageRect(HWND control, int index) {
+  RECT client = {0, 0, 0, 0};
+  GetClientRect(control, &client);
+  RECT page;
+  if (GetWindowLongA(control, GWL_STYLE) & (TCS_BOTTOM | TCS_VERTICAL)) {
+    page = client;
+    send(control, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    InflateRect(&page, -pageMargin, -pageMargin);
+    return page;
+  }
+  RECT window = {0, 0, 0, 0};
+  GetWindowRect(control, &window);
+  int tabBottom = itemRect(control, index).bottom;
+  page.left = pageMargin;
+  page.top = tabBottom + 1 + pageMargin;
+  page.right = page.left + (window.right - window.left) - 2 * pageMargin;
+  page.bottom = page.top + client.bottom - tabBottom - 2 - 2 * pageMargin;
+  return page;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// TabPage
+
+TabPage::TabPage() : hasPage(false), item(), index(-1), control(NULL) { bindProperties(); }
+
+TabPage::TabPage(const TCITEMA& item_, int index_, HWND control_)
+    : hasPage(false), item(item_), index(index_), control(control_) {
+  bindProperties();
+}
+
+void TabPage::bindProperties() {
+  width.bind(this, &TabPage::getWidth);
+  height.bind(this, &TabPage::getHeight);
+}
+
+int TabPage::getWidth() const {
+  if (index == -1) return 0;
+  RECT r = itemRect(control, index);
+  return r.right - r.left;
+}
+
+int TabPage::getHeight() const {
+  if (index == -1) return 0;
+  RECT r = itemRect(control, index);
+  return r.bottom - r.top;
+}
+
+bool TabPage::isSelected() const { return send(control, TCM_GETCURSEL) == index; }
+
+TabPage& TabPage::setPage(const Control& window) {
+  page = Control::wrap(window);
+  hasPage = true;
+  SetParent(page.hwnd, control);
+  page.parentHwnd = control;
+  if (isSelected())
+    layout();
+  else
+    page.hide();
+  return *this;
+}
+
+int TabPage::layout() {
+  if (index == -1 || !hasPage) return 1;
+  RECT r = pageRect(control, index);
+  MoveWindow(page.hwnd, std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0),
+             std::max<LONG>(r.right - r.left, 10), std::max<LONG>(r.bottom - r.top, 10), TRUE);
+  if (isSelected()) page.show();
+  return 1;
+}
+
+void TabPage::select() {
+  send(control, TCM_SETCURSEL, static_cast<WPARAM>(index));
+  if (hasPage) page.show();
+}
+
+int TabPage::hide() {
+  if (index != -1 && hasPage) page.hide();
+  return 1;
+}
+
+bool TabPage::remove() {
+  if (index == -1) return true;
+  if (hasPage) {
+    page.destroy();
+    page = Control();
+    hasPage = false;
+  }
+  return send(control, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+}
+
+RECT TabPage::rect() const { return itemRect(control, index); }
+
+// ---------------------------------------------------------------------------
+// Tab
+
+DWORD Tab::typeStyle(int type) {
+  switch (type) {
+    case 1: return TCS_VERTICAL;
+    case 2:
+    case 3: return TCS_BOTTOM;
+    case 4: return TCS_BUTTONS;
+    case 5: return TCS_BUTTONS | TCS_VERTICAL;
+    case 6:
+    case 7: return TCS_BUTTONS | TCS_BOTTOM;
+    default: return 0;
+  }
+}
+
+DWORD Tab::typeExStyle(int type) { return type == 8 ? WS_EX_DLGMODALFRAME : 0; }
+
+Tab::Tab() { count.bind(this, &Tab::getCount); }
+
+Tab::Tab(const String&, int id_, int x_, int y_, int width_, int height_, const Control& parent,
+         int type, bool enabled_, bool visible_, bool centred, int exStyle) {
+  count.bind(this, &Tab::getCount);
+  detail::createChildWindow(*this, static_cast<DWORD>(exStyle) | typeExStyle(type), WC_TABCONTROLA,
+                            "Tab", tabStyle | typeStyle(type), x_, y_, width_, height_, parent,
+                            id_);
+  moveTo(x_, y_);
+  resize(width_, height_);
+  detail::finishCreation(*this, centred, enabled_, visible_);
+  // A window that was never made has no procedure to call on.
+  if (hwnd == NULL) return;
+  WNDPROC previous = subclass(tabProcedure);
+  if (previous != tabProcedure) tabClassProcedure = previous;
+}
+
+int Tab::getCount() const { return static_cast<int>(send(hwnd, TCM_GETITEMCOUNT)); }
+
+TabPage Tab::addTab(const String& tabText, int image) {
+  TCITEMA request = {};
+  request.mask = TCIF_TEXT | TCIF_IMAGE;
+  request.pszText = const_cast<char*>(tabText.c_str());
+  request.cchTextMax = static_cast<int>(tabText.str().size());
+  request.iImage = image;
+  int index = static_cast<int>(send(hwnd, TCM_INSERTITEMA, send(hwnd, TCM_GETITEMCOUNT),
+                                    reinterpret_cast<LPARAM>(&request)));
+  request.pszText = NULL;
+  return TabPage(request, index, hwnd);
+}
+
+TabPage Tab::tab(int index) const {
+  TCITEMA request = {};
+  if (!send(hwnd, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&request)))
+    return TabPage();
+  return TabPage(request, index, hwnd);
+}
+
+bool Tab::removeTab(int index) { return send(hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0; }
+bool Tab::clear() { return send(hwnd, TCM_DELETEALLITEMS) != 0; }
+RECT Tab::tabRect(int index) const { return itemRect(hwnd, index); }
+int Tab::selected() const { return static_cast<int>(send(hwnd, TCM_GETCURSEL)); }
+int Tab::select(int index) { return static_cast<int>(send(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index))); }
+
+int Tab::select(const TabPage& tabPage) {
+  int previous = select(tabPage.index);
+  if (tabPage.hasPage) ShowWindow(tabPage.page.hwnd, SW_SHOW);
+  return previous;
+}
+
+HIMAGELIST Tab::setImageList(const ImageList& images) {
+  return reinterpret_cast<HIMAGELIST>(
+      send(hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
+}
+
+}  // namespace tarn
