@@ -18,6 +18,9 @@
 //   lists.h     ListBox, MCListBox, ComboBox
 //   views.h     ListView, TableView, TreeView and their item records
 //   commctl.h   Guage, Track, MonthCalendar, DatePicker, ScrollBar, Tab
+//   richtext.h  RichTextBox
+//   console.h   Console
+//   tips.h      TipsDialog, Tip and tips files as bytes and as text
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -35,6 +38,9 @@
 #include "lists.h"
 #include "views.h"
 #include "commctl.h"
+#include "richtext.h"
+#include "console.h"
+#include "tips.h"
 
 namespace tarn {
 

@@ -1,0 +1,317 @@
+// RichTextBox: creation, the selection and line properties, formatting,
+// searching and loading files into the box.
+#include <richedit.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "commctl/line_ends.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr DWORD richTextBoxStyle = WS_CHILD | WS_TABSTOP;  // 0x40010000
+
+LPARAM textParam(const char* chars) { return reinterpret_cast<LPARAM>(chars); }
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Construction
+
+void RichTextBox::bindProperties() {
+  text.bind(this, &RichTextBox::getText, &RichTextBox::setText);
+  readOnly.bind(this, &RichTextBox::getReadOnly, &RichTextBox::setReadOnly);
+  leftMargin.bind(this, &RichTextBox::getLeftMargin, &RichTextBox::setLeftMargin);
+  rightMargin.bind(this, &RichTextBox::getRightMargin, &RichTextBox::setRightMargin);
+  lineCount.bind(this, &RichTextBox::getLineCount);
+  caretPos.bind(this, &RichTextBox::getCaretPos, &RichTextBox::setCaretPos);
+  currentLine.bind(this, &RichTextBox::getCurrentLine);
+  currentLineLength.bind(this, &RichTextBox::getCurrentLineLength);
+  currentLineStart.bind(this, &RichTextBox::getCurrentLineStart);
+  selStart.bind(this, &RichTextBox::getSelStart);
+  selEnd.bind(this, &RichTextBox::getSelEnd);
+  selLength.bind(this, &RichTextBox::getSelLength);
+  firstVisibleChar.bind(this, &RichTextBox::getFirstVisibleChar);
+  lastVisibleChar.bind(this, &RichTextBox::getLastVisibleChar);
+  bottomLeftChar.bind(this, &RichTextBox::getBottomLeftChar);
+  topRightChar.bind(this, &RichTextBox::getTopRightChar);
+  hasSelection.bind(this, &RichTextBox::getHasSelection);
+  selectedText.bind(this, &RichTextBox::getSelectedText, &RichTextBox::setSelectedText);
+}
+
+RichTextBox::RichTextBox() : readOnlyValue(false), leftMarginValue(0), rightMarginValue(0) {
+  bindProperties();
+}
+
+RichTextBox::RichTextBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         int style, int exStyle)
+    : RichTextBox() {
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, style, exStyle);
+}
+
+void RichTextBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
+                         const Control& parent, bool enabled_, bool visible_, bool centred,
+                         int style, int exStyle) {
+  id = id_;
+  parentHwnd = parent.hwnd;
+  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), "RICHEDIT", "RichTextBox",
+                         static_cast<DWORD>(style) | richTextBoxStyle, x_, y_, width_, height_,
+                         parentHwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                         GetModuleHandleA(NULL), NULL);
+  LRESULT mask = SendMessageA(hwnd, EM_GETEVENTMASK, 0, 0);
+  SendMessageA(hwnd, EM_SETEVENTMASK, 0, mask | ENM_CHANGE | ENM_SCROLL);
+  Control::text = text_;
+  moveTo(x_, y_);
+  resize(width_, height_);
+  SendMessageA(hwnd, EM_EXLIMITTEXT, 0, 0);  // the control's default limit
+  setDefaultFont();
+  if (centred) centre();
+  if (!enabled_) disable();
+  if (visible_) show();
+}
+
+// ---------------------------------------------------------------------------
+// Text, read-only state and margins
+
+String RichTextBox::getText() const { return Control::text; }
+
+void RichTextBox::setRichText(const char* chars) {
+  SETTEXTEX how = {ST_DEFAULT, CP_ACP};
+  SendMessageA(hwnd, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), textParam(chars));
+}
+
+void RichTextBox::setText(String value) { setRichText(value.c_str()); }
+
+void RichTextBox::setReadOnly(bool value) {
+  SendMessageA(hwnd, EM_SETREADONLY, value ? TRUE : FALSE, 0);
+  readOnlyValue = value;
+}
+
+void RichTextBox::setLeftMargin(int value) {
+  SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN, static_cast<LPARAM>(value & 0xFFFF));
+  leftMarginValue = value;
+}
+
+void RichTextBox::setRightMargin(int value) {
+  SendMessageA(hwnd, EM_SETMARGINS, EC_RIGHTMARGIN,
+               static_cast<LPARAM>(static_cast<DWORD>(value) << 16));
+  rightMarginValue = value;
+}
+
+void RichTextBox::setMargins(int left, int right) {
+  SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+               static_cast<LPARAM>(MAKELONG(left & 0xFFFF, right & 0xFFFF)));
+  leftMarginValue = left;
+  rightMarginValue = right;
+}
+
+// ---------------------------------------------------------------------------
+// Selection and lines
+
+CHARRANGE RichTextBox::selection() const {
+  CHARRANGE range = {0, 0};
+  SendMessageA(hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  return range;
+}
+
+int RichTextBox::getLineCount() const {
+  return static_cast<int>(SendMessageA(hwnd, EM_GETLINECOUNT, 0, 0));
+}
+
+void RichTextBox::setCaretPos(int position) { select(position, position); }
+
+int RichTextBox::getCurrentLine() const { return lineFromCharEx(selection().cpMin); }
+
+int RichTextBox::getSelLength() const {
+  CHARRANGE range = selection();
+  return range.cpMax - range.cpMin;
+}
+
+bool RichTextBox::getHasSelection() const {
+  CHARRANGE range = selection();
+  return range.cpMin != range.cpMax;
+}
+
+// The selection may reach past the window text (selecting 0..-1 ends two
+// characters beyond it, at the final paragraph mark), so only the part inside
+// the text is read.
+String RichTextBox::getSelectedText() const {
+  CHARRANGE range = selection();
+  if (range.cpMin == range.cpMax) return String();
+  String all = Control::text;
+  const std::string& chars = all.str();
+  std::size_t length = chars.size();
+  std::size_t start = std::min(static_cast<std::size_t>(std::max<LONG>(range.cpMin, 0)), length);
+  std::size_t end = std::min(static_cast<std::size_t>(std::max<LONG>(range.cpMax, 0)), length);
+  if (end <= start) return String();
+  return String(chars.substr(start, end - start));
+}
+
+void RichTextBox::setSelectedText(String value) {
+  LONG start = selection().cpMin;
+  SendMessageA(hwnd, EM_REPLACESEL, 0, textParam(value.c_str()));
+  select(start, start + value.length);
+}
+
+LRESULT RichTextBox::replaceSelection(const String& value) {
+  return SendMessageA(hwnd, EM_REPLACESEL, 0, textParam(value.c_str()));
+}
+
+int RichTextBox::lineFromChar(int index) const {
+  return static_cast<int>(SendMessageA(hwnd, EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0));
+}
+
+int RichTextBox::lineIndex(int line) const {
+  return static_cast<int>(SendMessageA(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+}
+
+int RichTextBox::lineLength(int index) const {
+  return static_cast<int>(SendMessageA(hwnd, EM_LINELENGTH, static_cast<WPARAM>(index), 0));
+}
+
+int RichTextBox::lineLengthOf(int line) const { return lineLength(lineIndex(line)); }
+
+int RichTextBox::lineFromCharEx(int index) const {
+  return static_cast<int>(SendMessageA(hwnd, EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(index)));
+}
+
+LRESULT RichTextBox::select(int start, int end) {
+  return SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+}
+
+LRESULT RichTextBox::undo() { return SendMessageA(hwnd, EM_UNDO, 0, 0); }
+
+// ---------------------------------------------------------------------------
+// Visible range
+
+RECT RichTextBox::clientRect() const {
+  RECT r = {0, 0, 0, 0};
+  GetClientRect(hwnd, &r);
+  return r;
+}
+
+int RichTextBox::charFromPoint(int x_, int y_) const {
+  POINTL point = {x_, y_};
+  return static_cast<int>(SendMessageA(hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&point)));
+}
+
+int RichTextBox::getLastVisibleChar() const {
+  RECT r = clientRect();
+  return charFromPoint(r.right, r.bottom);
+}
+
+int RichTextBox::getBottomLeftChar() const { return charFromPoint(0, clientRect().bottom); }
+int RichTextBox::getTopRightChar() const { return charFromPoint(clientRect().right, 0); }
+
+// ---------------------------------------------------------------------------
+// Formatting and colours
+
+LRESULT RichTextBox::setCharFormat(WPARAM scope, DWORD mask, DWORD effects, COLORREF colour) {
+  CHARFORMATA format;
+  std::memset(&format, 0, sizeof format);
+  format.cbSize = sizeof format;
+  format.dwMask = mask;
+  format.dwEffects = effects;
+  format.crTextColor = colour;
+  return SendMessageA(hwnd, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+}
+
+LRESULT RichTextBox::setBold() { return setCharFormat(SCF_SELECTION, CFM_BOLD, CFE_BOLD, 0); }
+LRESULT RichTextBox::setItalic() {
+  return setCharFormat(SCF_SELECTION, CFM_ITALIC, CFE_ITALIC, 0);
+}
+LRESULT RichTextBox::setUnderline() {
+  return setCharFormat(SCF_SELECTION, CFM_UNDERLINE, CFE_UNDERLINE, 0);
+}
+LRESULT RichTextBox::setSelectionColor(COLORREF colour) {
+  return setCharFormat(SCF_SELECTION, CFM_COLOR, 0, colour);
+}
+LRESULT RichTextBox::setWordColor(COLORREF colour) {
+  return setCharFormat(SCF_WORD | SCF_SELECTION, CFM_COLOR, 0, colour);
+}
+LRESULT RichTextBox::setTextColor(COLORREF colour) {
+  return setCharFormat(SCF_ALL, CFM_COLOR, 0, colour);
+}
+
+LRESULT RichTextBox::hideSelection() { return SendMessageA(hwnd, EM_HIDESELECTION, 1, 0); }
+LRESULT RichTextBox::showSelection() { return SendMessageA(hwnd, EM_HIDESELECTION, 0, 0); }
+
+COLORREF RichTextBox::setBackColor(COLORREF colour) {
+  return static_cast<COLORREF>(
+      SendMessageA(hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(colour)));
+}
+
+COLORREF RichTextBox::useSystemBackColor() {
+  return static_cast<COLORREF>(SendMessageA(hwnd, EM_SETBKGNDCOLOR, 1, 0));
+}
+
+// ---------------------------------------------------------------------------
+// Searching
+
+// The control is asked only about a real range: a start of -1 would make it
+// search from elsewhere, and a needle longer than the range cannot match.
+int RichTextBox::search(const String& needle, int start, int end, bool wholeWord) const {
+  if (start < 0 || end <= start) return -1;
+  if (needle.length > end - start) return -1;
+  FINDTEXTEXA find;
+  find.chrg.cpMin = start;
+  find.chrg.cpMax = end;
+  find.lpstrText = needle.c_str();
+  find.chrgText.cpMin = find.chrgText.cpMax = -1;
+  WPARAM flags = FR_DOWN | (wholeWord ? FR_WHOLEWORD : 0);
+  return static_cast<int>(
+      SendMessageA(hwnd, EM_FINDTEXTEX, flags, reinterpret_cast<LPARAM>(&find)));
+}
+
+int RichTextBox::find(const String& needle, bool wholeWord) const {
+  return search(needle, 0, textLength, wholeWord);
+}
+
+int RichTextBox::findInLine(const String& needle, int line, bool wholeWord) const {
+  if (line < 0 || line >= getLineCount()) return -1;
+  int start = lineIndex(line);
+  if (start < 0) return -1;
+  return search(needle, start, start + lineLengthOf(line), wholeWord);
+}
+
+// ---------------------------------------------------------------------------
+// Loading a file
+
+// Reads the whole file through one stream, in binary so that a Ctrl-Z byte
+// does not end it early, and joins CR LF pairs into LF as a text-mode read
+// would. The buffer is zero-filled, so the text stays terminated.
+bool RichTextBox::loadFile(const String& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  long size = -1;
+  if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
+  if (size < 0 || size == LONG_MAX || std::fseek(file, 0, SEEK_SET) != 0) {
+    std::fclose(file);
+    return false;
+  }
+  SIZE_T bytes = static_cast<SIZE_T>(size) + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, bytes);
+  if (block == NULL) {
+    std::fclose(file);
+    return false;
+  }
+  char* chars = static_cast<char*>(block);
+  std::size_t got = std::fread(chars, 1, static_cast<std::size_t>(size), file);
+  bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (!failed) {
+    chars[lineends::joinCrLf(chars, got)] = '\0';
+    setRichText(chars);
+    InvalidateRect(hwnd, NULL, TRUE);
+  }
+  GlobalFree(block);
+  return !failed;
+}
+
+}  // namespace tarn

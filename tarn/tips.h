@@ -1,0 +1,124 @@
+// Tarn tips: TipsDialog, the tip-of-the-day form, and tips files as bytes and
+// as text (Tip, tipsFileBytes, parseTipsFile, readTipsText, writeTipsText).
+#ifndef TARN_TIPS_H
+#define TARN_TIPS_H
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "controls.h"
+#include "forms.h"
+#include "richtext.h"
+
+namespace tarn {
+
+// One tip: a title and a body in the toolkit's markup (markupToRtf).
+struct Tip {
+  String title;
+  String body;
+};
+
+// ===========================================================================
+// Tips files
+// ===========================================================================
+//
+// A tips file: a 16-byte header ("TRT", a byte readers ignore, the 32-bit
+// little-endian numbers 1 and 2, then the number of the tip to show first),
+// then one 2000-byte record per tip: the title in bytes 0..999 and the body in
+// bytes 1000..1999, each zero-terminated and padded with zeros, so each holds
+// at most 999 characters.
+
+// The file's bytes; longer titles and bodies are cut to 999 characters.
+std::string tipsFileBytes(const std::vector<Tip>& tips, int startTip);
+// The tips of a file's bytes and its stored starting tip; false when the
+// bytes are too short to hold a header. A partial last record is ignored.
+bool parseTipsFile(const std::string& bytes, std::vector<Tip>& tips, int& startTip);
+
+// The text form of a list of tips: a line "# title" starts each tip, the lines
+// up to the next one are its body (leading and trailing empty lines dropped).
+// Lines before the first title are comments; a body line starting with '#' or
+// '\' is written with a '\' in front. LF or CR LF line ends.
+std::vector<Tip> readTipsText(const String& text);
+String writeTipsText(const std::vector<Tip>& tips);
+
+// ===========================================================================
+// Tips dialog
+// ===========================================================================
+
+// A tip-of-the-day form: a picture strip, a read-only rich text box with the
+// tip, a "Show tips on next startup" check box (its state is the program's to
+// read) and buttons that step through the tips with wrap-around. Closing hides
+// the form; the object can show it again.
+class TipsDialog : public Form {
+ public:
+  static constexpr int viewId = 198;
+  static constexpr int showOnStartupId = 199;
+  static constexpr int nextId = 200;
+  static constexpr int previousId = 201;
+  static constexpr const char* noFileText = "\n\nNo file associated with Control...";
+  static constexpr const char* noTipsText = "\n\nNo tips found in the associated file...";
+  static constexpr const char* unreadableText = "\n\nAssociated tips file cannot be read...";
+
+  TipsDialog();
+  // Builds the form and its controls, then loads `tipsFile` unless it is "".
+  TipsDialog(const String& tipsFile, const String& caption, const Control& parent, bool visible);
+
+  Property<TipsDialog, int> tipCount;    // read-only
+  Property<TipsDialog, int> currentTip;  // write: showTip
+  RichTextBox view;
+  CheckBox showOnStartup;
+  Button nextButton;
+  Button previousButton;
+  int current;  // the tip shown, from 1; 0 before the first
+  std::array<unsigned char, 16> header;  // of the tips file last read
+  std::vector<Tip> tips;
+
+  // Appends a tip; the first tip of the list is shown at once.
+  void addTip(const String& title, const String& body);
+  // Shows tip `number` (1..tipCount); any other number changes nothing.
+  void showTip(int number);
+  // Step with wrap-around; nothing without tips. Both return 0.
+  int nextTip();
+  int previousTip();
+  // Writes every tip to `path`, starting tip `number` (-1: the tip shown).
+  // True only when the file was created and every byte written and closed.
+  bool saveTips(const String& path, int number);
+
+ private:
+  // Keeps this object in the list of live dialogs, which the tips procedure
+  // checks a window's user-data slot against before it uses the object.
+  class Registration {
+   public:
+    Registration() = default;
+    Registration(const Registration& other);
+    Registration& operator=(const Registration&) { return *this; }
+    ~Registration();
+    void place(TipsDialog* owner);
+    TipsDialog* owner() const;
+
+   private:
+    std::ptrdiff_t offset = 0;
+    bool placed = false;
+  };
+
+  friend INT_PTR CALLBACK tipsProcedure(HWND, UINT, WPARAM, LPARAM);
+  static TipsDialog* dialogOf(HWND window);
+
+  void bindProperties();
+  void load(const String& path);
+  void paintStrip();
+  int getTipCount() const { return static_cast<int>(tips.size()); }
+  int getCurrentTip() const { return current; }
+  void setCurrentTip(int number) { showTip(number); }
+
+  Registration registration;
+};
+
+// The tips dialog's procedure: hides the form on WM_CLOSE, steps on the
+// buttons' WM_COMMAND and paints the picture strip; answers 0 to every message.
+INT_PTR CALLBACK tipsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace tarn
+
+#endif  // TARN_TIPS_H
