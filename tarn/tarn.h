@@ -21,6 +21,8 @@
 //   richtext.h  RichTextBox
 //   console.h   Console
 //   tips.h      TipsDialog, Tip and tips files as bytes and as text
+//   mdi.h       MDIForm, Splitter, VideoControl
+//   color_button.h  ColorButton
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -41,6 +43,8 @@
 #include "richtext.h"
 #include "console.h"
 #include "tips.h"
+#include "mdi.h"
+#include "color_button.h"
 
 namespace tarn {
 

@@ -1,0 +1,178 @@
+// MDI forms: the frame with its MDICLIENT, child forms routed through the
+// system's MDI child handling, and the frame and child procedures.
+#include "core/window_class.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr ATOM dialogClassAtom = 0x8002;  // "#32770"
+constexpr DWORD clientStyle =
+    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES;
+
+void setStandardIcons(HWND window) {
+  HICON standard = LoadIconA(NULL, IDI_APPLICATION);
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(standard));
+  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(standard));
+}
+
+// The background brush of the MDICLIENT class that setClientColor made, so it
+// can be deleted when replaced (stock brushes never are).
+HBRUSH madeClientBrush = NULL;
+
+// Installs `brush` as the class background; true when one was in place before.
+bool replaceClientBrush(HWND client, HBRUSH brush, bool made) {
+  HBRUSH old = reinterpret_cast<HBRUSH>(
+      SetClassLongPtrA(client, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush)));
+  if (old != NULL && old == madeClientBrush && old != brush) DeleteObject(old);
+  madeClientBrush = made ? brush : NULL;
+  return old != NULL;
+}
+
+// The dialog class's own window procedure, which MDI children chain to.
+WNDPROC dialogWindowProcedure = NULL;
+
+// A dialog-class window never reaches DefMDIChildProcA by itself, and without
+// it the client keeps no active child. So the messages the MDI client depends
+// on go to the dialog handling and then to DefMDIChildProcA, and the ones only
+// the MDI handling understands go to it alone.
+LRESULT CALLBACK mdiChildWindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
+  switch (message) {
+    case WM_CHILDACTIVATE:
+    case WM_SIZE:
+    case WM_MOVE:
+    case WM_SETFOCUS:
+      CallWindowProcA(dialogWindowProcedure, window, message, wParam, lParam);
+      return DefMDIChildProcA(window, message, wParam, lParam);
+    case WM_SYSCOMMAND:
+    case WM_GETMINMAXINFO:
+    case WM_MENUCHAR:
+    case WM_NEXTMENU:
+      return DefMDIChildProcA(window, message, wParam, lParam);
+    default:
+      return CallWindowProcA(dialogWindowProcedure, window, message, wParam, lParam);
+  }
+}
+
+void routeThroughMdiHandling(HWND child) {
+  WNDPROC previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+      child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mdiChildWindowProcedure)));
+  if (dialogWindowProcedure == NULL && previous != mdiChildWindowProcedure)
+    dialogWindowProcedure = previous;
+}
+
+HWND clientAreaOf(HWND frame) { return FindWindowExA(frame, NULL, "MDICLIENT", NULL); }
+
+}  // namespace
+
+DWORD mdiFrameStyle(int kind) { return formStyle(kind, false); }
+
+DWORD mdiChildStyle(int kind) {
+  return (formStyle(kind, true) & ~static_cast<DWORD>(WS_CHILD | WS_CLIPCHILDREN)) | DS_ABSALIGN;
+}
+
+// ---------------------------------------------------------------------------
+
+MDIForm::MDIForm() : clientCreate() {
+  client.hwnd = NULL;
+  client.parentHwnd = NULL;
+}
+
+MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_, int kind_,
+                 bool enabled_, bool visible_, bool maximised, bool minimised, bool centred,
+                 const Control& parent, bool, int exStyle)
+    : clientCreate() {
+  client.hwnd = NULL;
+  client.parentHwnd = NULL;
+  kind = kind_;
+  exStyleArg = exStyle;
+  parentHwnd = parent.hwnd;
+  // The desktop as parent keeps the frame top-level whatever `parent` is.
+  HWND frame = CreateWindowExA(static_cast<DWORD>(exStyle) | WS_EX_ACCEPTFILES,
+                               MAKEINTATOM(dialogClassAtom), "MDIForm", mdiFrameStyle(kind), x_,
+                               y_, width_, height_, GetDesktopWindow(), NULL,
+                               GetModuleHandleA(NULL), NULL);
+  if (!runtimeCheck(frame != NULL, "MDIForm_window_handle != NULL", __FILE__, __LINE__)) return;
+  hwnd = frame;
+  detail::addRedrawOnResize(hwnd);
+  attachedSet = false;
+  setStandardIcons(hwnd);
+  text = caption;
+
+  client.parentHwnd = hwnd;
+  HWND area = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", NULL, clientStyle, 0, 0, 0, 0, hwnd,
+                              NULL, GetModuleHandleA(NULL), &clientCreate);
+  if (!runtimeCheck(area != NULL, "MDIForm_container_handle != NULL", __FILE__, __LINE__)) return;
+  replaceClientBrush(area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), false);
+  client.hwnd = area;
+  client.fitToParent();
+  setDialogProcedure(mdiFrameProcedure);
+
+  if (!enabled_) disable();
+  resize(width_, height_);
+  moveTo(x_, y_);
+  if (centred) centre();
+  if (maximised) maximise();
+  if (minimised) minimise();
+  if (visible_) show();
+}
+
+Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int height_, int kind_,
+                       int exStyle) {
+  Form child;
+  if (!runtimeCheck(client.hwnd != NULL, "container.hwnd != NULL", __FILE__, __LINE__))
+    return child;
+  child.kind = kind_;
+  child.exStyleArg = exStyle;
+  HWND h = CreateMDIWindowA(MAKEINTATOM(dialogClassAtom), caption.c_str(), mdiChildStyle(kind_),
+                            x_, y_, width_, height_, client.hwnd, GetModuleHandleA(NULL), 0);
+  if (!runtimeCheck(h != NULL, "NewMDIChild_Window != NULL", __FILE__, __LINE__)) return child;
+  child.hwnd = h;
+  child.parentHwnd = client.hwnd;
+  setStandardIcons(h);
+  child.addExStyle(static_cast<LONG>(exStyle) | WS_EX_ACCEPTFILES);
+  detail::addRedrawOnResize(h);
+  child.setDialogProcedure(mdiChildProcedure);
+  routeThroughMdiHandling(h);
+  child.show();
+  SendMessageA(h, WM_NCACTIVATE, TRUE, 0);
+  SendMessageA(client.hwnd, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h), 0);
+  return child;
+}
+
+bool MDIForm::setClientColor(COLORREF colour) {
+  if (!runtimeCheck(client.hwnd != NULL, "container.hwnd !=NULL", __FILE__, __LINE__))
+    return false;
+  bool hadBrush = replaceClientBrush(client.hwnd, CreateSolidBrush(colour), true);
+  client.redraw();
+  return hadBrush;
+}
+
+// ---------------------------------------------------------------------------
+// Procedures
+
+INT_PTR CALLBACK mdiFrameProcedure(HWND window, UINT message, WPARAM, LPARAM) {
+  if (message == WM_CLOSE) {
+    PostQuitMessage(0);
+  } else if (message == WM_SIZE) {
+    HWND area = clientAreaOf(window);
+    RECT r = {0, 0, 0, 0};
+    if (area != NULL && GetClientRect(window, &r))
+      MoveWindow(area, 0, 0, r.right - r.left, r.bottom - r.top, TRUE);
+  }
+  return 0;
+}
+
+INT_PTR CALLBACK mdiChildProcedure(HWND window, UINT message, WPARAM, LPARAM) {
+  if (message != WM_CLOSE) return 0;
+  // A hidden child would stay the active one: hand activation on first.
+  HWND area = GetParent(window);
+  if (reinterpret_cast<HWND>(SendMessageA(area, WM_MDIGETACTIVE, 0, 0)) == window)
+    SendMessageA(area, WM_MDINEXT, reinterpret_cast<WPARAM>(window), 0);
+  ShowWindow(window, SW_HIDE);
+  return 0;
+}
+
+}  // namespace tarn

@@ -1,0 +1,326 @@
+// Splitter: a draggable bar that divides its parent between two groups of
+// controls, with the inverted drag bar it draws on the parent.
+#include <algorithm>
+#include <climits>
+
+#include "core/window_class.h"
+#include "tarn.h"
+
+namespace tarn {
+
+namespace {
+
+// Which splitter drives a bar window, and the procedure the bar had before.
+// An entry outlives its splitter (object null) until the window goes, so the
+// bar keeps working as a plain static.
+struct SplitterEntry {
+  HWND window;
+  Splitter* object;
+  WNDPROC previous;
+};
+
+// Never destroyed: splitters with static storage may outlive any other static.
+std::vector<SplitterEntry>& splitterEntries() {
+  static std::vector<SplitterEntry>* all = new std::vector<SplitterEntry>;
+  return *all;
+}
+
+SplitterEntry* entryFor(HWND window) {
+  for (SplitterEntry& e : splitterEntries())
+    if (e.window == window) return &e;
+  return nullptr;
+}
+
+SplitterEntry* entryOf(const Splitter* object) {
+  for (SplitterEntry& e : splitterEntries())
+    if (e.object == object) return &e;
+  return nullptr;
+}
+
+// A 50 % checkerboard: rows 0xAA, 0x55, ..., each stored as a 16-bit word.
+const WORD dragPattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+
+// Inverts the hatched bar; drawing it twice at the same place restores the pixels.
+void invertBar(HDC dc, int x, int y, int w, int h) {
+  HBITMAP pattern = CreateBitmap(8, 8, 1, 1, dragPattern);
+  HBRUSH brush = CreatePatternBrush(pattern);
+  SetBrushOrgEx(dc, x, y, NULL);
+  HGDIOBJ old = SelectObject(dc, brush);
+  PatBlt(dc, x, y, w, h, PATINVERT);
+  SelectObject(dc, old);
+  DeleteObject(brush);
+  DeleteObject(pattern);
+}
+
+HCURSOR sizeCursor(bool horizontal) {
+  static HCURSOR upDown = NULL;
+  static HCURSOR leftRight = NULL;
+  HCURSOR& c = horizontal ? upDown : leftRight;
+  if (c == NULL) c = LoadCursorA(NULL, horizontal ? IDC_SIZENS : IDC_SIZEWE);
+  return c;
+}
+
+}  // namespace
+
+int splitterClamp(int p, int minPos, int maxPos, int thickness) {
+  long long lowest = std::max(minPos, 0);
+  long long highest = static_cast<long long>(maxPos) - thickness;
+  long long q = std::min(static_cast<long long>(p), highest);
+  return static_cast<int>(std::max(q, lowest));
+}
+
+// ---------------------------------------------------------------------------
+// The link from a bar window to its splitter
+
+void Splitter::Link::place(const Splitter* owner) {
+  offset = reinterpret_cast<const char*>(this) - reinterpret_cast<const char*>(owner);
+}
+
+Splitter* Splitter::Link::owner() const {
+  return reinterpret_cast<Splitter*>(const_cast<char*>(reinterpret_cast<const char*>(this)) -
+                                     offset);
+}
+
+// An object that now stands for another window no longer drives its old one.
+Splitter::Link& Splitter::Link::operator=(const Link&) {
+  Splitter* self = owner();
+  SplitterEntry* e = entryOf(self);
+  if (e != nullptr && e->window != self->hwnd) e->object = nullptr;
+  return *this;
+}
+
+Splitter::Link::Link(Link&& other) noexcept : offset(other.offset) {
+  for (SplitterEntry& e : splitterEntries())
+    if (e.object == other.owner()) e.object = owner();
+}
+
+Splitter::Link& Splitter::Link::operator=(Link&& other) noexcept {
+  if (this == &other) return *this;
+  Splitter* self = owner();
+  Splitter* from = other.owner();
+  for (SplitterEntry& e : splitterEntries()) {
+    if (e.object == self && e.window != self->hwnd) e.object = nullptr;
+    if (e.object == from) e.object = self;
+  }
+  return *this;
+}
+
+Splitter::Link::~Link() {
+  for (SplitterEntry& e : splitterEntries())
+    if (e.object == owner()) e.object = nullptr;
+}
+
+bool Splitter::linked() const { return entryOf(this) != nullptr; }
+
+// ---------------------------------------------------------------------------
+// Construction
+
+void Splitter::bindSplitterProperties() {
+  thickness.bind(this, &Splitter::getThickness);
+  position.bind(this, &Splitter::getPosition, &Splitter::setPositionValue);
+  link.place(this);
+}
+
+Splitter::Splitter()
+    : minPos(0),
+      maxPos(0),
+      previousProc(NULL),
+      dragging(false),
+      horizontal(true),
+      dragPos(0),
+      thicknessValue(5),
+      requested(0),
+      dragDc(NULL),
+      parentClipped(false) {
+  bindSplitterProperties();
+}
+
+Splitter::Splitter(int id_, const Control& parent, bool horizontal_, int thickness_,
+                   bool visible_, int exStyle)
+    : Splitter() {
+  thicknessValue = thickness_;
+  id = id_;
+  horizontal = horizontal_;
+  parentControl.hwnd = parent.hwnd;
+  parentControl.parentHwnd = parent.parentHwnd;
+  int w = horizontal ? parentControl.clientWidth : thicknessValue;
+  int h = horizontal ? thicknessValue : parentControl.clientHeight;
+  DWORD style = WS_CHILD | SS_NOTIFY | (visible_ ? WS_VISIBLE : 0);
+  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), "STATIC", "", style, 0, 0, w, h,
+                         parent.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleA(NULL), NULL);
+  if (!runtimeCheck(hwnd != NULL, "Slitter_Window_Handle != NULL", __FILE__, __LINE__)) return;
+  detail::addRedrawOnResize(hwnd);
+  parentHwnd = parent.hwnd;
+  setDefaultFont();
+  minPos = 0;
+  maxPos = horizontal ? parentControl.clientHeight : parentControl.clientWidth;
+  previousProc = subclass(splitterProcedure);
+  splitterEntries().push_back({hwnd, this, previousProc});
+}
+
+Splitter::~Splitter() {
+  if (dragging && linked()) cancelDrag();
+}
+
+// ---------------------------------------------------------------------------
+// Position
+
+int Splitter::coordinate() const { return horizontal ? y.value() : x.value(); }
+
+void Splitter::setCoordinate(int value) {
+  if (horizontal)
+    y = value;
+  else
+    x = value;
+}
+
+int Splitter::getPosition() const { return coordinate(); }
+
+void Splitter::setPosition(int p) {
+  requested = p;
+  // A negative request stands for "as far as it goes".
+  int q = splitterClamp(p < 0 ? INT_MAX : p, minPos, maxPos, thicknessValue);
+  setCoordinate(q);
+  SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 0), q);
+}
+
+void Splitter::setLimits(int min, int max) {
+  minPos = min;
+  maxPos = max;
+  if (coordinate() < minPos) setPosition(minPos);
+  long long size = horizontal ? height.value() : width.value();
+  if (maxPos - size < coordinate()) setPosition(maxPos);
+}
+
+void Splitter::layoutPanes() {
+  int barX = x, barY = y, barWidth = width, barHeight = height;
+  for (Control* c : before) {
+    if (horizontal)
+      c->height = barY - c->y;
+    else
+      c->width = barX - c->x;
+  }
+  for (Control* c : after) {
+    if (horizontal) {
+      int bottom = c->y + c->height;
+      c->height = bottom - barY - barHeight;
+      c->y = barY + barHeight;
+    } else {
+      int right = c->x + c->width;
+      c->width = right - barX - barWidth;
+      c->x = barX + barWidth;
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Dragging
+
+// The bar at `at` along the moving axis, across the splitter's own extent.
+void Splitter::drawDragBar(int at) const {
+  if (dragDc == NULL) return;
+  if (horizontal)
+    invertBar(dragDc, x, at, width, thicknessValue);
+  else
+    invertBar(dragDc, at, y, thicknessValue, height);
+}
+
+void Splitter::restoreParentClip() {
+  if (parentClipped) parentControl.clipChildren = true;
+  parentClipped = false;
+}
+
+void Splitter::beginDrag() {
+  // Drawn over the parent's children too, which WS_CLIPCHILDREN would hide.
+  parentClipped = (GetWindowLongA(parentControl.hwnd, GWL_STYLE) & WS_CLIPCHILDREN) != 0;
+  if (parentClipped) parentControl.clipChildren = false;
+  dragging = true;
+  requested = coordinate();
+  dragPos = requested;
+  dragDc = GetDC(parentControl.hwnd);
+  SetCapture(hwnd);
+  drawDragBar(dragPos);
+  SetCursor(sizeCursor(horizontal));
+  ShowCursor(TRUE);
+}
+
+void Splitter::moveDrag(LPARAM point) {
+  drawDragBar(dragPos);
+  int mouse = horizontal ? static_cast<short>(HIWORD(point)) : static_cast<short>(LOWORD(point));
+  int v = coordinate() + mouse;
+  int extent = horizontal ? parentControl.clientHeight : parentControl.clientWidth;
+  v = std::min(v, extent - thicknessValue);
+  v = std::max(static_cast<int>(static_cast<short>(v)), 0);
+  dragPos = splitterClamp(v, minPos, maxPos, thicknessValue);
+  drawDragBar(dragPos);
+}
+
+void Splitter::endDrag() {
+  drawDragBar(dragPos);
+  restoreParentClip();
+  caption = "";
+  dragging = false;  // before ReleaseCapture, whose WM_CAPTURECHANGED must not cancel
+  ReleaseCapture();
+  ReleaseDC(parentControl.hwnd, dragDc);
+  dragDc = NULL;
+  hide();
+  setCoordinate(dragPos);
+  show();
+  SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 0), dragPos);
+}
+
+// Ends a drag without moving or reporting: the capture went elsewhere, or the
+// splitter is going.
+void Splitter::cancelDrag() {
+  drawDragBar(dragPos);
+  dragging = false;
+  ReleaseDC(parentControl.hwnd, dragDc);
+  dragDc = NULL;
+  restoreParentClip();
+  if (GetCapture() == hwnd) ReleaseCapture();
+}
+
+LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Copied out: a handler below may create or destroy splitters.
+  SplitterEntry* entry = entryFor(window);
+  Splitter* s = entry != nullptr ? entry->object : nullptr;
+  WNDPROC previous = entry != nullptr ? entry->previous : NULL;
+  if (previous == NULL) previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+
+  if (s != nullptr) {
+    switch (message) {
+      case WM_SETCURSOR:
+        SetCursor(sizeCursor(s->horizontal));
+        return 1;
+      case WM_LBUTTONDOWN:
+      case WM_LBUTTONDBLCLK:  // a quick second press: the class has CS_DBLCLKS
+        if (!s->dragging) s->beginDrag();
+        return 0;
+      case WM_LBUTTONUP:
+        if (s->dragging) s->endDrag();
+        break;
+      case WM_MOUSEMOVE:
+        if (s->dragging) s->moveDrag(lParam);
+        break;
+      case WM_CAPTURECHANGED:
+        if (s->dragging) s->cancelDrag();
+        break;
+      default:
+        break;
+    }
+  }
+  LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    std::vector<SplitterEntry>& all = splitterEntries();
+    for (std::size_t i = 0; i < all.size(); ++i)
+      if (all[i].window == window) {
+        if (all[i].object != nullptr && all[i].object->dragging) all[i].object->cancelDrag();
+        all.erase(all.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+  }
+  return result;
+}
+
+}  // namespace tarn
