@@ -9,9 +9,13 @@ using namespace tarn;
 
 namespace {
 
-enum Command { cmdExit = 100, cmdAbout, cmdNextPage, cmdPush = 200, cmdCheck, cmdRadioA, cmdRadioB };
+enum Command {
+  cmdExit = 100, cmdAbout, cmdNextPage,
+  cmdPush = 200, cmdCheck, cmdRadioA, cmdRadioB
+};
 
-Form window("Tarn Gallery", 0, 0, 660, 500, 0, true, false, false, false, true, Control(), false, 0);
+Form window("Tarn Gallery", 0, 0, 660, 500, 0, true, false, false, false, true, Control(), false,
+            0);
 Menu menuBar(window);
 Toolbar toolbar(101, window, 0, 0);
 StatusBar status("Ready;6 pages", 102, window, 2, true, true, 0);
@@ -105,8 +109,11 @@ void fill() {
   progress.value = 30;
   track.value = 30;
   scroll.position = 40;
-  rich.text = markupToRtf("<B>Rich text</B> takes markup: <I>italic</I>, <U>underlined</U>, and "
-                          "<B>bold</B> words.<BR><BR>Type here: it is an ordinary editor.");
+  rich.text = rtfHeader() +
+              markupToRtf("<B>Rich text</B> takes markup: <I>italic</I>, <U>underlined</U>, and "
+                          "<B>bold</B> words.<BR>") +
+              rtfBlue("Colours") + ", " + rtfFontSize("sizes", 16) + " and " +
+              rtfCenter(rtfNewLines(1) + "alignment.") + rtfEnd();
 }
 
 // Lays the tab control out between the toolbar and the status bar, and its
@@ -149,7 +156,8 @@ void command(int id, int code) {
       status.setText(0, String(id == cmdRadioA ? "First" : "Second") + " choice");
       break;
     case 401:
-      if (code == CBN_SELCHANGE) status.setText(0, "Colour: " + colours.itemText(colours.selectedIndex));
+      if (code == CBN_SELCHANGE)
+        status.setText(0, "Colour: " + colours.itemText(colours.selectedIndex));
       break;
   }
 }
@@ -188,11 +196,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   file.addSeparator();
   file.add("E&xit", cmdExit);
   menuBar.addPopup("&Help", 1).add("&About...", cmdAbout);
+  // The toolbar's pictures: three of the system's own icons.
+  ImageList icons;
+  int next = icons.addIcon(IDI_APPLICATION, NULL);
+  int about = icons.addIcon(IDI_INFORMATION, NULL);
+  int exit = icons.addIcon(IDI_ERROR, NULL);
+  toolbar.setImageList(icons);
   toolbar.setShowText(true);
-  toolbar.addButton("Next page", -1, cmdNextPage);
+  toolbar.addButton("Next page", next, cmdNextPage);
   toolbar.addSeparator();
-  toolbar.addButton("About", -1, cmdAbout);
-  toolbar.addButton("Exit", -1, cmdExit);
+  toolbar.addButton("About", about, cmdAbout);
+  toolbar.addButton("Exit", exit, cmdExit);
 
   fill();
   window.procedure = procedure;

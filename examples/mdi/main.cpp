@@ -75,8 +75,7 @@ INT_PTR CALLBACK textViewProcedure(HWND window, UINT message, WPARAM wParam, LPA
 
 void openTextView(const String& caption, const String& path, const String& text) {
   Form view = frame.addChild(caption, 40, 40, 360, 240, 0, 0);
-  RichTextBox box("", 400, 0, 0, view.clientWidth, view.clientHeight, view, true, true, false,
-                  RichTextBox::defaultStyle | WS_HSCROLL);
+  RichTextBox box("", 400, 0, 0, view.clientWidth, view.clientHeight, view);
   if (path.str().empty())
     box.text = text;
   else if (!box.loadFile(path))
@@ -160,7 +159,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   files.addColumn("Size");
   files.setColumnWidth(0, 160);
   folderPaths.push_back(root);
-  TreeItem top = folders.addItem(TreeItem(), root, 0);
+  std::size_t slash = root.str().find_last_of("\\/");
+  String rootName = root.str().substr(slash == std::string::npos ? 0 : slash + 1);
+  TreeItem top = folders.addItem(TreeItem(), rootName, 0);
   addFolders(top, root, 2);
   top.expand();
   browser.procedure = browserProcedure;

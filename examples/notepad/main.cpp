@@ -15,14 +15,17 @@ enum Command {
   cmdFontFirst = 120  // one per entry of `faces`
 };
 const char* const faces[] = {"Courier New", "Arial", "Times New Roman"};
+// The kind of each face, for machines that lack it and pick a similar one.
+const BYTE families[] = {FIXED_PITCH | FF_MODERN, VARIABLE_PITCH | FF_SWISS,
+                         VARIABLE_PITCH | FF_ROMAN};
 constexpr int faceCount = 3;
 
 Form window("Untitled - Notepad", 0, 0, 640, 460, 0, true, false, false, false, true, Control(),
             false, 0);
 Menu menuBar(window);
-Toolbar toolbar(101, window, 0, 0);
-StatusBar status("Ln 1, Col 1;", 102, window, 2, true, true, 0);
-RichTextBox editor("", 103, 0, 0, 100, 100, window, true, true, false,
+Toolbar toolbar(10, window, 0, 0);
+StatusBar status("Ln 1, Col 1;", 11, window, 2, true, true, 0);
+RichTextBox editor("", 12, 0, 0, 100, 100, window, true, true, false,
                    RichTextBox::defaultStyle | ES_AUTOVSCROLL | ES_NOHIDESEL, WS_EX_CLIENTEDGE);
 
 // The find bar: a small tool window with the text to look for.
@@ -123,9 +126,12 @@ void find() {
 }
 
 void setFace(int index) {
-  HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                           faces[index]);
+  HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
+                           families[index], faces[index]);
   editor.setFont(font);
+  static HFONT previous = NULL;  // the face in use until now, no longer needed
+  if (previous != NULL) DeleteObject(previous);
+  previous = font;
   for (int i = 0; i < faceCount; ++i) i == index ? faceItems[i].check() : faceItems[i].uncheck();
 }
 
@@ -183,13 +189,17 @@ INT_PTR CALLBACK procedure(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-// The find bar hides on close and sends its button to the main window.
-INT_PTR CALLBACK findProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// The find bar hides on close and Escape, and finds on its button and Enter.
+INT_PTR CALLBACK findProcedure(HWND, UINT message, WPARAM wParam, LPARAM) {
   if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) {
     findForm.hide();
     return 1;
   }
-  return commandForwardProcedure(window, message, wParam, lParam);
+  if (message == WM_COMMAND && (LOWORD(wParam) == cmdFindNext || LOWORD(wParam) == IDOK)) {
+    find();
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace

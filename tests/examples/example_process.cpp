@@ -249,7 +249,8 @@ std::string encodePng(int w, int h, const std::vector<unsigned>& pixels) {
   std::string header;
   putBig32(header, static_cast<unsigned>(w));
   putBig32(header, static_cast<unsigned>(h));
-  header += std::string("\x08\x02\x00\x00\x00", 5);  // 8 bits, RGB, deflate, no filter, no interlace
+  // 8 bits a sample, RGB, deflate, no filter, no interlace.
+  header += std::string("\x08\x02\x00\x00\x00", 5);
   std::string png = "\x89PNG\r\n\x1a\n";
   putChunk(png, "IHDR", header);
   putChunk(png, "IDAT", zlib);
