@@ -45,13 +45,15 @@ ColorButton colour(204, 140, 114, 60, 32, buttonsPage, RGB(40, 110, 200));
 // Page 2: text and spin.
 Form textPage = page("Text");
 Label nameLabel("Name:", -1, 20, 24, 80, 20, textPage, true, true, false, 0);
-TextBox nameBox("Ada", 300, 110, 20, 200, 22, textPage, true, true, false, false, 0);
+TextBox nameBox("Ada", 300, 110, 20, 200, 22, textPage, true, true, false, false,
+                WS_EX_CLIENTEDGE);
 Label secretLabel("Password:", -1, 20, 56, 80, 20, textPage, true, true, false, 0);
-PasswordBox secretBox("secret", 301, 110, 52, 200, 22, textPage, true, true, false, false, 0);
+PasswordBox secretBox("secret", 301, 110, 52, 200, 22, textPage, true, true, false, false,
+                      WS_EX_CLIENTEDGE);
 Label countLabel("Count:", -1, 20, 88, 80, 20, textPage, true, true, false, 0);
-spinBox countBox("7", 302, 110, 84, 80, 22, textPage, true, true, false, 0);
+spinBox countBox("7", 302, 110, 84, 80, 22, textPage, true, true, false, WS_EX_CLIENTEDGE);
 TextBox notesBox("Several lines\r\nof text,\r\nwith scroll bars.", 303, 20, 120, 400, 130, textPage,
-                 true, true, false, true, 0);
+                 true, true, false, true, WS_EX_CLIENTEDGE);
 
 // Page 3: lists and combos.
 Form listsPage = page("Lists");
@@ -110,10 +112,12 @@ void fill() {
   track.value = 30;
   scroll.position = 40;
   rich.text = rtfHeader() +
-              markupToRtf("<B>Rich text</B> takes markup: <I>italic</I>, <U>underlined</U>, and "
-                          "<B>bold</B> words.<BR>") +
-              rtfBlue("Colours") + ", " + rtfFontSize("sizes", 16) + " and " +
-              rtfCenter(rtfNewLines(1) + "alignment.") + rtfEnd();
+              markupToRtf("<B>Rich text</B> takes markup: <I>italic</I>, <U>underlined</U> "
+                          "and <B>bold</B> words.") +
+              rtfNewLines(2) + rtfBlue("Colours") + ", " + rtfRed("more colours") + " and " +
+              rtfFontSize("sizes", 16) + "." + rtfNewLines(2) + rtfCenter("Centred text.") +
+              rtfNewLines(1) + rtfEnd();  // a paragraph takes its alignment at its end
+  calendar.titleBackColor = RGB(58, 110, 165);
 }
 
 // Lays the tab control out between the toolbar and the status bar, and its

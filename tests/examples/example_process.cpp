@@ -136,11 +136,14 @@ COLORREF screenPixel(HWND window, int x, int y) {
   return colour;
 }
 
-bool saveScreenshot(HWND window, const std::string& name) {
-  RECT r;
-  if (!GetWindowRect(window, &r)) return false;
+namespace {
+
+// What the screen shows in `r`, as 0x00RRGGBB pixels, top row first; empty
+// when it could not be read.
+std::vector<unsigned> capture(const RECT& r) {
   int w = r.right - r.left, h = r.bottom - r.top;
-  if (w <= 0 || h <= 0) return false;
+  std::vector<unsigned> pixels;
+  if (w <= 0 || h <= 0) return pixels;
   HDC screen = GetDC(NULL);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info = {};
@@ -152,20 +155,41 @@ bool saveScreenshot(HWND window, const std::string& name) {
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, NULL, 0);
-  bool taken = false;
-  std::vector<unsigned> pixels;
   if (picture != NULL) {
     HGDIOBJ old = SelectObject(memory, picture);
-    taken = BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY) != 0;
-    GdiFlush();
-    const unsigned* row = static_cast<const unsigned*>(bits);
-    pixels.assign(row, row + static_cast<std::size_t>(w) * h);
+    if (BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY)) {
+      GdiFlush();
+      const unsigned* first = static_cast<const unsigned*>(bits);
+      pixels.assign(first, first + static_cast<std::size_t>(w) * h);
+    }
     SelectObject(memory, old);
     DeleteObject(picture);
   }
   DeleteDC(memory);
   ReleaseDC(NULL, screen);
-  if (!taken) return false;
+  return pixels;
+}
+
+}  // namespace
+
+bool saveScreenshot(HWND window, const std::string& name) {
+  RECT r;
+  if (!GetWindowRect(window, &r)) return false;
+  // Waits for the picture to settle: the program paints one window each time
+  // round its message loop, and each sent message below waits for one round.
+  // Three rounds without a change in a row: nothing is left to paint.
+  std::vector<unsigned> pixels = capture(r);
+  int unchanged = 0;
+  DWORD start = GetTickCount();
+  while (unchanged < 3 && GetTickCount() - start < startTimeoutMs) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &ignored);
+    std::vector<unsigned> again = capture(r);
+    unchanged = again == pixels ? unchanged + 1 : 0;
+    pixels.swap(again);
+  }
+  if (unchanged < 3 || pixels.empty()) return false;
+  int w = r.right - r.left, h = r.bottom - r.top;
 
   std::string folder = TARN_SCREENSHOT_DIR;
   CreateDirectoryA(folder.c_str(), NULL);

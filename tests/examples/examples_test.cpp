@@ -24,6 +24,14 @@ bool waitForPixel(HWND window, int x, int y, COLORREF colour) {
   return waitFor([&] { return screenPixel(window, x, y) == colour; });
 }
 
+// Waits until a white control (a list, a table, a text box) shows white near
+// its bottom-left corner: it has been painted where it now stands.
+bool waitForPaintedWhite(HWND control) {
+  RECT inside;
+  GetClientRect(control, &inside);
+  return waitForPixel(control, 4, inside.bottom - 4, RGB(255, 255, 255));
+}
+
 std::string tempFolder() {
   char path[MAX_PATH] = "";
   GetTempPathA(MAX_PATH, path);
@@ -84,12 +92,20 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
 
   // Arrow keys on the tab control switch pages: only the chosen page shows.
   HWND fruit = findChild(window, "ListBox");
+  HWND name = findChild(window, "Edit", "Ada");
+  HWND secret = findChild(window, "Edit", "secret");
   SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_TRUE(waitFor([&] { return visible(name) && !visible(push); }));
+  EXPECT_EQ('*', SendMessageA(secret, EM_GETPASSWORDCHAR, 0, 0));
+  EXPECT_TRUE(waitForPaintedWhite(name));
+  EXPECT_TRUE(saveScreenshot(window, "gallery-text"));
   SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_TRUE(waitFor([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 2; }));
   EXPECT_TRUE(waitFor([&] { return visible(fruit) && !visible(push); }));
   EXPECT_EQ(6, SendMessageA(fruit, LB_GETCOUNT, 0, 0));
   EXPECT_EQ(1, SendMessageA(fruit, LB_GETCURSEL, 0, 0));
+  EXPECT_TRUE(waitForPaintedWhite(fruit));
+  EXPECT_TRUE(saveScreenshot(window, "gallery-lists"));
 
   // The menu's "Next page" moves on to the views: a filled table and tree.
   command(window, 102);
@@ -98,6 +114,7 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
   EXPECT_TRUE(waitFor([&] { return visible(table) && visible(tree); }));
   EXPECT_EQ(6, SendMessageA(table, LVM_GETITEMCOUNT, 0, 0));
   EXPECT_EQ(7u, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
+  EXPECT_TRUE(waitForPaintedWhite(table) && waitForPaintedWhite(tree));
   EXPECT_TRUE(saveScreenshot(window, "gallery-views"));
 
   // Bars: a key on the slider moves it, and the progress bar follows.
@@ -109,14 +126,27 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
   SendMessageA(track, WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_TRUE(waitForText(status, "Slider at 31")) << statusPart0(status);
   EXPECT_EQ(31, SendMessageA(progress, PBM_GETPOS, 0, 0));
+  HWND calendar = findChild(window, MONTHCAL_CLASSA);
+  RECT month;
+  GetClientRect(calendar, &month);
+  auto titleShown = [&] {  // somewhere down the middle of the calendar's top half
+    for (int y = 0; y < month.bottom / 2; y += 2)
+      if (screenPixel(calendar, month.right / 2, y) == RGB(58, 110, 165)) return true;
+    return false;
+  };
+  EXPECT_TRUE(waitFor(titleShown));
+  EXPECT_TRUE(saveScreenshot(window, "gallery-bars"));
 
   // Rich text: the markup arrives as formatted text.
   command(window, 102);
   HWND rich = findChild(window, "RICHEDIT");
   ASSERT_TRUE(waitFor([&] { return visible(rich); }));
-  EXPECT_EQ(0u, textOf(rich).find("Rich text takes markup: italic, underlined, and bold words.\r\n"
-                                  "Colours, sizes and \r\nalignment."))
+  EXPECT_EQ("Rich text takes markup: italic, underlined and bold words.\r\n\r\n"
+            "Colours, more colours and sizes.\r\n\r\nCentred text.",
+            textOf(rich).substr(0, textOf(rich).find_last_not_of("\r\n") + 1))
       << textOf(rich);
+  EXPECT_TRUE(waitForPaintedWhite(rich));
+  EXPECT_TRUE(saveScreenshot(window, "gallery-rich-text"));
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(0, gallery.waitForExit());
@@ -284,10 +314,7 @@ TEST(Examples, MdiBrowsesAFolderAndTilesItsTextViews) {
   // Each view has repainted its text box or table in its new place.
   for (HWND child : childrenOf(client, "#32770")) {
     HWND content = findChild(child, "RICHEDIT");
-    if (content == NULL) content = table;
-    RECT inside;
-    GetClientRect(content, &inside);
-    EXPECT_TRUE(waitForPixel(content, 4, inside.bottom - 4, RGB(255, 255, 255))) << textOf(child);
+    EXPECT_TRUE(waitForPaintedWhite(content != NULL ? content : table)) << textOf(child);
   }
   EXPECT_TRUE(saveScreenshot(frame, "mdi"));
 
