@@ -51,7 +51,7 @@ INT_PTR CALLBACK splashProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_TIMER: {
       // The form that owns the window; a window without one has no splash timer.
-      const Control* form = reinterpret_cast<const Control*>(GetWindowLongA(window, GWL_USERDATA));
+      const Control* form = reinterpret_cast<const Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
       if (form == NULL) return 0;
       if (wParam == static_cast<WPARAM>(form->timerId(timerName))) {
         ++tickCount;

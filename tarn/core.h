@@ -53,6 +53,8 @@ class Application {
 
 void quit();
 
+// The primary screen's size in pixels (device pixels in a DPI-aware program,
+// scaled to 96 DPI in one that is not).
 class Screen {
  public:
   Screen();
@@ -103,6 +105,16 @@ struct TimerEntry {
 // when a registered object is destroyed or takes another window the slot passes
 // to the object registered before it (or is cleared), so the slot never names a
 // dead object.
+//
+// Sizes and DPI: positions, sizes and client sizes are passed to and from the
+// system as they are: device pixels in a DPI-aware program, 96-DPI pixels that
+// the system stretches in one that is not. The toolkit scales nothing: a program
+// that opts in to the modern look (per-monitor DPI awareness) scales its own
+// layout by the window's DPI / 96. The smallest width or height the toolkit
+// applies (10 pixels) and the stock GUI font set at creation do not follow the
+// monitor's DPI.
+// Text lengths (textLength, setTextLimit) count bytes of the ANSI code page:
+// under UTF-8 a character takes one to four.
 class Control {
  public:
   Control();

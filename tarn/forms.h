@@ -42,7 +42,7 @@ class Form : public Control {
   Control attached;
   COLORREF colorValue;
   HICON iconHandle;
-  NOTIFYICONDATAA trayIcon;  // the first, 88-byte layout
+  NOTIFYICONDATAA trayIcon;  // filled in with the first layout (88 bytes on 32-bit)
   bool trayIconShown;
   Property<Form, int> color;               // read-only
   Property<Form, FormProcedure> procedure;  // write-only
@@ -82,6 +82,8 @@ class Form : public Control {
 };
 
 // A picture control: a list view with no items whose background is the picture.
+// Pictures are drawn pixel for pixel: a DPI-aware program on a high-DPI screen
+// gets them smaller, not stretched.
 class ImageBox : public Control {
  public:
   ImageBox();

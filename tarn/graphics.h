@@ -22,7 +22,8 @@ class Icon {
   explicit Icon(unsigned resource);
   // One of the system's predefined icons (IDI_APPLICATION, IDI_WARNING, ...).
   explicit Icon(const char* name);
-  // An icon file, loaded at 64 x 64 pixels.
+  // An icon file, loaded at 64 x 64 pixels whatever the DPI (a DPI-aware
+  // program that wants another size loads the icon itself).
   explicit Icon(const String& path);
 
   bool isNull() const { return handle == NULL; }

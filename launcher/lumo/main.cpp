@@ -48,7 +48,7 @@ String sessionTimer = "session";
 
 INT_PTR CALLBACK lumoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   (void)lParam;
-  const Control* form = reinterpret_cast<const Control*>(GetWindowLongA(window, GWL_USERDATA));
+  const Control* form = reinterpret_cast<const Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (message == WM_CLOSE ||
       (message == WM_TIMER && form != NULL && wParam == static_cast<WPARAM>(form->timerId(sessionTimer)))) {
     PostQuitMessage(0);

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/record_sizes.h"
 #include "tarn.h"
 
 namespace tarn {
 
 namespace {
 constexpr int minimumSize = 10;
-constexpr UINT toolInfoSize = 44;  // the first TOOLINFOA layout, understood by every comctl32
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -185,7 +185,7 @@ void Control::setToolTip(String value) {
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parentHwnd, NULL,
                                 GetModuleHandleA(NULL), NULL);
   TOOLINFOA info = {};
-  info.cbSize = toolInfoSize;
+  info.cbSize = records::toolInfoSize;
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   info.hwnd = parentHwnd;
   info.uId = reinterpret_cast<UINT_PTR>(hwnd);
@@ -201,7 +201,7 @@ String Control::getToolTip() const {
   // text this object gave it, with room to spare.
   std::vector<char> buffer(tooltipTextLength + 1024, '\0');
   TOOLINFOA info = {};
-  info.cbSize = toolInfoSize;
+  info.cbSize = records::toolInfoSize;
   info.hwnd = parentHwnd;
   info.uId = reinterpret_cast<UINT_PTR>(hwnd);
   info.lpszText = buffer.data();

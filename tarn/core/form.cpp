@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/record_sizes.h"
 #include "core/shell_dlls.h"
 #include "tarn.h"
 
@@ -10,8 +11,6 @@ namespace tarn {
 
 namespace {
 constexpr ATOM dialogClassAtom = 0x8002;  // "#32770"
-constexpr DWORD trayRecordSize = 88;      // the first NOTIFYICONDATAA layout
-constexpr std::size_t trayTipCapacity = 64;
 }  // namespace
 
 DWORD formStyle(int kind, bool child) {
@@ -45,7 +44,7 @@ void Form::setUp() {
   ++formCounter;
   trayIconShown = false;
   std::memset(&trayIcon, 0, sizeof trayIcon);
-  trayIcon.cbSize = trayRecordSize;
+  trayIcon.cbSize = records::trayIconSize;
   trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   exStyleArg = 0;
   fileDialog.owner = hwnd;
@@ -162,8 +161,8 @@ bool Form::chooseColor(COLORREF& colour) {
 }
 
 void Form::copyTip(const String& tip) {
-  std::size_t n = std::min(tip.str().size(), trayTipCapacity - 1);
-  std::memset(trayIcon.szTip, 0, trayTipCapacity);
+  std::size_t n = std::min(tip.str().size(), records::trayTipCapacity - 1);
+  std::memset(trayIcon.szTip, 0, records::trayTipCapacity);
   std::memcpy(trayIcon.szTip, tip.c_str(), n);
 }
 

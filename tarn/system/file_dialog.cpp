@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "system/file_dialog_filter.h"
+#include "core/record_sizes.h"
 #include "core/shell_dlls.h"
 #include "tarn.h"
 
@@ -12,8 +13,6 @@ namespace tarn {
 
 namespace {
 
-// The record size the toolkit fills in (the layout without the reserved tail).
-constexpr DWORD requestSize = 76;
 constexpr DWORD openFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;  // 0x80804
 constexpr DWORD saveFlags = openFlags | OFN_OVERWRITEPROMPT;                       // 0x80806
 
@@ -101,7 +100,7 @@ bool FileDialog::show(const String& initialName, bool saving) {
   filedialog::copyName(fileName, sizeof fileName, initialName.str());
   rebuildFilterBlock();
   request.lpstrFilter = filterBlock;
-  request.lStructSize = requestSize;
+  request.lStructSize = records::openFileRequestSize;
   request.lpstrFile = fileName;
   request.nMaxFile = maxName;
   request.Flags = saving ? saveFlags : openFlags;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "system/file_dialog_filter.h"
+#include "core/record_sizes.h"
 #include "core/shell_dlls.h"
 #include "tarn.h"
 
@@ -13,7 +14,6 @@ namespace tarn {
 
 namespace {
 
-constexpr DWORD openFileRequestSize = 76;
 constexpr DWORD saveFileFlags =
     OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;  // 0x80806
 
@@ -29,7 +29,7 @@ bool chooseFile(HWND owner, String& result, const String& filter, const String* 
 
   OPENFILENAMEA request;
   std::memset(&request, 0, sizeof request);
-  request.lStructSize = openFileRequestSize;
+  request.lStructSize = records::openFileRequestSize;
   request.hwndOwner = owner;
   request.lpstrFilter = filter.str().empty() ? NULL : filterText.c_str();
   request.lpstrFile = name;

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the consumer program against the toolkit twice, through
 # add_subdirectory and through an installed package, and runs both under Wine.
+# Arguments: the toolkit's source tree, a work folder, and the toolchain file
+# (the 32-bit one when left out).
 set -euo pipefail
 root=$1
 work=$2
+toolchain=${3:-$root/cmake/mingw-i686.cmake}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-toolchain=$root/cmake/mingw-i686.cmake
 rm -rf "$work"
 mkdir -p "$work"
 

@@ -186,7 +186,7 @@ TEST(Form, TrayIconAddUpdateRemove) {
   EXPECT_TRUE(f.addTrayIcon(icon, 0, 0, "tip"));
   EXPECT_EQ(static_cast<UINT>(f.notifyId), f.trayIcon.uID);
   EXPECT_EQ(static_cast<UINT>(f.notifyId), f.trayIcon.uCallbackMessage);
-  EXPECT_EQ(88u, f.trayIcon.cbSize);
+  EXPECT_EQ(sizeof(void*) == 4 ? 88u : 104u, f.trayIcon.cbSize);  // the first layout
   EXPECT_EQ(7u, f.trayIcon.uFlags);
   EXPECT_FALSE(f.addTrayIcon(icon, 0, 0, "again"));
   EXPECT_STREQ("tip", f.trayIcon.szTip);
