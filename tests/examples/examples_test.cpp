@@ -58,11 +58,10 @@ HWND waitForDialog(const ExampleProcess& example, const std::string& caption) {
 
 void command(HWND window, int id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-}  // namespace
-
-TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
+// Drives one build of the gallery through every page and pictures each.
+void driveGallery(const std::string& program) {
   ExampleProcess gallery;
-  ASSERT_TRUE(gallery.start("gallery", "", "Tarn Gallery"));
+  ASSERT_TRUE(gallery.start(program, "", "Tarn Gallery"));
   HWND window = gallery.window;
   HWND tabs = findChild(window, WC_TABCONTROLA);
   HWND status = findChild(window, STATUSCLASSNAMEA);
@@ -88,7 +87,7 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
   RECT box;
   GetClientRect(swatch, &box);
   EXPECT_TRUE(waitForPixel(swatch, box.right / 2, box.bottom / 2, RGB(40, 110, 200)));
-  EXPECT_TRUE(saveScreenshot(window, "gallery"));
+  EXPECT_TRUE(saveScreenshot(window, program));
 
   // Arrow keys on the tab control switch pages: only the chosen page shows.
   HWND fruit = findChild(window, "ListBox");
@@ -98,14 +97,14 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
   EXPECT_TRUE(waitFor([&] { return visible(name) && !visible(push); }));
   EXPECT_EQ('*', SendMessageA(secret, EM_GETPASSWORDCHAR, 0, 0));
   EXPECT_TRUE(waitForPaintedWhite(name));
-  EXPECT_TRUE(saveScreenshot(window, "gallery-text"));
+  EXPECT_TRUE(saveScreenshot(window, program + "-text"));
   SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_TRUE(waitFor([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 2; }));
   EXPECT_TRUE(waitFor([&] { return visible(fruit) && !visible(push); }));
   EXPECT_EQ(6, SendMessageA(fruit, LB_GETCOUNT, 0, 0));
   EXPECT_EQ(1, SendMessageA(fruit, LB_GETCURSEL, 0, 0));
   EXPECT_TRUE(waitForPaintedWhite(fruit));
-  EXPECT_TRUE(saveScreenshot(window, "gallery-lists"));
+  EXPECT_TRUE(saveScreenshot(window, program + "-lists"));
 
   // The menu's "Next page" moves on to the views: a filled table and tree.
   command(window, 102);
@@ -115,7 +114,7 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
   EXPECT_EQ(6, SendMessageA(table, LVM_GETITEMCOUNT, 0, 0));
   EXPECT_EQ(7u, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
   EXPECT_TRUE(waitForPaintedWhite(table) && waitForPaintedWhite(tree));
-  EXPECT_TRUE(saveScreenshot(window, "gallery-views"));
+  EXPECT_TRUE(saveScreenshot(window, program + "-views"));
 
   // Bars: a key on the slider moves it, and the progress bar follows.
   command(window, 102);
@@ -135,7 +134,7 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
     return false;
   };
   EXPECT_TRUE(waitFor(titleShown));
-  EXPECT_TRUE(saveScreenshot(window, "gallery-bars"));
+  EXPECT_TRUE(saveScreenshot(window, program + "-bars"));
 
   // Rich text: the markup arrives as formatted text.
   command(window, 102);
@@ -146,10 +145,21 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
             textOf(rich).substr(0, textOf(rich).find_last_not_of("\r\n") + 1))
       << textOf(rich);
   EXPECT_TRUE(waitForPaintedWhite(rich));
-  EXPECT_TRUE(saveScreenshot(window, "gallery-rich-text"));
+  EXPECT_TRUE(saveScreenshot(window, program + "-rich-text"));
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(0, gallery.waitForExit());
+}
+
+}  // namespace
+
+// The gallery is built twice: plain, and with the modern look (visual styles,
+// DPI awareness, UTF-8). Both must behave alike; each is pictured.
+TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
+  for (const char* program : {"gallery", "gallery_modern"}) {
+    SCOPED_TRACE(program);
+    driveGallery(program);
+  }
 }
 
 TEST(Examples, NotepadEditsFindsSavesAndAsksBeforeLosingChanges) {
