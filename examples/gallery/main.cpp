@@ -9,17 +9,18 @@ using namespace tarn;
 
 namespace {
 
+// Menu and toolbar commands, and the controls whose notifications the form handles.
 enum Command {
   cmdExit = 100, cmdAbout, cmdNextPage,
-  cmdPush = 200, cmdCheck, cmdRadioA, cmdRadioB
+  cmdPush = 200, cmdCheck, cmdRadioA, cmdRadioB, cmdColours
 };
 
 Form window("Tarn Gallery", 0, 0, 660, 500, 0, true, false, false, false, true, Control(), false,
             0);
 Menu menuBar(window);
-Toolbar toolbar(101, window, 0, 0);
-StatusBar status("Ready;6 pages", 102, window, 2, true, true, 0);
-Tab tabs("", 103, 0, 0, 100, 100, window);
+Toolbar toolbar(10, window, 0, 0);
+StatusBar status("Ready;6 pages", 11, window, 2, true, true, 0);
+Tab tabs("", 12, 0, 0, 100, 100, window);
 std::vector<TabPage> pages;
 
 // Every page is a borderless child form; its commands go on to the main form.
@@ -58,7 +59,7 @@ TextBox notesBox("Several lines\r\nof text,\r\nwith scroll bars.", 303, 20, 120,
 // Page 3: lists and combos.
 Form listsPage = page("Lists");
 ListBox fruit("", 400, 20, 20, 160, 150, listsPage, true, true, false, true, 0);
-ComboBox colours("", 401, 200, 20, 160, 150, listsPage, true, true, false, true, 0);
+ComboBox colours("", cmdColours, 200, 20, 160, 150, listsPage, true, true, false, true, 0);
 MCListBox numbers("", 402, 200, 60, 380, 110, listsPage, true, true, false, true, 60, 0);
 
 // Page 4: list view and tree view.
@@ -131,8 +132,10 @@ void layout() {
   tabs.resize(window.clientWidth - 8, window.clientHeight - top - (strip.bottom - strip.top) - 4);
   for (TabPage& p : pages) p.hide();
   int selected = tabs.selected();
-  if (selected >= 0) pages[static_cast<std::size_t>(selected)].layout();
-  status.setText(1, pages[static_cast<std::size_t>(selected)].page.text);
+  if (selected < 0) return;
+  TabPage& shown = pages[static_cast<std::size_t>(selected)];
+  shown.layout();
+  status.setText(1, shown.page.text);
 }
 
 void command(int id, int code) {
@@ -159,7 +162,7 @@ void command(int id, int code) {
     case cmdRadioB:
       status.setText(0, String(id == cmdRadioA ? "First" : "Second") + " choice");
       break;
-    case 401:
+    case cmdColours:
       if (code == CBN_SELCHANGE)
         status.setText(0, "Colour: " + colours.itemText(colours.selectedIndex));
       break;

@@ -59,20 +59,23 @@ void showFiles(const String& path) {
       fileNames.push_back(found.cFileName);
       files.addRow(found.cFileName, 0);
       // The table's counters only grow, so the new row is addressed as the last one.
-      files.setCell(1, files.count() - 1, std::to_string(found.nFileSizeLow) + " bytes");
+      ULONGLONG size = (ULONGLONG(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+      files.setCell(1, files.count() - 1, std::to_string(size) + " bytes");
     } while (FindNextFileA(search, &found));
     FindClose(search);
   }
   browser.text = "Folder - " + path.str();
 }
 
-// Opens a text view of a file: a child form holding a read-only rich text box.
+// A text view keeps its text box as large as its client area.
 INT_PTR CALLBACK textViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SIZE)
     MoveWindow(GetWindow(window, GW_CHILD), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
   return mdiChildProcedure(window, message, wParam, lParam);
 }
 
+// Opens a text view, a child form holding a read-only rich text box, showing
+// the file at `path`, or `text` when no path is given.
 void openTextView(const String& caption, const String& path, const String& text) {
   Form view = frame.addChild(caption, 40, 40, 360, 240, 0, 0);
   RichTextBox box("", 400, 0, 0, view.clientWidth, view.clientHeight, view);
@@ -114,8 +117,10 @@ INT_PTR CALLBACK browserProcedure(HWND window, UINT message, WPARAM wParam, LPAR
       break;
     case WM_NOTIFY: {
       NMHDR* note = reinterpret_cast<NMHDR*>(lParam);
-      if (note->hwndFrom == folders.hwnd && note->code == TVN_SELCHANGEDA)
-        showFiles(folderPaths[static_cast<std::size_t>(int(folders.selectedValue))]);
+      if (note->hwndFrom == folders.hwnd && note->code == TVN_SELCHANGEDA) {
+        std::size_t folder = static_cast<std::size_t>(int(folders.selectedValue));
+        if (folder < folderPaths.size()) showFiles(folderPaths[folder]);
+      }
       if (note->hwndFrom == files.hwnd && note->code == NM_DBLCLK) openSelectedFile();
       break;
     }

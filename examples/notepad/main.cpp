@@ -4,6 +4,7 @@
 // named on the command line is opened at start.
 #include "tarn.h"
 
+#include <cctype>
 #include <string>
 
 using namespace tarn;
@@ -101,27 +102,33 @@ void open(const String& name) {
     window.errorBox("Cannot open " + name.str(), "Notepad");
     return;
   }
-  path = name;
+  // The box shows an RTF file formatted; saving its plain text over the file
+  // would lose the formatting, so such a file is saved under a new name.
+  TextFile file(name);
+  bool richText = file.read(5) == "{\\rtf";
+  path = richText ? String() : name;
   savedText = editor.text;
   editor.caretPos = 0;
 }
 
-// Looks for the find bar's text after the selection, then from the start.
+std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Looks for the find bar's text, ignoring case, after the selection and then
+// from the start. Positions in the window text are the box's positions.
 void find() {
-  String wanted = findText.text;
-  if (wanted.str().empty()) return;
-  int from = editor.selEnd;
-  int at = -1;
-  for (int line = editor.lineFromChar(from); line < editor.lineCount && at < 0; ++line) {
-    int found = editor.findInLine(wanted, line);
-    if (found >= from) at = found;
-  }
-  if (at < 0) at = editor.find(wanted);
-  if (at < 0) {
-    status.setText(0, "\"" + wanted.str() + "\" not found");
+  std::string wanted = lowered(String(findText.text).str());
+  if (wanted.empty()) return;
+  std::string text = lowered(String(editor.text).str());
+  std::size_t at = text.find(wanted, static_cast<std::size_t>(int(editor.selEnd)));
+  if (at == std::string::npos) at = text.find(wanted);
+  if (at == std::string::npos) {
+    status.setText(0, "\"" + String(findText.text).str() + "\" not found");
     return;
   }
-  editor.select(at, at + static_cast<int>(wanted.str().size()));
+  editor.select(static_cast<int>(at), static_cast<int>(at + wanted.size()));
   showState();
 }
 

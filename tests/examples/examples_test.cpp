@@ -240,6 +240,28 @@ TEST(Examples, NotepadEditsFindsSavesAndAsksBeforeLosingChanges) {
   DeleteFileA(other.c_str());
 }
 
+TEST(Examples, NotepadNeverSavesRichTextAsPlainTextOverItsFile) {
+  std::string path = tempFolder() + "tarn-rich.rtf";
+  std::string rtf = "{\\rtf1\\ansi {\\b bold} text\\par}";
+  writeFile(path, rtf);
+  ExampleProcess notepad;
+  ASSERT_TRUE(notepad.start("notepad", "\"" + path + "\"", "Untitled - Notepad"));
+  HWND editor = GetDlgItem(notepad.window, 12);
+  EXPECT_EQ("bold text", textOf(editor).substr(0, 9));
+
+  // Save asks for a name; cancelling it leaves the file as it was.
+  command(notepad.window, 102);
+  HWND dialog = waitForDialog(notepad, "Save As");
+  ASSERT_TRUE(dialog != NULL);
+  PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(waitFor([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(rtf, readFile(path));
+
+  PostMessageA(notepad.window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(0, notepad.waitForExit());
+  DeleteFileA(path.c_str());
+}
+
 TEST(Examples, MdiBrowsesAFolderAndTilesItsTextViews) {
   std::string root = tempFolder() + "tarn-mdi-example";
   CreateDirectoryA(root.c_str(), NULL);
