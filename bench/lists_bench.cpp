@@ -20,8 +20,10 @@ using namespace tarn;
 
 namespace {
 
-constexpr DWORD listStyle = WS_CHILD | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_HASSTRINGS | LBS_NOTIFY;
-constexpr DWORD comboStyle = WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DISABLENOSCROLL | CBS_DROPDOWN;
+constexpr DWORD listStyle =
+    WS_CHILD | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_HASSTRINGS | LBS_NOTIFY;
+constexpr DWORD comboStyle =
+    WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DISABLENOSCROLL | CBS_DROPDOWN;
 constexpr int chunks = 100;  // per control and pass: the samples of the median
 
 // What the reads produced, so that no read can be left out.
@@ -97,7 +99,8 @@ struct ToolkitCombo : Way {
 struct PlainCombo : Way {
   HWND combo;
   std::vector<char> buffer;
-  explicit PlainCombo(HWND host) : combo(plainControl(WC_COMBOBOXEXA, "ComboBox", comboStyle, host)) {}
+  explicit PlainCombo(HWND host)
+      : combo(plainControl(WC_COMBOBOXEXA, "ComboBox", comboStyle, host)) {}
   ~PlainCombo() override { DestroyWindow(combo); }
   void add(const std::vector<String>& texts, int from, int to) override {
     for (int i = from; i < to; ++i) {

@@ -185,7 +185,8 @@ class Label : public Control {
 };
 
 // Shows one icon and reports clicks to its parent. The box takes the icon's
-// size; its window text stays its creation name.
+// size. The system reads a new window text as a resource name, so the text
+// stays "IconBox" (and "BmpBox" below).
 class IconBox : public Control {
  public:
   IconBox();
@@ -250,7 +251,8 @@ class StatusBar : public Control {
   // taken into 1..100) and lays the bar out again; returns what WM_SIZE answers.
   LRESULT setParts(int n);
   // Shows `text` in part `index` (raised when its flag is set) and keeps it.
-  // Indices outside 0..99 are ignored.
+  // Indices outside 0..99 are ignored. The bar reports text lengths in 16
+  // bits, so it is given at most 65,535 characters; `texts` keeps them all.
   void setText(int index, const String& text);
   // Shows each non-empty piece in its part, up to the part count, then keeps
   // all the pieces. An empty list or a bar without parts changes nothing.

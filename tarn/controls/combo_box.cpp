@@ -14,6 +14,7 @@ namespace {
 constexpr DWORD comboStyle =
     WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DISABLENOSCROLL;  // 0x40210800, plus the drop kind
 constexpr UINT itemWithImages = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
+constexpr std::size_t longestRoom = 0x40000000;  // cchTextMax is an int
 
 // True when `text` begins with `prefix`, compared without regard to case as
 // the system's list searches compare.
@@ -142,22 +143,33 @@ int ComboBox::textLength(int index) const {
 }
 
 // Read through the item record: CB_GETLBTEXT on this control kills the process
-// under Wine for items over about 512 characters. The buffer is sized from the
-// item. Index -1 would name the edit field, and the length of an item that does
-// not exist reads as an error (0 under Wine), so both give the empty text.
+// under Wine for items over about 512 characters. The room is sized from the
+// item's length with one character to spare: a text that fills it may have
+// been cut (the length is only a guide on some systems), and is read again
+// with twice the room. Index -1 would name the edit field, and the length of
+// an item that does not exist reads as an error (0 under Wine), so both give
+// the empty text.
 String ComboBox::itemText(int index) const {
   if (index < 0) return String();
   LRESULT length = SendMessageA(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length <= 0) return String();
-  std::string chars(static_cast<std::size_t>(length) + 1, '\0');
-  COMBOBOXEXITEMA item = {};
-  item.mask = CBEIF_TEXT;
-  item.iItem = index;
-  item.pszText = &chars[0];
-  item.cchTextMax = static_cast<int>(chars.size());
-  if (!SendMessageA(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return String();
-  chars.resize(std::strlen(chars.c_str()));
-  return String(std::move(chars));
+  for (std::size_t room = static_cast<std::size_t>(length) + 2; room <= longestRoom; room *= 2) {
+    std::string chars(room, '\0');
+    COMBOBOXEXITEMA item = {};
+    item.mask = CBEIF_TEXT;
+    item.iItem = index;
+    item.pszText = &chars[0];
+    item.cchTextMax = static_cast<int>(room);
+    if (!SendMessageA(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return String();
+    // The control may answer with a pointer to its own copy of the text instead.
+    if (item.pszText != &chars[0]) {
+      bool own = item.pszText != NULL && item.pszText != LPSTR_TEXTCALLBACKA;
+      return own ? String(std::string(item.pszText)) : String();
+    }
+    chars.resize(std::strlen(chars.c_str()));
+    if (chars.size() + 1 < room) return String(std::move(chars));
+  }
+  return String();
 }
 
 bool ComboBox::removeItem(int index) {

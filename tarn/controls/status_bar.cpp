@@ -53,7 +53,8 @@ LRESULT StatusBar::setParts(int n) {
   int edges[maxParts] = {0};
   for (int k = 0; k < n - 1; ++k) edges[k] = w * (k + 1);
   edges[n - 1] = -1;
-  if (raised.size() < static_cast<std::size_t>(n)) raised.resize(static_cast<std::size_t>(n), false);
+  std::size_t parts = static_cast<std::size_t>(n);
+  if (raised.size() < parts) raised.resize(parts, false);
   SendMessageA(hwnd, SB_SETPARTS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(edges));
   return SendMessageA(hwnd, WM_SIZE, 0, 0);
 }

@@ -14,7 +14,9 @@ constexpr DWORD spinFieldStyle = WS_CHILD | WS_TABSTOP | ES_NUMBER;             
 constexpr DWORD arrowsStyle = WS_CHILD | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT;  // 0x40000007
 constexpr int arrowsWidth = 20;
 
-DWORD editStyle(bool multiLine, DWORD extra) { return (multiLine ? multiLineStyle : singleLine) | extra; }
+DWORD editStyle(bool multiLine, DWORD extra) {
+  return (multiLine ? multiLineStyle : singleLine) | extra;
+}
 
 // Text, place, size and font; `beforeSettle` runs after the font (TextBox
 // sets its limit there).

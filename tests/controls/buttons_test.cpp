@@ -12,6 +12,14 @@ HICON imageOf(const Button& b) {
   return reinterpret_cast<HICON>(SendMessageA(b.hwnd, BM_GETIMAGE, IMAGE_ICON, 0));
 }
 
+// Counts the BM_SETIMAGE messages this thread's windows receive.
+int imagesSent = 0;
+LRESULT CALLBACK countImages(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && reinterpret_cast<CWPSTRUCT*>(lParam)->message == BM_SETIMAGE)
+    ++imagesSent;
+  return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
 }  // namespace
 
 TEST(ButtonsWithoutWindows, HaveNoParentAndReadUnchecked) {
@@ -20,9 +28,8 @@ TEST(ButtonsWithoutWindows, HaveNoParentAndReadUnchecked) {
   RadioButton radio;
   GroupBox group;
   FrameBox frame;
-  for (const Control* c : {static_cast<const Control*>(&button), static_cast<const Control*>(&check),
-                           static_cast<const Control*>(&radio), static_cast<const Control*>(&group),
-                           static_cast<const Control*>(&frame)}) {
+  const Control* all[] = {&button, &check, &radio, &group, &frame};
+  for (const Control* c : all) {
     EXPECT_EQ(HWND(NULL), c->hwnd);
     EXPECT_EQ(HWND(NULL), c->parentHwnd);
   }
@@ -34,8 +41,14 @@ TEST(ButtonsWithoutWindows, HaveNoParentAndReadUnchecked) {
 TEST_F(Host, ButtonIconsAreSentOnlyWhenAskedAndHandBackThePreviousOne) {
   Icon first(LoadIconA(NULL, IDI_APPLICATION));
   Icon second(LoadIconA(NULL, IDI_WARNING));
+  imagesSent = 0;
+  HHOOK spy = SetWindowsHookExA(WH_CALLWNDPROC, countImages, NULL, GetCurrentThreadId());
   Button plain("Plain", 301, 10, 10, 80, 40, form, true, true, false, false, 0, false, first);
-  EXPECT_EQ(HICON(NULL), imageOf(plain));  // not sent during creation
+  EXPECT_EQ(0, imagesSent);  // not sent during creation
+  EXPECT_EQ(HICON(NULL), imageOf(plain));
+  plain.setIcon(second);     // but sent when asked, though the button shows no image
+  EXPECT_EQ(1, imagesSent);
+  UnhookWindowsHookEx(spy);
   EXPECT_EQ(&plain, reinterpret_cast<Button*>(GetWindowLongPtrA(plain.hwnd, GWLP_USERDATA)));
 
   Button pictured("Icon", 302, 10, 60, 80, 40, form, true, true, false, false, 0, true, first);

@@ -102,7 +102,8 @@ const std::vector<Kind>& kinds() {
           return msgBox(o.hwnd, t, c, MB_ABORTRETRYIGNORE | MB_DEFBUTTON3 | MB_ICONERROR);
         },
         [](const Control& o, const std::string& t, const std::string& c) {
-          return msgBox(o, t.c_str(), c.c_str(), MB_ABORTRETRYIGNORE | MB_DEFBUTTON3 | MB_ICONERROR);
+          return msgBox(o, t.c_str(), c.c_str(),
+                        MB_ABORTRETRYIGNORE | MB_DEFBUTTON3 | MB_ICONERROR);
         }},
        {IDABORT, IDRETRY, IDIGNORE}, IDI_ERROR, IDIGNORE, same},
       {"infoBox", THREE_FORMS(infoBox), {IDOK}, IDI_INFORMATION, IDOK, same},

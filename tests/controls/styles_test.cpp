@@ -39,10 +39,12 @@ HWND made(Args... args) {
 const std::vector<Kind>& kinds() {
   static const std::vector<Kind> all = {
       {"Button", [](const Control& p, bool e, bool v) {
-         return made<Button>(String("Push"), 201, 5, 5, 80, 24, p, e, v, false, false, 0, false, Icon());
+         return made<Button>(String("Push"), 201, 5, 5, 80, 24, p, e, v, false, false, 0, false,
+                             Icon());
        }, "Button", 0x40012000, "Push", 201},
       {"default icon Button", [](const Control& p, bool e, bool v) {
-         return made<Button>(String("Go"), 202, 5, 5, 80, 24, p, e, v, false, true, 0, true, appIcon());
+         return made<Button>(String("Go"), 202, 5, 5, 80, 24, p, e, v, false, true, 0, true,
+                             appIcon());
        }, "Button", 0x40012041, "Go", 202},
       {"CheckBox", [](const Control& p, bool e, bool v) {
          return made<CheckBox>(String("Check"), 203, 5, 5, 80, 24, p, false, e, v, false, 0);

@@ -40,17 +40,23 @@ TEST_F(Host, TextLimitsAndWhatANarrowFieldKeeps) {
     LRESULT limit;
     bool keepsAllTyped;  // EM_REPLACESEL of 500 characters into an 80-pixel field
   } rows[] = {
-      {"single TextBox", [&] { return TextBox("", 410, 0, 0, 80, 24, form, true, true, false, false, 0).hwnd; },
+      {"single TextBox",
+       [&] { return TextBox("", 410, 0, 0, 80, 24, form, true, true, false, false, 0).hwnd; },
        0x7FFFFFFE, false},
-      {"multi TextBox", [&] { return TextBox("", 411, 0, 30, 80, 60, form, true, true, false, true, 0).hwnd; },
+      {"multi TextBox",
+       [&] { return TextBox("", 411, 0, 30, 80, 60, form, true, true, false, true, 0).hwnd; },
        LRESULT(0xFFFFFFFF), true},
-      {"single PasswordBox", [&] { return PasswordBox("", 412, 0, 100, 80, 24, form, true, true, false, false, 0).hwnd; },
+      {"single PasswordBox",
+       [&] { return PasswordBox("", 412, 0, 100, 80, 24, form, true, true, false, false, 0).hwnd; },
        0x7FFFFFFE, false},
-      {"multi PasswordBox", [&] { return PasswordBox("", 413, 0, 130, 80, 60, form, true, true, false, true, 0).hwnd; },
+      {"multi PasswordBox",
+       [&] { return PasswordBox("", 413, 0, 130, 80, 60, form, true, true, false, true, 0).hwnd; },
        LRESULT(0xFFFFFFFF), true},
-      {"ReadOnlyBox", [&] { return ReadOnlyBox("", 414, 0, 200, 80, 24, form, true, true, false, false, 0).hwnd; },
+      {"ReadOnlyBox",
+       [&] { return ReadOnlyBox("", 414, 0, 200, 80, 24, form, true, true, false, false, 0).hwnd; },
        30000, false},
-      {"spinBox", [&] { return spinBox("", 415, 0, 230, 80, 24, form, true, true, false, 0).hwnd; },
+      {"spinBox",
+       [&] { return spinBox("", 415, 0, 230, 80, 24, form, true, true, false, 0).hwnd; },
        0x7FFFFFFE, false},
   };
   for (const Row& row : rows) {
