@@ -66,8 +66,8 @@ void setGuiFont(HWND window) {
 }
 
 HWND plainTable(HWND parent) {
-  HWND table = CreateWindowExA(0, WC_LISTVIEWA, "TableView", WS_CHILD | WS_TABSTOP | LVS_REPORT,
-                               0, 0, 400, 300, parent, NULL, GetModuleHandleA(NULL), NULL);
+  HWND table = CreateWindowExA(0, WC_LISTVIEWA, "TableView", WS_CHILD | WS_TABSTOP | LVS_REPORT, 0,
+                               0, 400, 300, parent, NULL, GetModuleHandleA(NULL), NULL);
   setGuiFont(table);
   for (int c = 0; c < 3; ++c) {
     LVCOLUMNA column = {};
@@ -75,7 +75,8 @@ HWND plainTable(HWND parent) {
     column.cx = 100;
     column.pszText = const_cast<char*>("column");
     column.iSubItem = c;
-    SendMessageA(table, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column));
+    SendMessageA(table, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
+                 reinterpret_cast<LPARAM>(&column));
   }
   return table;
 }
@@ -99,7 +100,8 @@ Pair fillTables(const Control& parent, const Texts& texts, int rows) {
   TableView table("TableView", 1, 0, 0, 400, 300, parent, false, true, false);
   for (int c = 0; c < 3; ++c) table.addColumn("column");
   Pair p = interleave(
-      rows, 100, [&](int i) { plainRow(plain, texts.plain[static_cast<std::size_t>(i)].c_str(), i); },
+      rows, 100,
+      [&](int i) { plainRow(plain, texts.plain[static_cast<std::size_t>(i)].c_str(), i); },
       [&](int i) {
         const String& text = texts.toolkit[static_cast<std::size_t>(i)];
         table.addRow(text, 0);
@@ -123,8 +125,8 @@ HTREEITEM plainInsert(HWND tree, HTREEITEM parent, const char* text, int value) 
 }
 
 Pair fillTrees(const Control& parent, const Texts& texts, int items) {
-  HWND plain = CreateWindowExA(0, WC_TREEVIEWA, "TreeView", 0x4001006F, 0, 0, 400, 300,
-                               parent.hwnd, NULL, GetModuleHandleA(NULL), NULL);
+  HWND plain = CreateWindowExA(0, WC_TREEVIEWA, "TreeView", 0x4001006F, 0, 0, 400, 300, parent.hwnd,
+                               NULL, GetModuleHandleA(NULL), NULL);
   setGuiFont(plain);
   TreeView tree("TreeView", 2, 0, 0, 400, 300, parent, true, false);
   HTREEITEM plainTop = NULL;

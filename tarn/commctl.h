@@ -19,8 +19,8 @@ class Guage : public Control {
         bool enabled = true, bool visible = true, bool centred = false, bool smooth = false,
         int exStyle = 0);
 
-  int percent;                    // the last value set, 0..100
-  Property<Guage, int> value;     // written values are clamped to 0..100
+  int percent;                 // the last value set, 0..100
+  Property<Guage, int> value;  // written values are clamped to 0..100
 
  private:
   void bindProperties();
@@ -88,9 +88,8 @@ class DatePicker : public Control {
  public:
   DatePicker();
   // `text` is not shown.
-  DatePicker(const String& text, int id, int x, int y, int width, int height,
-             const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
-             int exStyle = 0);
+  DatePicker(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+             bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
 };
 
 // ===========================================================================
@@ -103,9 +102,8 @@ class ScrollBar : public Control {
  public:
   ScrollBar();
   // `horizontal` 1 makes a horizontal bar; any other value a vertical one.
-  ScrollBar(int id, int x, int y, int width, int height, const Control& parent,
-            int horizontal = 1, bool enabled = true, bool visible = true, bool centred = false,
-            int exStyle = 0);
+  ScrollBar(int id, int x, int y, int width, int height, const Control& parent, int horizontal = 1,
+            bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
 
   bool vertical;
   // Reading `position` commits the thumb's track position (where the user is

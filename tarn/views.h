@@ -54,6 +54,8 @@ class ListView : public Control {
   bool alignTop();
   bool arrange();
   bool snapToGrid();
+  // The control's background colour. (This hides Control's write-only
+  // `backColor` property: a list view paints its own background.)
   COLORREF backColor() const;
   // Background and text background together, so cells never show another
   // colour behind their text. 1 on success; 0, with nothing changed, otherwise.
@@ -120,7 +122,6 @@ class TableView : public Control {
   int setBackColor(COLORREF colour);
   bool setTextColor(COLORREF colour);
 };
-
 
 // ===========================================================================
 // Tree view

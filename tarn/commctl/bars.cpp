@@ -1,7 +1,6 @@
 // Progress and track bars: Guage and Track.
-#include "tarn.h"
-
 #include "creation.h"
+#include "tarn.h"
 
 namespace tarn {
 
@@ -33,8 +32,8 @@ Guage::Guage(int id_, int x_, int y_, int width_, int height_, const Control& pa
     : percent(0) {
   bindProperties();
   DWORD style = WS_CHILD | (horizontal ? 0 : PBS_VERTICAL) | (smooth ? PBS_SMOOTH : 0);
-  detail::createChildWindow(*this, static_cast<DWORD>(exStyle), PROGRESS_CLASSA, "Guage", style,
-                            x_, y_, width_, height_, parent, id_);
+  detail::createChildWindow(*this, static_cast<DWORD>(exStyle), PROGRESS_CLASSA, "Guage", style, x_,
+                            y_, width_, height_, parent, id_);
   detail::finishCreation(*this, centred, enabled_, visible_);
 }
 
@@ -55,8 +54,8 @@ Track::Track(int id_, int x_, int y_, int width_, int height_, const Control& pa
     : position(0), maximum(maximum_) {
   bindProperties();
   DWORD style = trackStyle | (visible_ ? WS_VISIBLE : 0) | (vertical ? TBS_VERT : 0);
-  detail::createChildWindow(*this, static_cast<DWORD>(exStyle), TRACKBAR_CLASSA, "Track", style,
-                            x_, y_, width_, height_, parent, id_);
+  detail::createChildWindow(*this, static_cast<DWORD>(exStyle), TRACKBAR_CLASSA, "Track", style, x_,
+                            y_, width_, height_, parent, id_);
   // Visibility is in the style: no separate show.
   detail::finishCreation(*this, centred, enabled_, false);
   setTrackRange(hwnd, maximum);
@@ -76,29 +75,25 @@ int Track::getValue() const { return static_cast<int>(SendMessageA(hwnd, TBM_GET
 // with the position in the high word.
 void Track::setValue(int newValue) {
   position = newValue < 0 ? 0 : newValue;
+  // An object without a window has the desktop as its parent: tell nobody.
+  if (hwnd == NULL) return;
   SendMessageA(hwnd, TBM_SETPOS, TRUE, static_cast<LPARAM>(position));
   UINT message = hasStyle(TBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
   SendMessageA(parentHwnd, message, MAKEWPARAM(TB_THUMBTRACK, position),
                reinterpret_cast<LPARAM>(hwnd));
 }
 
-int Track::getRange() const {
-  return static_cast<int>(SendMessageA(hwnd, TBM_GETNUMTICS, 1, 0));
-}
+int Track::getRange() const { return static_cast<int>(SendMessageA(hwnd, TBM_GETNUMTICS, 1, 0)); }
 
 void Track::setRange(int newMaximum) { setTrackRange(hwnd, newMaximum); }
 
-int Track::getMin() const {
-  return static_cast<int>(SendMessageA(hwnd, TBM_GETRANGEMIN, 0, 0));
-}
+int Track::getMin() const { return static_cast<int>(SendMessageA(hwnd, TBM_GETRANGEMIN, 0, 0)); }
 
 void Track::setMin(int newMin) {
   SendMessageA(hwnd, TBM_SETRANGEMIN, TRUE, static_cast<LPARAM>(newMin));
 }
 
-int Track::getMax() const {
-  return static_cast<int>(SendMessageA(hwnd, TBM_GETRANGEMAX, 0, 0));
-}
+int Track::getMax() const { return static_cast<int>(SendMessageA(hwnd, TBM_GETRANGEMAX, 0, 0)); }
 
 void Track::setMax(int newMax) {
   SendMessageA(hwnd, TBM_SETRANGEMAX, TRUE, static_cast<LPARAM>(newMax));

@@ -1,7 +1,6 @@
 // Dates: MonthCalendar and DatePicker.
-#include "tarn.h"
-
 #include "creation.h"
+#include "tarn.h"
 
 namespace tarn {
 
@@ -28,8 +27,8 @@ MonthCalendar::MonthCalendar(const String&, int id_, int x_, int y_, int width_,
                              const Control& parent, bool enabled_, bool visible_, bool centred,
                              int exStyle) {
   bindProperties();
-  createDateWindow(*this, MONTHCAL_CLASSA, id_, x_, y_, width_, height_, parent, enabled_,
-                   visible_, centred, exStyle);
+  createDateWindow(*this, MONTHCAL_CLASSA, id_, x_, y_, width_, height_, parent, enabled_, visible_,
+                   centred, exStyle);
 }
 
 void MonthCalendar::bindProperties() {

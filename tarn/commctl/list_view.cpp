@@ -1,15 +1,14 @@
 // List and table views: ListView, TableView and the item, row and column
 // records their insertions hand out.
-#include "tarn.h"
-
 #include "creation.h"
+#include "tarn.h"
 
 namespace tarn {
 
 namespace {
 
-constexpr DWORD listViewStyle = WS_CHILD | WS_TABSTOP | LVS_ICON;         // 0x40010000
-constexpr DWORD tableViewStyle = WS_CHILD | WS_TABSTOP | LVS_REPORT;      // 0x40010001
+constexpr DWORD listViewStyle = WS_CHILD | WS_TABSTOP | LVS_ICON;     // 0x40010000
+constexpr DWORD tableViewStyle = WS_CHILD | WS_TABSTOP | LVS_REPORT;  // 0x40010001
 constexpr std::size_t itemTextCapacity = 10240;
 constexpr int columnWidth = 100;
 
@@ -175,8 +174,8 @@ TableView::TableView(const String& text_, int id_, int x_, int y_, int width_, i
                      bool centred, int exStyle)
     : rowCount(0), columnCount(0) {
   DWORD style = tableViewStyle | (editable ? LVS_EDITLABELS : 0);
-  createListWindow(*this, "TableView", style, text_, id_, x_, y_, width_, height_, parent,
-                   enabled_, visible_, centred, exStyle);
+  createListWindow(*this, "TableView", style, text_, id_, x_, y_, width_, height_, parent, enabled_,
+                   visible_, centred, exStyle);
 }
 
 TableColumn TableView::addColumn(const String& columnText) {

@@ -1,7 +1,6 @@
 // The stand-alone scroll bar: ScrollBar.
-#include "tarn.h"
-
 #include "creation.h"
+#include "tarn.h"
 
 namespace tarn {
 

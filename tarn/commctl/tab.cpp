@@ -1,9 +1,8 @@
 // The tab control: Tab, and the TabPage records naming its tabs and pages.
-#include "tarn.h"
-
 #include <algorithm>
 
 #include "creation.h"
+#include "tarn.h"
 
 namespace tarn {
 
@@ -138,16 +137,19 @@ RECT TabPage::rect() const { return itemRect(control, index); }
 // Tab
 
 DWORD Tab::typeStyle(int type) {
-  switch (type) {
-    case 1: return TCS_VERTICAL;
-    case 2:
-    case 3: return TCS_BOTTOM;
-    case 4: return TCS_BUTTONS;
-    case 5: return TCS_BUTTONS | TCS_VERTICAL;
-    case 6:
-    case 7: return TCS_BUTTONS | TCS_BOTTOM;
-    default: return 0;
-  }
+  static constexpr DWORD styles[] = {
+      0,                           // 0: tabs on top
+      TCS_VERTICAL,                // 1
+      TCS_BOTTOM,                  // 2
+      TCS_BOTTOM,                  // 3
+      TCS_BUTTONS,                 // 4
+      TCS_BUTTONS | TCS_VERTICAL,  // 5
+      TCS_BUTTONS | TCS_BOTTOM,    // 6
+      TCS_BUTTONS | TCS_BOTTOM,    // 7
+      0,                           // 8: tabs on top, modal frame (see typeExStyle)
+  };
+  constexpr int types = sizeof styles / sizeof styles[0];
+  return type >= 0 && type < types ? styles[type] : 0;
 }
 
 DWORD Tab::typeExStyle(int type) { return type == 8 ? WS_EX_DLGMODALFRAME : 0; }
@@ -190,11 +192,15 @@ TabPage Tab::tab(int index) const {
   return TabPage(request, index, hwnd);
 }
 
-bool Tab::removeTab(int index) { return send(hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0; }
+bool Tab::removeTab(int index) {
+  return send(hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+}
 bool Tab::clear() { return send(hwnd, TCM_DELETEALLITEMS) != 0; }
 RECT Tab::tabRect(int index) const { return itemRect(hwnd, index); }
 int Tab::selected() const { return static_cast<int>(send(hwnd, TCM_GETCURSEL)); }
-int Tab::select(int index) { return static_cast<int>(send(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index))); }
+int Tab::select(int index) {
+  return static_cast<int>(send(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index)));
+}
 
 int Tab::select(const TabPage& tabPage) {
   int previous = select(tabPage.index);

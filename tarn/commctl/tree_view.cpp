@@ -1,7 +1,6 @@
 // The tree view: TreeView and the TreeItem records naming its items.
-#include "tarn.h"
-
 #include "creation.h"
+#include "tarn.h"
 
 namespace tarn {
 
@@ -77,7 +76,9 @@ TreeItem TreeItem::addChild(const String& childText, int childValue, int image,
   return itemRecord(control, handle, child, childValue, childText);
 }
 
-bool TreeItem::select() const { return send(control, TVM_SELECTITEM, TVGN_CARET, itemParam(handle)) != 0; }
+bool TreeItem::select() const {
+  return send(control, TVM_SELECTITEM, TVGN_CARET, itemParam(handle)) != 0;
+}
 bool TreeItem::remove() const { return send(control, TVM_DELETEITEM, 0, itemParam(handle)) != 0; }
 bool TreeItem::expand() const { return expandItem(control, handle, TVE_EXPAND); }
 bool TreeItem::collapse() const { return expandItem(control, handle, TVE_COLLAPSE); }

@@ -116,8 +116,8 @@ TEST(Track, SettingTheValueNotifiesTheParentByOrientation) {
   };
   const Row rows[] = {{false, WM_HSCROLL}, {true, WM_VSCROLL}};
   for (const Row& r : rows) {
-    Track track(407, 10, 10, r.vertical ? 40 : 200, r.vertical ? 200 : 40, host.control(), 10,
-                true, true, false, r.vertical);
+    Track track(407, 10, 10, r.vertical ? 40 : 200, r.vertical ? 200 : 40, host.control(), 10, true,
+                true, false, r.vertical);
     host.seen.clear();
     const int values[][2] = {{4, 4}, {-3, 0}, {9, 9}};
     for (const auto& v : values) {
@@ -139,6 +139,14 @@ TEST(Track, SettingTheValueNotifiesTheParentByOrientation) {
     EXPECT_EQ(0, host.countOf(r.message == WM_HSCROLL ? WM_VSCROLL : WM_HSCROLL)) << r.vertical;
     track.destroy();
   }
+  // Without a window there is nothing to tell of (such an object's parent is
+  // the desktop; here the host stands in for it).
+  Track none;
+  none.parentHwnd = host.hwnd;
+  host.seen.clear();
+  none.value = 3;
+  EXPECT_EQ(3, none.position);
+  EXPECT_TRUE(host.seen.empty());
 }
 
 TEST(MonthCalendar, CreationAndColoursTrailingDaysToo) {
@@ -164,15 +172,17 @@ TEST(MonthCalendar, CreationAndColoursTrailingDaysToo) {
   };
   COLORREF colour = RGB(10, 20, 30);
   for (const Row& r : rows) {
-    COLORREF untouched = static_cast<COLORREF>(SendMessageA(calendar.hwnd, MCM_GETCOLOR, MCSC_TEXT, 0));
+    COLORREF untouched =
+        static_cast<COLORREF>(SendMessageA(calendar.hwnd, MCM_GETCOLOR, MCSC_TEXT, 0));
     calendar.*r.property = colour;
     for (int part : r.parts) {
       if (part < 0) continue;
       EXPECT_EQ(colour, static_cast<COLORREF>(SendMessageA(calendar.hwnd, MCM_GETCOLOR,
-                                                            static_cast<WPARAM>(part), 0)))
+                                                           static_cast<WPARAM>(part), 0)))
           << r.name << " part " << part;
     }
-    EXPECT_EQ(untouched, static_cast<COLORREF>(SendMessageA(calendar.hwnd, MCM_GETCOLOR, MCSC_TEXT, 0)))
+    EXPECT_EQ(untouched,
+              static_cast<COLORREF>(SendMessageA(calendar.hwnd, MCM_GETCOLOR, MCSC_TEXT, 0)))
         << r.name;
     colour += RGB(20, 20, 20);
   }

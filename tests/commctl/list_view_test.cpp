@@ -28,14 +28,14 @@ std::string cellText(HWND table, int row, int column) {
   request.iSubItem = column;
   request.pszText = buffer;
   request.cchTextMax = sizeof buffer;
-  SendMessageA(table, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&request));
+  SendMessageA(table, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+               reinterpret_cast<LPARAM>(&request));
   return buffer;
 }
 
 int columnCountOf(HWND table) {
-  return static_cast<int>(
-      SendMessageA(reinterpret_cast<HWND>(SendMessageA(table, LVM_GETHEADER, 0, 0)),
-                   HDM_GETITEMCOUNT, 0, 0));
+  return static_cast<int>(SendMessageA(
+      reinterpret_cast<HWND>(SendMessageA(table, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0));
 }
 
 COLORREF listColour(HWND list, UINT message) {
@@ -52,10 +52,8 @@ TEST_F(ListHost, CreationStylesStateAndPlacement) {
     LONG style;
   };
   const Row rows[] = {
-      {"ListView", false, true, true, 0x40010000},
-      {"ListView", false, false, false, 0x40010000},
-      {"TableView", false, true, true, 0x40010001},
-      {"TableView", true, true, false, 0x40010201},
+      {"ListView", false, true, true, 0x40010000},  {"ListView", false, false, false, 0x40010000},
+      {"TableView", false, true, true, 0x40010001}, {"TableView", true, true, false, 0x40010201},
       {"TableView", true, false, true, 0x40010201},
   };
   for (const Row& r : rows) {
@@ -148,9 +146,9 @@ TEST_F(ListHost, SetCellBoundsFollowTheCountersAndTheControl) {
     int expected;
   };
   const Row rows[] = {
-      {1, 0, 1}, {1, 1, 1}, {0, 1, 1},   // counted cells
-      {-1, 0, 0}, {0, -1, 0},            // negatives are huge unsigned
-      {2, 0, 0}, {0, 2, 0},              // past the counts
+      {1, 0, 1},  {1, 1, 1},  {0, 1, 1},  // counted cells
+      {-1, 0, 0}, {0, -1, 0},             // negatives are huge unsigned
+      {2, 0, 0},  {0, 2, 0},              // past the counts
   };
   for (const Row& r : rows)
     EXPECT_EQ(r.expected, table.setCell(r.column, r.row, "cell"))
@@ -253,10 +251,12 @@ TEST_F(ListHost, ImageListsTakeTheirSlotByKind) {
     EXPECT_EQ(nullptr, table.setImageList(images)) << r.large;
     int otherSlot = r.listSlot == LVSIL_NORMAL ? LVSIL_SMALL : LVSIL_NORMAL;
     EXPECT_EQ(reinterpret_cast<LRESULT>(images.list),
-              SendMessageA(list.hwnd, LVM_GETIMAGELIST, r.listSlot, 0)) << r.large;
+              SendMessageA(list.hwnd, LVM_GETIMAGELIST, r.listSlot, 0))
+        << r.large;
     EXPECT_EQ(0, SendMessageA(list.hwnd, LVM_GETIMAGELIST, otherSlot, 0)) << r.large;
     EXPECT_EQ(reinterpret_cast<LRESULT>(images.list),
-              SendMessageA(table.hwnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0)) << r.large;
+              SendMessageA(table.hwnd, LVM_GETIMAGELIST, LVSIL_SMALL, 0))
+        << r.large;
     // Each answers the previous list; detached, the views do not destroy it.
     EXPECT_EQ(images.list, list.setImageList(ImageList(r.large))) << r.large;
     EXPECT_EQ(images.list, table.setImageList(ImageList())) << r.large;

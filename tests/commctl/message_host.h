@@ -27,8 +27,8 @@ class MessageHost {
     wc.lpszClassName = "TarnCommctlTestHost";
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     RegisterClassA(&wc);  // fails harmlessly once the class exists
-    hwnd = CreateWindowExA(0, wc.lpszClassName, "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
-                           x, y, width, height, NULL, NULL, wc.hInstance, NULL);
+    hwnd = CreateWindowExA(0, wc.lpszClassName, "host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x,
+                           y, width, height, NULL, NULL, wc.hInstance, NULL);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   ~MessageHost() { DestroyWindow(hwnd); }

@@ -35,10 +35,9 @@ TEST(Tab, TypesSelectStyleBits) {
     LONG bits;
     bool modalFrame;
   };
-  const Row rows[] = {{0, 0, false},       {1, 0x080, false}, {2, 0x002, false},
-                      {3, 0x002, false},   {4, 0x100, false}, {5, 0x180, false},
-                      {6, 0x102, false},   {7, 0x102, false}, {8, 0, true},
-                      {9, 0, false},       {-1, 0, false}};
+  const Row rows[] = {{0, 0, false},     {1, 0x080, false}, {2, 0x002, false}, {3, 0x002, false},
+                      {4, 0x100, false}, {5, 0x180, false}, {6, 0x102, false}, {7, 0x102, false},
+                      {8, 0, true},      {9, 0, false},     {-1, 0, false}};
   for (const Row& r : rows) {
     Tab tab("not shown", 601, 10, 10, 300, 200, host.control(), r.type);
     EXPECT_EQ(r.bits, tab.currentStyle() & typeBits) << r.type;
@@ -93,7 +92,7 @@ TEST(Tab, PagesAreShownWithTheirTab) {
   TabPage second = tab.addTab("second");
   Control one = makePage(host.hwnd);
   Control two = makePage(host.hwnd);
-  first.setPage(one);  // the selected tab: placed and shown
+  first.setPage(one);   // the selected tab: placed and shown
   second.setPage(two);  // another tab: hidden
   EXPECT_EQ(tab.hwnd, GetParent(one.hwnd));
   EXPECT_EQ(tab.hwnd, GetParent(two.hwnd));

@@ -170,8 +170,10 @@ TEST_F(TreeHost, ExpandingFollowsTheSelectionAndTheState) {
     bool (TreeItem::*operation)() const;
     bool expanded;
   };
-  const Step steps[] = {{&TreeItem::toggle, true},  {&TreeItem::toggle, false},
-                        {&TreeItem::expand, true},  {&TreeItem::expand, true},
+  const Step steps[] = {{&TreeItem::toggle, true},
+                        {&TreeItem::toggle, false},
+                        {&TreeItem::expand, true},
+                        {&TreeItem::expand, true},
                         {&TreeItem::collapse, false}};
   int i = 0;
   for (const Step& s : steps) {
