@@ -8,17 +8,12 @@
 #include <string>
 
 #include "clock.h"
+#include "temp_path.h"
 #include "tarn.h"
 
 using namespace tarn;
 
 namespace {
-
-std::string tempPath(const char* name) {
-  char dir[MAX_PATH] = {0};
-  GetTempPathA(MAX_PATH, dir);
-  return std::string(dir) + name;
-}
 
 void report(const char* what, double secs, double megabytes) {
   if (megabytes > 0)

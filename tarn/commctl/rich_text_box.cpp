@@ -3,7 +3,6 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -291,7 +290,7 @@ bool RichTextBox::loadFile(const String& path) {
   if (file == nullptr) return false;
   long size = -1;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-  if (size < 0 || size == LONG_MAX || std::fseek(file, 0, SEEK_SET) != 0) {
+  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
     std::fclose(file);
     return false;
   }

@@ -58,14 +58,7 @@ class RichTextBoxTest : public ::testing::Test {
   // The plain text as the window holds it.
   std::string plain() const { return String(box.Control::text).str(); }
 
-  CHARFORMATA formatAt(int position) {
-    box.select(position, position + 1);
-    CHARFORMATA cf;
-    ZeroMemory(&cf, sizeof cf);
-    cf.cbSize = sizeof cf;
-    SendMessageA(box.hwnd, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-    return cf;
-  }
+  CHARFORMATA formatAt(int position) { return testing_support::charFormatAt(box.hwnd, position); }
 
   Form form;
   RichTextBox box;
@@ -101,21 +94,6 @@ TEST_F(RichTextBoxTest, CreatedAsTheControlClassWithItsStyles) {
   EXPECT_EQ("start text", String(hidden.text).str());
   EXPECT_FALSE(IsWindowVisible(hidden.hwnd));
   EXPECT_FALSE(IsWindowEnabled(hidden.hwnd));
-
-  RichTextBox none;
-  EXPECT_FALSE(none.isCreated());
-  EXPECT_FALSE(bool(none.readOnly));
-  EXPECT_EQ(0, int(none.leftMargin));
-}
-
-TEST_F(RichTextBoxTest, TextReadsPlainAndWritesRtf) {
-  box.text = "{\\rtf1\\ansi {\\b bold} plain}";
-  EXPECT_EQ("bold plain", String(box.text).str());
-  EXPECT_EQ(10, int(box.textLength));
-  EXPECT_TRUE(formatAt(0).dwEffects & CFE_BOLD);
-  EXPECT_FALSE(formatAt(6).dwEffects & CFE_BOLD);
-  box.text = "not {rtf}";
-  EXPECT_EQ("not {rtf}", plain());
 }
 
 TEST_F(RichTextBoxTest, SelectionPropertiesFollowTheControl) {
@@ -370,11 +348,6 @@ TEST_F(RichTextBoxTest, StreamedOutRtfLoadsBackWithItsFormats) {
   EXPECT_EQ(shown, String(other.Control::text).str());
   int strong = other.find("strong");
   ASSERT_GE(strong, 0);
-  other.select(strong, strong + 1);
-  CHARFORMATA cf;
-  ZeroMemory(&cf, sizeof cf);
-  cf.cbSize = sizeof cf;
-  SendMessageA(other.hwnd, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-  EXPECT_TRUE(cf.dwEffects & CFE_BOLD);
+  EXPECT_TRUE(testing_support::charFormatAt(other.hwnd, strong).dwEffects & CFE_BOLD);
   EXPECT_EQ(0, other.find("first"));
 }

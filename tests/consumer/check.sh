@@ -14,8 +14,8 @@ mkdir -p "$work"
 cmake -S "$here" -B "$work/sub" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DTARN_USE=subdirectory -DTARN_SOURCE_DIR="$root" >"$work/sub.log"
 cmake --build "$work/sub" >>"$work/sub.log"
-# Only the toolkit and the program: no tests, launcher or benchmarks of the toolkit.
-if ls "$work/sub/tarn" | grep -q -E '^(tests|launcher|bench)$'; then
+# Only the toolkit and the program: no tests, launcher, benchmarks, tools or examples.
+if ls "$work/sub/tarn" | grep -q -E '^(tests|launcher|bench|tools|examples)$'; then
   echo "add_subdirectory built the toolkit's own tests or programs" >&2
   exit 1
 fi
@@ -24,7 +24,8 @@ fi
 
 cmake -S "$root" -B "$work/lib" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DTARN_BUILD_TESTS=OFF -DTARN_BUILD_LAUNCHER=OFF \
-  -DTARN_BUILD_BENCHMARKS=OFF -DCMAKE_INSTALL_PREFIX="$work/stage" >"$work/lib.log"
+  -DTARN_BUILD_BENCHMARKS=OFF -DTARN_BUILD_TOOLS=OFF -DTARN_BUILD_EXAMPLES=OFF \
+  -DCMAKE_INSTALL_PREFIX="$work/stage" >"$work/lib.log"
 cmake --build "$work/lib" >>"$work/lib.log"
 cmake --install "$work/lib" >>"$work/lib.log"
 cmake -S "$here" -B "$work/pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \

@@ -196,4 +196,13 @@ COLORREF pixelAt(HWND window, int x, int y) {
   ReleaseDC(window, dc);
   return c;
 }
+
+CHARFORMATA charFormatAt(HWND richEdit, int position) {
+  SendMessageA(richEdit, EM_SETSEL, static_cast<WPARAM>(position), position + 1);
+  CHARFORMATA format;
+  ZeroMemory(&format, sizeof format);
+  format.cbSize = sizeof format;
+  SendMessageA(richEdit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  return format;
+}
 }  // namespace testing_support

@@ -109,4 +109,8 @@ std::string makeBmp(int w, int h, F colourAt) {
 
 // The colour of a client pixel of a window, read from its device context.
 COLORREF pixelAt(HWND window, int x, int y);
+
+// The character format of the one character at `position` of a rich-edit
+// window (the selection is moved there to ask).
+CHARFORMATA charFormatAt(HWND richEdit, int position);
 }  // namespace testing_support

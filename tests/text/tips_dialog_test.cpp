@@ -2,36 +2,20 @@
 // tip's formatting in the control, the picture strip, and the tarn-tips tool.
 #include <gtest/gtest.h>
 
-#include <richedit.h>
-
 #include <string>
 #include <vector>
 
 #include "support/support.h"
 #include "tarn.h"
+#include "text/tips_bytes.h"
 #include "text/tips_strip.h"
 
 using namespace tarn;
+using tips_bytes::header;
+using tips_bytes::record;
 using testing_support::TempFile;
 
 namespace {
-
-std::string le32(std::uint32_t v) {
-  std::string s;
-  for (int i = 0; i < 4; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
-  return s;
-}
-
-std::string header(std::int32_t start) {
-  return std::string("TRT", 3) + '\0' + le32(1) + le32(2) + le32(static_cast<std::uint32_t>(start));
-}
-
-std::string record(const std::string& title, const std::string& body) {
-  std::string r(2000, '\0');
-  r.replace(0, title.size(), title);
-  r.replace(1000, body.size(), body);
-  return r;
-}
 
 std::string threeTips(std::int32_t start) {
   return header(start) + record("Alpha", "first body") + record("Beta", "second <B>body</B>") +
@@ -56,14 +40,6 @@ bool queueEmpty() {
   return !PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE);
 }
 
-CHARFORMATA formatAt(HWND box, int position) {
-  SendMessageA(box, EM_SETSEL, position, position + 1);
-  CHARFORMATA cf;
-  ZeroMemory(&cf, sizeof cf);
-  cf.cbSize = sizeof cf;
-  SendMessageA(box, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
-  return cf;
-}
 
 }  // namespace
 
@@ -121,6 +97,8 @@ TEST(TipsDialog, LoadsFilesWrittenByteByByte) {
       {"start 99", threeTips(99), 3, 1, nullptr},
       {"partial last record", threeTips(3) + std::string(1500, 'p'), 3, 3, nullptr},
       {"no terminators", header(2) + record("A", "a") + record(full, fullBody), 2, 2, nullptr},
+      {"999 characters", header(1) + record(std::string(999, 't'), std::string(999, 'b')), 1, 1,
+       nullptr},
   };
   for (const Row& r : rows) {
     TempFile file(".tips");
@@ -220,16 +198,16 @@ TEST(TipsDialog, TipTitleIsGreenBoldSixteenPointsAndBodyFollowsItsMarkup) {
   ASSERT_NE(std::string::npos, text.find("C:\\{Title}")) << text;
   const std::string raw = testing_support::windowText(d.view.hwnd);
   int title = static_cast<int>(raw.find("Title"));
-  CHARFORMATA cf = formatAt(d.view.hwnd, title);
+  CHARFORMATA cf = testing_support::charFormatAt(d.view.hwnd, title);
   EXPECT_EQ(RGB(0, 128, 0), cf.crTextColor);
   EXPECT_TRUE(cf.dwEffects & CFE_BOLD);
   EXPECT_EQ(16 * 20, cf.yHeight);
 
-  cf = formatAt(d.view.hwnd, static_cast<int>(raw.find("plain")));
+  cf = testing_support::charFormatAt(d.view.hwnd, static_cast<int>(raw.find("plain")));
   EXPECT_FALSE(cf.dwEffects & CFE_BOLD);
   EXPECT_EQ(10 * 20, cf.yHeight);
   EXPECT_NE(RGB(0, 128, 0), cf.crTextColor);
-  cf = formatAt(d.view.hwnd, static_cast<int>(raw.find("strong")));
+  cf = testing_support::charFormatAt(d.view.hwnd, static_cast<int>(raw.find("strong")));
   EXPECT_TRUE(cf.dwEffects & CFE_BOLD);
 }
 
