@@ -71,6 +71,15 @@ class Form : public Control {
   bool updateTrayIcon(HICON icon, int a, int b, const String& tip);
   bool removeTrayIcon();
 
+  // Gives the window the system's application icon, small and big.
+  void setStandardIcons();
+
+ protected:
+  // The last steps of creating a form's window: state, size, place and
+  // visibility as the constructor's arguments say.
+  void finishCreation(int x, int y, int width, int height, bool enabled, bool visible,
+                      bool maximised, bool minimised, bool centred);
+
  private:
   void setUp();
   bool showAs(int command);

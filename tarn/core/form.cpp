@@ -76,10 +76,19 @@ Form::Form(const String& caption, int x_, int y_, int width_, int height_, int k
                          width_, height_, parentHwnd, NULL, GetModuleHandleA(NULL), NULL);
   attachedSet = false;
   setDialogProcedure(defaultFormProcedure);
+  setStandardIcons();
+  text = caption;
+  finishCreation(x_, y_, width_, height_, enabled_, visible_, maximised, minimised, centred);
+}
+
+void Form::setStandardIcons() {
   HICON standard = LoadIconA(NULL, IDI_APPLICATION);
   SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(standard));
   SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(standard));
-  text = caption;
+}
+
+void Form::finishCreation(int x_, int y_, int width_, int height_, bool enabled_, bool visible_,
+                          bool maximised, bool minimised, bool centred) {
   if (!enabled_) disable();
   resize(width_, height_);
   moveTo(x_, y_);

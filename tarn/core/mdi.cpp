@@ -11,12 +11,6 @@ constexpr ATOM dialogClassAtom = 0x8002;  // "#32770"
 constexpr DWORD clientStyle =
     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES;
 
-void setStandardIcons(HWND window) {
-  HICON standard = LoadIconA(NULL, IDI_APPLICATION);
-  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(standard));
-  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(standard));
-}
-
 // The background brush of the MDICLIENT class that setClientColor made, so it
 // can be deleted when replaced (stock brushes never are).
 HBRUSH madeClientBrush = NULL;
@@ -98,7 +92,7 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
   hwnd = frame;
   detail::addRedrawOnResize(hwnd);
   attachedSet = false;
-  setStandardIcons(hwnd);
+  setStandardIcons();
   text = caption;
 
   client.parentHwnd = hwnd;
@@ -110,13 +104,7 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
   client.fitToParent();
   setDialogProcedure(mdiFrameProcedure);
 
-  if (!enabled_) disable();
-  resize(width_, height_);
-  moveTo(x_, y_);
-  if (centred) centre();
-  if (maximised) maximise();
-  if (minimised) minimise();
-  if (visible_) show();
+  finishCreation(x_, y_, width_, height_, enabled_, visible_, maximised, minimised, centred);
 }
 
 Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int height_, int kind_,
@@ -131,7 +119,7 @@ Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int he
   if (!runtimeCheck(h != NULL, "NewMDIChild_Window != NULL", __FILE__, __LINE__)) return child;
   child.hwnd = h;
   child.parentHwnd = client.hwnd;
-  setStandardIcons(h);
+  child.setStandardIcons();
   child.addExStyle(static_cast<LONG>(exStyle) | WS_EX_ACCEPTFILES);
   detail::addRedrawOnResize(h);
   child.setDialogProcedure(mdiChildProcedure);
