@@ -21,6 +21,7 @@ if ls "$work/sub/tarn" | grep -q -E '^(tests|launcher|bench|tools|examples)$'; t
 fi
 "$root/scripts/wine-run" "$work/sub/consumer.exe"
 "$root/scripts/wine-run" "$work/sub/subsystem.exe"
+"$root/scripts/wine-run" "$work/sub/modern.exe"
 
 cmake -S "$root" -B "$work/lib" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DTARN_BUILD_TESTS=OFF -DTARN_BUILD_LAUNCHER=OFF \
@@ -33,4 +34,5 @@ cmake -S "$here" -B "$work/pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
 cmake --build "$work/pkg" >>"$work/pkg.log"
 "$root/scripts/wine-run" "$work/pkg/consumer.exe"
 "$root/scripts/wine-run" "$work/pkg/subsystem.exe"
-echo "consumer: <tarn.h> and <forms.h> programs built and ran through add_subdirectory and find_package"
+"$root/scripts/wine-run" "$work/pkg/modern.exe"
+echo "consumer: <tarn.h>, <forms.h> and modern-look programs built and ran through add_subdirectory and find_package"

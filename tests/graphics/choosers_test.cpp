@@ -31,6 +31,35 @@ String systemFilter(const char* bytes, std::size_t n) { return String(std::strin
 // Colour dialog controls.
 constexpr int redEdit = 706, greenEdit = 707, blueEdit = 708, addCustom = 712;
 
+// The text of the folder tree's selected item in a folder dialog.
+std::string selectedFolder(HWND dialog) {
+  HWND tree = findChild(dialog, "SysTreeView32");
+  HTREEITEM item = tree ? TreeView_GetSelection(tree) : NULL;
+  char text[MAX_PATH] = {0};
+  TVITEMA request = {};
+  request.mask = TVIF_TEXT;
+  request.hItem = item;
+  request.pszText = text;
+  request.cchTextMax = MAX_PATH;
+  if (item == NULL || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&request)))
+    return std::string();
+  text[MAX_PATH - 1] = '\0';
+  return text;
+}
+
+// Selects `path` in a folder dialog and waits until the tree shows `name`
+// selected: a dialog still filling its tree under load can select its root
+// again after the first request.
+bool selectFolder(HWND dialog, const std::string& path, const std::string& name) {
+  DWORD start = GetTickCount();
+  while (GetTickCount() - start < 3000) {
+    SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+    if (lower(selectedFolder(dialog)) == lower(name)) return true;
+    Sleep(20);
+  }
+  return false;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -241,13 +270,15 @@ TEST(ChooseFolder, ConfirmedGivesTheFullPath) {
   std::string folder = std::string(temp) + "tarn_choose_folder";
   CreateDirectoryA(folder.c_str(), NULL);
   String result = "previous";
+  bool selected = false;
   {
     DialogAnswerer answer([&](HWND dialog, int) {
-      SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+      selected = selectFolder(dialog, folder, "tarn_choose_folder");
       pressButton(dialog, IDOK);
     });
     EXPECT_TRUE(chooseFolder(NULL, result));
   }
+  EXPECT_TRUE(selected);
   EXPECT_EQ(lower(folder), lower(result.str()));
   RemoveDirectoryA(folder.c_str());
 }

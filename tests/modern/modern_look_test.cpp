@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "samples.h"
 #include "support/support.h"
 #include "tarn.h"
 
@@ -26,12 +27,6 @@ std::string manifestSetting(const wchar_t* space, const wchar_t* name) {
   char narrow[256] = {0};
   WideCharToMultiByte(CP_UTF8, 0, value, -1, narrow, sizeof narrow - 1, NULL, NULL);
   return narrow;
-}
-
-std::string lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
 }
 
 }  // namespace
@@ -69,7 +64,8 @@ TEST(ModernLook, TheProcessRunsWithUtf8AndTheCurrentControls) {
   ASSERT_NE(nullptr, controls);
   char path[MAX_PATH] = {0};
   GetModuleFileNameA(controls, path, MAX_PATH);
-  EXPECT_NE(std::string::npos, lower(path).find("microsoft.windows.common-controls_6595b64144ccf1df_6."))
+  std::string loaded = modern_samples::lowerAscii(path);
+  EXPECT_NE(std::string::npos, loaded.find("microsoft.windows.common-controls_6595b64144ccf1df_6."))
       << path;
   // Only the version 6 buttons know BCM_GETIDEALSIZE.
   HWND button = CreateWindowExA(0, "Button", "Ideal", WS_POPUP, 0, 0, 10, 10, NULL, NULL, NULL, NULL);

@@ -24,6 +24,14 @@ inline const Sample samples[] = {
     {"astral", u8"Tarn \U0001F3D4 \U0001D11E", L"Tarn \U0001F3D4 \U0001D11E"},
 };
 
+// Lower-cases ASCII letters only, leaving every byte of other characters alone
+// (the system may change the case of a path's folder part, nothing else).
+inline std::string lowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
 }  // namespace modern_samples
 
 #endif

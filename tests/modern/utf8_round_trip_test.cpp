@@ -12,6 +12,7 @@
 
 using namespace tarn;
 using namespace testing_support;
+using modern_samples::lowerAscii;
 using modern_samples::samples;
 
 namespace {
@@ -32,14 +33,6 @@ std::wstring wideTempFolder() {
   wchar_t folder[MAX_PATH] = {0};
   GetTempPathW(MAX_PATH, folder);
   return folder;
-}
-
-// Lower-cases ASCII letters only: the dialog may change the case of the folder
-// part, never the bytes of the other characters.
-std::string lowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
 }
 
 }  // namespace
