@@ -39,9 +39,11 @@ void addFolders(const TreeItem& parent, const String& path, int depth) {
     std::string name = found.cFileName;
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || name == "." || name == "..")
       continue;
-    folderPaths.push_back(join(path, name));
+    // A copy: the list may move its elements when it grows below.
+    String folder = join(path, name);
+    folderPaths.push_back(folder);
     TreeItem item = parent.addChild(name, static_cast<int>(folderPaths.size()) - 1);
-    if (depth > 1) addFolders(item, folderPaths.back(), depth - 1);
+    if (depth > 1) addFolders(item, folder, depth - 1);
   } while (FindNextFileA(search, &found));
   FindClose(search);
 }

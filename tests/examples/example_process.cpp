@@ -85,7 +85,11 @@ bool ExampleProcess::start(const std::string& name, const std::string& arguments
                       &process))
     return false;
   WaitForInputIdle(process.hProcess, startTimeoutMs);
-  waitFor([&] { return (window = findTopLevel(caption)) != NULL; }, startTimeoutMs);
+  // Stops waiting when the program ends first (it failed to start).
+  waitFor([&] {
+    window = findTopLevel(caption);
+    return window != NULL || WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+  }, startTimeoutMs);
   return window != NULL;
 }
 

@@ -363,3 +363,17 @@ TEST(Examples, MdiBrowsesAFolderAndTilesItsTextViews) {
   RemoveDirectoryA((root + "\\two").c_str());
   RemoveDirectoryA(root.c_str());
 }
+
+// Its own folder holds more folders than the list of folders first has room
+// for, so the list grows while folders are being read.
+TEST(Examples, MdiWithoutArgumentsBrowsesItsOwnFolder) {
+  ExampleProcess mdi;
+  ASSERT_TRUE(mdi.start("mdi", "", "Tarn MDI"));
+  HWND client = findChild(mdi.window, "MDIClient");
+  std::string folder = TARN_EXAMPLES_DIR;
+  for (char& c : folder)
+    if (c == '/') c = '\\';
+  EXPECT_TRUE(findChild(client, "#32770", ("Folder - " + folder).c_str()) != NULL);
+  PostMessageA(mdi.window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(0, mdi.waitForExit());
+}
