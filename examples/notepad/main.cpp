@@ -1,0 +1,255 @@
+// A small editor on the rich text box: open and save text files through the
+// file dialog, find text, choose a font, see the caret's line and column in the
+// status bar, and get asked before unsaved changes are thrown away. A file
+// named on the command line is opened at start.
+#include "tarn.h"
+
+#include <cctype>
+#include <string>
+
+using namespace tarn;
+
+namespace {
+
+enum Command {
+  cmdNew = 100, cmdOpen, cmdSave, cmdSaveAs, cmdExit, cmdFind, cmdFindNext,
+  cmdFontFirst = 120  // one per entry of `faces`
+};
+const char* const faces[] = {"Courier New", "Arial", "Times New Roman"};
+// The kind of each face, for machines that lack it and pick a similar one.
+const BYTE families[] = {FIXED_PITCH | FF_MODERN, VARIABLE_PITCH | FF_SWISS,
+                         VARIABLE_PITCH | FF_ROMAN};
+constexpr int faceCount = 3;
+
+Form window("Untitled - Notepad", 0, 0, 640, 460, 0, true, false, false, false, true, Control(),
+            false, 0);
+Menu menuBar(window);
+Toolbar toolbar(10, window, 0, 0);
+StatusBar status("Ln 1, Col 1;", 11, window, 2, true, true, 0);
+RichTextBox editor("", 12, 0, 0, 100, 100, window, true, true, false,
+                   RichTextBox::defaultStyle | ES_AUTOVSCROLL | ES_NOHIDESEL, WS_EX_CLIENTEDGE);
+
+// The find bar: a small tool window with the text to look for.
+Form findForm("Find", 0, 0, 330, 90, 8, true, false, false, false, false, window, false, 0);
+TextBox findText("", 200, 10, 12, 200, 22, findForm, true, true, false, false, 0);
+Button findNext("Find next", cmdFindNext, 220, 10, 90, 26, findForm, true, true, false, true, 0,
+                false, Icon());
+
+String path;       // the file being edited; empty for a new one
+String savedText;  // the text as last opened or saved
+MenuItem faceItems[faceCount];  // Format > Font entries, checked for the face in use
+
+bool modified() { return String(editor.text) != savedText; }
+
+String fileTitle() {
+  if (path.str().empty()) return "Untitled";
+  std::size_t slash = path.str().find_last_of("\\/");
+  return path.str().substr(slash == std::string::npos ? 0 : slash + 1);
+}
+
+void showState() {
+  window.text = (modified() ? "*" : "") + fileTitle().str() + " - Notepad";
+  int line = editor.currentLine;
+  int column = editor.caretPos - editor.currentLineStart;
+  status.setText(0, "Ln " + std::to_string(line + 1) + ", Col " + std::to_string(column + 1));
+  status.setText(1, String(std::to_string(int(editor.textLength)) + " characters"));
+}
+
+// The file holds lines ended by CR LF; the box may hold any of CR, LF, CR LF.
+String withLineFeeds(const String& text) {
+  std::string out;
+  const std::string& in = text.str();
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    if (in[i] != '\r') out += in[i];
+    else if (i + 1 >= in.size() || in[i + 1] != '\n') out += '\n';
+  }
+  return out;
+}
+
+bool saveTo(const String& name) {
+  TextFile file;
+  file.open(name);
+  if (!file.rewrite(withLineFeeds(editor.text))) {
+    window.errorBox("Cannot write " + name.str(), "Notepad");
+    return false;
+  }
+  path = name;
+  savedText = editor.text;
+  return true;
+}
+
+bool save(bool askName) {
+  if (askName || path.str().empty()) {
+    if (!window.saveFileDialog(fileTitle().str() + ".txt")) return false;
+    return saveTo(window.fileName);
+  }
+  return saveTo(path);
+}
+
+// True when the text may be replaced: it is saved, or the user saved it or
+// chose to drop the changes.
+bool mayDiscard() {
+  if (!modified()) return true;
+  switch (window.yesNoCancelBox("Save the changes to " + fileTitle().str() + "?", "Notepad")) {
+    case 0: return save(false);
+    case 1: return true;
+    default: return false;
+  }
+}
+
+void open(const String& name) {
+  if (!editor.loadFile(name)) {
+    window.errorBox("Cannot open " + name.str(), "Notepad");
+    return;
+  }
+  // The box shows an RTF file formatted; saving its plain text over the file
+  // would lose the formatting, so such a file is saved under a new name.
+  TextFile file(name);
+  bool richText = file.read(5) == "{\\rtf";
+  path = richText ? String() : name;
+  savedText = editor.text;
+  editor.caretPos = 0;
+}
+
+std::string lowered(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Looks for the find bar's text, ignoring case, after the selection and then
+// from the start. Positions in the window text are the box's positions.
+void find() {
+  std::string wanted = lowered(String(findText.text).str());
+  if (wanted.empty()) return;
+  std::string text = lowered(String(editor.text).str());
+  std::size_t at = text.find(wanted, static_cast<std::size_t>(int(editor.selEnd)));
+  if (at == std::string::npos) at = text.find(wanted);
+  if (at == std::string::npos) {
+    status.setText(0, "\"" + String(findText.text).str() + "\" not found");
+    return;
+  }
+  editor.select(static_cast<int>(at), static_cast<int>(at + wanted.size()));
+  showState();
+}
+
+void setFace(int index) {
+  HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0,
+                           families[index], faces[index]);
+  editor.setFont(font);
+  static HFONT previous = NULL;  // the face in use until now, no longer needed
+  if (previous != NULL) DeleteObject(previous);
+  previous = font;
+  for (int i = 0; i < faceCount; ++i) i == index ? faceItems[i].check() : faceItems[i].uncheck();
+}
+
+void command(int id) {
+  switch (id) {
+    case cmdNew:
+      if (!mayDiscard()) break;
+      editor.text = "";
+      path = "";
+      savedText = "";
+      break;
+    case cmdOpen:
+      if (mayDiscard() && window.openFileDialog("")) open(window.fileName);
+      break;
+    case cmdSave: save(false); break;
+    case cmdSaveAs: save(true); break;
+    case cmdExit:
+      if (mayDiscard()) quit();
+      return;
+    case cmdFind:
+      findForm.show();
+      findText.focus();
+      return;
+    case cmdFindNext: find(); return;
+    default:
+      if (id >= cmdFontFirst && id < cmdFontFirst + faceCount) setFace(id - cmdFontFirst);
+      break;
+  }
+  editor.focus();
+  showState();
+}
+
+INT_PTR CALLBACK procedure(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lParam != 0 && HWND(lParam) == editor.hwnd) {
+        if (HIWORD(wParam) == EN_CHANGE) showState();
+        return 1;
+      }
+      command(LOWORD(wParam));
+      return 1;
+    case WM_NOTIFY:
+      if (reinterpret_cast<NMHDR*>(lParam)->code == EN_SELCHANGE) showState();
+      return 0;
+    case WM_SIZE: {
+      SendMessageA(toolbar.hwnd, TB_AUTOSIZE, 0, 0);
+      status.setParts(2);
+      int top = toolbar.height;
+      editor.moveTo(0, top);
+      editor.resize(window.clientWidth, window.clientHeight - top - status.height);
+      return 0;
+    }
+    case WM_CLOSE: command(cmdExit); return 1;
+  }
+  return 0;
+}
+
+// The find bar hides on close and Escape, and finds on its button and Enter.
+INT_PTR CALLBACK findProcedure(HWND, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) {
+    findForm.hide();
+    return 1;
+  }
+  if (message == WM_COMMAND && (LOWORD(wParam) == cmdFindNext || LOWORD(wParam) == IDOK)) {
+    find();
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  MenuItem file = menuBar.addPopup("&File", 0);
+  file.add("&New", cmdNew);
+  file.add("&Open...", cmdOpen);
+  file.add("&Save", cmdSave);
+  file.add("Save &as...", cmdSaveAs);
+  file.addSeparator();
+  file.add("E&xit", cmdExit);
+  menuBar.addPopup("&Edit", 1).add("&Find...", cmdFind);
+  MenuItem fonts = menuBar.addPopup("F&ormat", 2).insertPopup("&Font", 0);
+  for (int i = 0; i < faceCount; ++i) faceItems[i] = fonts.add(faces[i], cmdFontFirst + i);
+  toolbar.setShowText(true);
+  const char* buttons[] = {"New", "Open", "Save", "Find"};
+  const int commands[] = {cmdNew, cmdOpen, cmdSave, cmdFind};
+  for (int i = 0; i < 4; ++i) toolbar.addButton(buttons[i], -1, commands[i]);
+
+  window.fileDialog.addFilter("Text files (*.txt)", "*.txt");
+  findForm.parentHwnd = window.hwnd;
+  findForm.procedure = findProcedure;
+  findForm.centre();
+  SendMessageA(editor.hwnd, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
+  setFace(0);
+
+  // The command line after the program's name: one file name, quoted or not.
+  application.setCommandLine(commandLine);
+  StringList args = application.arguments();
+  if (args.size() > 0 && !args[0].str().empty()) open(args[0]);
+  window.procedure = procedure;
+  SendMessageA(window.hwnd, WM_SIZE, 0, 0);
+  showState();
+  window.show();
+  editor.focus();
+
+  MSG msg;
+  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+    if (!IsDialogMessageA(GetParent(msg.hwnd), &msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  return 0;
+}
