@@ -17,7 +17,10 @@ namespace tarn {
 // `text` reads the plain window text but writes through set-text-ex, so a
 // string that starts with an RTF header is read as RTF. The window text as
 // such stays reachable as `Control::text`. The inherited `textLength` property
-// gives the length of the plain text.
+// gives the length of the plain text as the control counts it. `text` and
+// `selectedText` are read in UTF-16 and handed over in the program's code
+// page, so with UTF-8 as that code page (the modern look) they come back whole
+// while positions and lengths stay counts of characters, not bytes.
 class RichTextBox : public Control {
  public:
   // Multi-line with a vertical scroll bar; the control adds WS_CHILD | WS_TABSTOP.

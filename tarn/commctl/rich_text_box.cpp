@@ -3,6 +3,8 @@
 #include <richedit.h>
 
 #include <algorithm>
+#include <climits>
+#include <string>
 #include <cstdio>
 #include <cstring>
 
@@ -16,6 +18,46 @@ namespace {
 constexpr DWORD richTextBoxStyle = WS_CHILD | WS_TABSTOP;  // 0x40010000
 
 LPARAM textParam(const char* chars) { return reinterpret_cast<LPARAM>(chars); }
+
+constexpr UINT utf16CodePage = 1200;  // the rich-edit messages' name for UTF-16
+
+// The text as the control stores it: one UTF-16 unit per character position,
+// line ends as WM_GETTEXT gives them. Asked for in UTF-16 so that its size is
+// known exactly whatever the program's code page (the control's own
+// WM_GETTEXTLENGTH counts characters, fewer than the bytes of a multi-byte
+// code page such as UTF-8).
+std::wstring storedText(HWND box) {
+  GETTEXTLENGTHEX measure = {GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, utf16CodePage};
+  LRESULT length = SendMessageA(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0);
+  if (length <= 0) return std::wstring();
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GETTEXTEX how = {static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_USECRLF, utf16CodePage,
+                   NULL, NULL};
+  LRESULT got = SendMessageA(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&how),
+                             reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(static_cast<std::size_t>(std::min(std::max<LRESULT>(got, 0), length)));
+  return text;
+}
+
+// Characters as the program's strings hold them: in the ANSI code page (UTF-8
+// in a program with the modern look).
+String programText(const wchar_t* chars, std::size_t count) {
+  int units = static_cast<int>(std::min<std::size_t>(count, INT_MAX / 4));
+  if (units == 0) return String();
+  int bytes = WideCharToMultiByte(CP_ACP, 0, chars, units, NULL, 0, NULL, NULL);
+  if (bytes <= 0) return String();
+  std::string text(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, chars, units, &text[0], bytes, NULL, NULL);
+  return String(text);
+}
+
+// A program string's length in the control's characters (UTF-16 units).
+int characterCount(const String& text) {
+  const std::string& bytes = text.str();
+  if (bytes.empty()) return 0;
+  int size = static_cast<int>(std::min<std::size_t>(bytes.size(), INT_MAX));
+  return MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, NULL, 0);
+}
 
 }  // namespace
 
@@ -78,7 +120,10 @@ void RichTextBox::create(const String& text_, int id_, int x_, int y_, int width
 // ---------------------------------------------------------------------------
 // Text, read-only state and margins
 
-String RichTextBox::getText() const { return Control::text; }
+String RichTextBox::getText() const {
+  std::wstring all = storedText(hwnd);
+  return programText(all.data(), all.size());
+}
 
 void RichTextBox::setRichText(const char* chars) {
   SETTEXTEX how = {ST_DEFAULT, CP_ACP};
@@ -143,19 +188,20 @@ bool RichTextBox::getHasSelection() const {
 String RichTextBox::getSelectedText() const {
   CHARRANGE range = selection();
   if (range.cpMin == range.cpMax) return String();
-  String all = Control::text;
-  const std::string& chars = all.str();
-  std::size_t length = chars.size();
+  std::wstring all = storedText(hwnd);
+  std::size_t length = all.size();
   std::size_t start = std::min(static_cast<std::size_t>(std::max<LONG>(range.cpMin, 0)), length);
   std::size_t end = std::min(static_cast<std::size_t>(std::max<LONG>(range.cpMax, 0)), length);
   if (end <= start) return String();
-  return String(chars.substr(start, end - start));
+  return programText(all.data() + start, end - start);
 }
 
 void RichTextBox::setSelectedText(String value) {
   LONG start = selection().cpMin;
   SendMessageA(hwnd, EM_REPLACESEL, 0, textParam(value.c_str()));
-  select(start, start + value.length);
+  // The caret ends after the new text; its length in characters is the
+  // control's to say (a multi-byte code page has more bytes than characters).
+  select(start, selection().cpMax);
 }
 
 LRESULT RichTextBox::replaceSelection(const String& value) {
@@ -257,7 +303,7 @@ COLORREF RichTextBox::useSystemBackColor() {
 // search from elsewhere, and a needle longer than the range cannot match.
 int RichTextBox::search(const String& needle, int start, int end, bool wholeWord) const {
   if (start < 0 || end <= start) return -1;
-  if (needle.length > end - start) return -1;
+  if (characterCount(needle) > end - start) return -1;
   FINDTEXTEXA find;
   find.chrg.cpMin = start;
   find.chrg.cpMax = end;

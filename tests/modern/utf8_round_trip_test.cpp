@@ -106,3 +106,57 @@ TEST(Utf8RoundTrip, FileDialogNames) {
     DeleteFileW(widePath.c_str());
   }
 }
+
+// Items in the list, tree and rich text controls: the A messages carry UTF-8
+// in and out, and the W messages show the characters the control stores.
+TEST(Utf8RoundTrip, ListTreeAndRichTextItems) {
+  Form form("Items", 30, 40, 420, 320, 0, true, false, false, false, false, Control(), false, 0);
+  ListView list("", 601, 5, 5, 200, 140, form);
+  TreeView tree("", 602, 210, 5, 200, 140, form);
+  RichTextBox rich("", 603, 5, 150, 400, 130, form);
+  ASSERT_TRUE(list.isCreated() && tree.isCreated() && rich.isCreated());
+
+  int index = 0;
+  for (const auto& sample : samples) {
+    // List view: the item's text as the program reads it and as the control holds it.
+    list.addItem(sample.utf8, 0);
+    EXPECT_EQ(sample.utf8, list.itemText(index).str()) << sample.script;
+    wchar_t wide[256] = {0};
+    LVITEMW item = {};
+    item.iSubItem = 0;
+    item.pszText = wide;
+    item.cchTextMax = 255;
+    SendMessageW(list.hwnd, LVM_GETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    EXPECT_TRUE(sample.wide == wide) << sample.script;
+    ++index;
+
+    // Tree view: the selected item's text, both ways.
+    TreeItem node = tree.addItem(treeRoot, sample.utf8, index);
+    ASSERT_TRUE(node.select()) << sample.script;
+    EXPECT_EQ(sample.utf8, String(tree.selectedText).str()) << sample.script;
+    EXPECT_EQ(sample.utf8, node.getText().str()) << sample.script;
+    EXPECT_EQ(index, int(tree.selectedValue)) << sample.script;
+    wchar_t wideNode[256] = {0};
+    TVITEMW request = {};
+    request.mask = TVIF_TEXT;
+    request.hItem = node.handle;
+    request.pszText = wideNode;
+    request.cchTextMax = 255;
+    ASSERT_TRUE(SendMessageW(tree.hwnd, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&request)));
+    EXPECT_TRUE(sample.wide == wideNode) << sample.script;
+
+    // Rich text: the whole text, a search for it, and a selection of it.
+    rich.text = String("> " + sample.utf8);
+    EXPECT_EQ("> " + sample.utf8, String(rich.text).str()) << sample.script;
+    // (Asked in UTF-16 by the control's own message: the system's A-to-W
+    // translation of WM_GETTEXT sizes its buffer from a count of characters.)
+    wchar_t stored[256] = {0};
+    GETTEXTEX how = {sizeof stored - sizeof(wchar_t), GT_DEFAULT, 1200, NULL, NULL};
+    SendMessageA(rich.hwnd, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&how), reinterpret_cast<LPARAM>(stored));
+    EXPECT_TRUE(L"> " + sample.wide == stored) << sample.script;
+    EXPECT_EQ(2, rich.find(sample.utf8)) << sample.script;
+    rich.select(2, -1);
+    EXPECT_EQ(sample.utf8, String(rich.selectedText).str()) << sample.script;
+  }
+  form.destroy();
+}
