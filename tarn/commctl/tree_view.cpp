@@ -65,10 +65,7 @@ bool expandItem(HWND tree, HTREEITEM item, UINT how) {
 // ---------------------------------------------------------------------------
 // TreeItem
 
-TreeItem::TreeItem() : control(NULL), parent(NULL), handle(NULL), isRoot(0), value(0) {}
-
-TreeItem::TreeItem(HTREEITEM parent_, HTREEITEM handle_)
-    : control(NULL), parent(parent_), handle(handle_), isRoot(parent_ == NULL), value(0) {}
+// (The constructors are in tree_item.cpp.)
 
 TreeItem TreeItem::addChild(const String& childText, int childValue, int image,
                             int selectedImage) const {
