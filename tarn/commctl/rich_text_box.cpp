@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <string>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "commctl/line_ends.h"
 #include "tarn.h"
@@ -42,6 +42,7 @@ std::wstring storedText(HWND box) {
 // Characters as the program's strings hold them: in the ANSI code page (UTF-8
 // in a program with the modern look).
 String programText(const wchar_t* chars, std::size_t count) {
+  // Bounded so that the byte count (at most 3 per unit) stays an int.
   int units = static_cast<int>(std::min<std::size_t>(count, INT_MAX / 4));
   if (units == 0) return String();
   int bytes = WideCharToMultiByte(CP_ACP, 0, chars, units, NULL, 0, NULL, NULL);

@@ -66,16 +66,16 @@ unsigned startProgram(const String& commandLine, int showState, HWND window, UIN
   }
   CloseHandle(started.hThread);
 
-  ReadyWait* wait = new (std::nothrow) ReadyWait{started.hProcess, window, threadId, message};
-  HANDLE worker = wait ? CreateThread(NULL, 0, readyWaitThread, wait, 0, NULL) : NULL;
+  const ReadyWait wait = {started.hProcess, window, threadId, message};
+  ReadyWait* handed = new (std::nothrow) ReadyWait(wait);
+  HANDLE worker = handed ? CreateThread(NULL, 0, readyWaitThread, handed, 0, NULL) : NULL;
   if (worker != NULL) {
     CloseHandle(worker);
     return startedResult;
   }
   // No worker: wait here, as WinExec itself would.
-  ReadyWait here = {started.hProcess, window, threadId, message};
-  delete wait;
-  finish(here);
+  delete handed;
+  finish(wait);
   return startedResult;
 }
 

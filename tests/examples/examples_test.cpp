@@ -6,12 +6,13 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "example_process.h"
+#include "support/folder.h"
 
 using namespace examples_test;
+using testing_support::readFile;
+using testing_support::writeFile;
 
 namespace {
 
@@ -36,17 +37,6 @@ std::string tempFolder() {
   char path[MAX_PATH] = "";
   GetTempPathA(MAX_PATH, path);
   return path;
-}
-
-std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // A top-level dialog of the example's process (a message box or a file dialog).

@@ -31,6 +31,7 @@ using testing_support::Folder;
 using testing_support::readFile;
 using testing_support::recordValue;
 using testing_support::waitForFile;
+using testing_support::waitForProcess;
 using testing_support::writeFile;
 
 // The four-quadrant picture, 640 by 480.
@@ -433,14 +434,6 @@ class MainProgramHold {
   HANDLE event;
 };
 
-
-// Waits for a stand-in to end by itself, so that its folder can be removed.
-void waitForProcess(DWORD processId) {
-  if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId)) {
-    WaitForSingleObject(process, 15000);
-    CloseHandle(process);
-  }
-}
 
 enum class DuringStart { nothing, escape, close };
 

@@ -44,6 +44,15 @@ inline bool waitForFile(const std::string& path, DWORD timeoutMs) {
   return true;
 }
 
+// Waits (at most 15 s) for a program started from a folder to end by itself,
+// so that the folder can be removed.
+inline void waitForProcess(DWORD processId) {
+  if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId)) {
+    WaitForSingleObject(process, 15000);
+    CloseHandle(process);
+  }
+}
+
 // The value of "key=value" in a record of such lines; "<none>" when missing.
 inline std::string recordValue(const std::string& record, const std::string& key) {
   std::size_t at = record.find(key + "=");

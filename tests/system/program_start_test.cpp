@@ -128,12 +128,8 @@ TEST(StartProgram, ReportsToTheWindowWhenTheProgramIsReady) {
   EXPECT_TRUE(fileExists(ready)) << "reported before the program was ready";
 
   // Let the probe end before its folder goes.
-  DWORD id = std::strtoul(recordValue(readFile(folder.file("lumo_probe.txt")), "pid").c_str(),
-                          nullptr, 10);
-  if (HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, id)) {
-    WaitForSingleObject(process, 15000);
-    CloseHandle(process);
-  }
+  testing_support::waitForProcess(std::strtoul(
+      recordValue(readFile(folder.file("lumo_probe.txt")), "pid").c_str(), nullptr, 10));
   DestroyWindow(window);
   CloseHandle(hold);
 }
