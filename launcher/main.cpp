@@ -14,10 +14,10 @@ using namespace tarn;
 namespace {
 constexpr int splashWidth = 640;
 constexpr int splashHeight = 480;
-constexpr int splashKind = 10;       // frameless pop-up
-constexpr int splashExStyle = 8;     // WS_EX_TOPMOST
-constexpr int tickLimit = 9;         // ends when the count exceeds this
-constexpr int tickInterval = 1000;   // milliseconds
+constexpr int splashKind = 10;      // frameless pop-up
+constexpr int splashExStyle = 8;    // WS_EX_TOPMOST
+constexpr int tickLimit = 9;        // ends when the count exceeds this
+constexpr int tickInterval = 1000;  // milliseconds
 // Posted to the splash form when the main program is ready for input (or
 // could not be started); wParam holds the start's result.
 constexpr UINT mainProgramStarted = WM_APP;
@@ -29,8 +29,8 @@ int screenHeight = screen.height;
 // The parent object has no window, so the form is top-level and the centred
 // flag has no effect: x and y place it in the middle of the screen.
 Form splashForm("Lumo One Loading...", screenWidth / 2 - splashWidth / 2,
-                screenHeight / 2 - splashHeight / 2, splashWidth, splashHeight, splashKind,
-                true, true, false, false, true, Control(), false, splashExStyle);
+                screenHeight / 2 - splashHeight / 2, splashWidth, splashHeight, splashKind, true,
+                true, false, false, true, Control(), false, splashExStyle);
 ImageBox splashImage(++controlIdCounter, 0u, 0, 0, splashWidth, splashHeight, splashForm, 0);
 String timerName = "timer_gen";
 unsigned int mainProgramResult = 0;  // the start's result, stored when reported; never examined
@@ -50,9 +50,7 @@ INT_PTR CALLBACK splashProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   (void)lParam;
   if (GetAsyncKeyState(VK_ESCAPE) < 0) escapeSeen = 1;
   switch (message) {
-    case WM_CLOSE:
-      endSplash();
-      return 0;
+    case WM_CLOSE: endSplash(); return 0;
     case mainProgramStarted:
       // The ten ticks count from the main program being ready (or failing to start).
       mainProgramResult = static_cast<unsigned int>(wParam);
@@ -69,8 +67,7 @@ INT_PTR CALLBACK splashProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       }
       return 0;
     }
-    default:
-      return 0;
+    default: return 0;
   }
 }
 

@@ -16,8 +16,7 @@ LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 class ColorButton : public Button {
  public:
   ColorButton();
-  ColorButton(int id, int x, int y, int width, int height, const Control& parent,
-              COLORREF colour);
+  ColorButton(int id, int x, int y, int width, int height, const Control& parent, COLORREF colour);
 
   Property<ColorButton, COLORREF> color;
   // The distance between the button's client edge and the swatch (5 at first).

@@ -13,7 +13,7 @@ namespace tarn {
 class Console {
  public:
   static constexpr const char* defaultTitle = "Tarn Project - https://tarn.example.org/";
-  static constexpr int readLimit = 1023;   // characters one read returns at most
+  static constexpr int readLimit = 1023;    // characters one read returns at most
   static constexpr int titleBuffer = 1024;  // bytes the title is read into
 
   // With `open` true, opens a console with the default title.

@@ -44,9 +44,8 @@ class Button : public Control {
 class CheckBox : public Control {
  public:
   CheckBox();
-  CheckBox(const String& text, int id, int x, int y, int width, int height,
-           const Control& parent, bool checked, bool enabled, bool visible, bool centred,
-           int exStyle);
+  CheckBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+           bool checked, bool enabled, bool visible, bool centred, int exStyle);
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool checked, bool enabled, bool visible, bool centred,
               int exStyle);
@@ -79,8 +78,8 @@ class RadioButton : public Control {
 class GroupBox : public Control {
  public:
   GroupBox();
-  GroupBox(const String& text, int id, int x, int y, int width, int height,
-           const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+  GroupBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+           bool enabled, bool visible, bool centred, int exStyle);
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
 };

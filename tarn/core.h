@@ -142,8 +142,8 @@ class Control {
   Property<Control, HDC> dc;          // read-only: a new GetDC at every read
   Property<Control, int> x;
   Property<Control, int> y;
-  Property<Control, int> clientWidth;   // read-only
-  Property<Control, int> clientHeight;  // read-only
+  Property<Control, int> clientWidth;    // read-only
+  Property<Control, int> clientHeight;   // read-only
   Property<Control, bool> clipChildren;  // write-only
   int id;
   int drawLine;

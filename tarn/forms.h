@@ -44,7 +44,7 @@ class Form : public Control {
   HICON iconHandle;
   NOTIFYICONDATAA trayIcon;  // filled in with the first layout (88 bytes on 32-bit)
   bool trayIconShown;
-  Property<Form, int> color;               // read-only
+  Property<Form, int> color;                // read-only
   Property<Form, FormProcedure> procedure;  // write-only
   Property<Form, Icon> icon;
   int kind;
@@ -98,8 +98,8 @@ class ImageBox : public Control {
   ImageBox();
   ImageBox(int id, const std::string& path, int x, int y, int width, int height,
            const Control& parent, int exStyle);
-  ImageBox(int id, unsigned resourceId, int x, int y, int width, int height,
-           const Control& parent, int exStyle);
+  ImageBox(int id, unsigned resourceId, int x, int y, int width, int height, const Control& parent,
+           int exStyle);
 
   // Each returns true when the picture was accepted.
   bool setImage(const std::string& path, bool tile);

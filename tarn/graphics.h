@@ -103,12 +103,10 @@ BOOL drawBitmap(const Control& window, Bitmap bitmap, int x, int y);
 // area. bitsPerPixel: 1, 4, 8 (drawn as grey levels), 16 (5-5-5), 24 or 32
 // (blue, green, red, unused). Returns the result of ReleaseDC; 0 when nothing
 // could be drawn (no window, no pixels, an unknown depth or an empty size).
-int drawDib(HWND window, int x, int y, int width, int height, const void* pixels,
-            int bitsPerPixel);
+int drawDib(HWND window, int x, int y, int width, int height, const void* pixels, int bitsPerPixel);
 // The same, relative to the whole window including its frame.
 int drawDibWindow(HWND window, int x, int y, int width, int height, const void* pixels,
                   int bitsPerPixel);
-
 
 // ===========================================================================
 // Choosers And File Dialog

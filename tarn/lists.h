@@ -56,9 +56,9 @@ class ListBox : public Control {
   LRESULT clear();
 
  protected:
-  void build(const String& text, int id, int x, int y, int width, int height,
-             const Control& parent, bool enabled, bool visible, bool centred, bool border,
-             bool multiColumn, int columnWidth, int exStyle);
+  void build(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+             bool enabled, bool visible, bool centred, bool border, bool multiColumn,
+             int columnWidth, int exStyle);
 
   // Where findString and selectString start: -1 searches from the first item,
   // 0 after item 0 (item 0 is examined last).
@@ -75,9 +75,8 @@ class ListBox : public Control {
 class MCListBox : public ListBox {
  public:
   MCListBox();
-  MCListBox(const String& text, int id, int x, int y, int width, int height,
-            const Control& parent, bool enabled, bool visible, bool centred, bool border,
-            int columnWidth, int exStyle);
+  MCListBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
+            bool enabled, bool visible, bool centred, bool border, int columnWidth, int exStyle);
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool border,
               int columnWidth, int exStyle);

@@ -37,8 +37,7 @@ class MDIForm : public Form {
   // Opens a child form in the client area and makes it the active child. The
   // child keeps the system's MDI handling whatever procedure the program
   // installs on it. Without a client: the runtime check, then a Form().
-  Form addChild(const String& caption, int x, int y, int width, int height, int kind,
-                int exStyle);
+  Form addChild(const String& caption, int x, int y, int width, int height, int kind, int exStyle);
 
   // Paints the client area in a solid colour. The brush belongs to the MDICLIENT
   // class, so every frame of the program shows the last colour set; a new frame

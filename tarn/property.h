@@ -51,11 +51,10 @@ inline bool runtimeCheck(bool condition, const char* conditionText, const char* 
 
 // Expands in place: one comparison when the condition holds; otherwise the box
 // names this file, line and compile time. Yields the condition's truth.
-#define TARN_CHECK(condition)                                                         \
-  ((condition) ? true                                                                 \
-               : (::tarn::runtimeCheckFailed(#condition, __FILE__, __LINE__, __DATE__, \
-                                             __TIME__),                               \
-                  false))
+#define TARN_CHECK(condition) \
+  ((condition)                \
+       ? true                 \
+       : (::tarn::runtimeCheckFailed(#condition, __FILE__, __LINE__, __DATE__, __TIME__), false))
 
 namespace tarn {
 

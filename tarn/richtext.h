@@ -28,20 +28,20 @@ class RichTextBox : public Control {
 
   RichTextBox();
   RichTextBox(const String& text, int id, int x, int y, int width, int height,
-              const Control& parent, bool enabled = true, bool visible = true,
-              bool centred = false, int style = defaultStyle, int exStyle = 0);
+              const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
+              int style = defaultStyle, int exStyle = 0);
   // Creates the window of an object built without arguments.
   void create(const String& text, int id, int x, int y, int width, int height,
-              const Control& parent, bool enabled = true, bool visible = true,
-              bool centred = false, int style = defaultStyle, int exStyle = 0);
+              const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
+              int style = defaultStyle, int exStyle = 0);
 
   Property<RichTextBox, String> text;
   Property<RichTextBox, bool> readOnly;
-  Property<RichTextBox, int> leftMargin;   // the last value set (the control may ignore it)
-  Property<RichTextBox, int> rightMargin;  // the last value set
-  Property<RichTextBox, int> lineCount;         // read-only
-  Property<RichTextBox, int> caretPos;          // write: an empty selection there
-  Property<RichTextBox, int> currentLine;       // read-only: the line of the selection start
+  Property<RichTextBox, int> leftMargin;         // the last value set (the control may ignore it)
+  Property<RichTextBox, int> rightMargin;        // the last value set
+  Property<RichTextBox, int> lineCount;          // read-only
+  Property<RichTextBox, int> caretPos;           // write: an empty selection there
+  Property<RichTextBox, int> currentLine;        // read-only: the line of the selection start
   Property<RichTextBox, int> currentLineLength;  // read-only
   Property<RichTextBox, int> currentLineStart;   // read-only
   Property<RichTextBox, int> selStart;           // read-only
@@ -59,11 +59,11 @@ class RichTextBox : public Control {
   // Replacing cannot be undone (the control is told so).
   LRESULT replaceSelection(const String& text);
   int lineFromChar(int index) const;
-  int lineIndex(int line) const;        // first character of the line; -1 past the last
-  int lineLength(int index) const;      // length of the line holding character `index`
-  int lineLengthOf(int line) const;     // length of line `line`
+  int lineIndex(int line) const;     // first character of the line; -1 past the last
+  int lineLength(int index) const;   // length of the line holding character `index`
+  int lineLengthOf(int line) const;  // length of line `line`
   int lineFromCharEx(int index) const;
-  LRESULT select(int start, int end);   // end -1: to the end
+  LRESULT select(int start, int end);  // end -1: to the end
   void setMargins(int left, int right);
   LRESULT undo();
 

@@ -46,10 +46,10 @@ class FileDialog {
   // The save dialog (asks before replacing a file); true and `path` := the name.
   bool save(const String& initialName = String());
 
-  OPENFILENAMEA request;       // filled afresh for each dialog
-  char fileName[maxName];      // initial name in, chosen name out
+  OPENFILENAMEA request;        // filled afresh for each dialog
+  char fileName[maxName];       // initial name in, chosen name out
   std::vector<Filter> filters;  // in the order added
-  char* filterBlock;           // GlobalAlloc block, rebuilt before each dialog
+  char* filterBlock;            // GlobalAlloc block, rebuilt before each dialog
   HWND owner;
   String path;
 
@@ -228,7 +228,6 @@ class TextFile {
   Access lastAccess;
 };
 
-
 // ===========================================================================
 // System Services And Language Tables
 // ===========================================================================
@@ -241,16 +240,16 @@ class System {
  public:
   System();
 
-  Property<System, unsigned> uptime;              // milliseconds since start-up
-  Property<System, String> windowsDirectory;      // read-only
-  Property<System, String> systemDirectory;       // read-only
-  Property<System, String> systemDrive;           // read-only: "C" for C:\...
-  Property<System, String> computerName;          // empty when it cannot be read
+  Property<System, unsigned> uptime;          // milliseconds since start-up
+  Property<System, String> windowsDirectory;  // read-only
+  Property<System, String> systemDirectory;   // read-only
+  Property<System, String> systemDrive;       // read-only: "C" for C:\...
+  Property<System, String> computerName;      // empty when it cannot be read
   Property<System, String> currentDirectory;
-  Property<System, String> userName;              // read-only; empty on failure
-  Property<System, String> osVersion;             // read-only: "5.1.2600-Windows NT/2000/XP"
-  Property<System, StringList> drives;            // read-only: "A", "C", ...
-  Property<System, StringList> driveTypes;        // read-only: "Removable", "Fixed", ...
+  Property<System, String> userName;        // read-only; empty on failure
+  Property<System, String> osVersion;       // read-only: "5.1.2600-Windows NT/2000/XP"
+  Property<System, StringList> drives;      // read-only: "A", "C", ...
+  Property<System, StringList> driveTypes;  // read-only: "Removable", "Fixed", ...
 
   // What writing `computerName` or `currentDirectory` does, with the system's
   // answer (true on success), which the property drops.
@@ -340,7 +339,7 @@ class LanguageTable {
   // The keys, in byte order.
   StringList keys() const;
 
-  int resourceNumber;  // the resource read last; -1 when not from a resource
+  int resourceNumber;                  // the resource read last; -1 when not from a resource
   Property<LanguageTable, int> count;  // read-only: number of entries
 
  private:

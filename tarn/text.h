@@ -124,9 +124,9 @@ String toString(double number);
 // The fixed header: code page 1252, font f0 Arial, colours 1 red, 2 green,
 // 3 blue, 10-point text; it ends in "\fs20 " with its delimiter.
 String rtfHeader();
-String rtfEnd();                      // "}"
-String rtfNewLines(int count);        // "\par " count times; "" when count <= 0 or too many to hold
-String rtfBold(const String& text);   // "\b " text "\b0 "
+String rtfEnd();                     // "}"
+String rtfNewLines(int count);       // "\par " count times; "" when count <= 0 or too many to hold
+String rtfBold(const String& text);  // "\b " text "\b0 "
 String rtfItalic(const String& text);
 String rtfUnderline(const String& text);
 String rtfRed(const String& text);    // colour 1, then back to the automatic colour

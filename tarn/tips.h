@@ -70,7 +70,7 @@ class TipsDialog : public Form {
   CheckBox showOnStartup;
   Button nextButton;
   Button previousButton;
-  int current;  // the tip shown, from 1; 0 before the first
+  int current;                           // the tip shown, from 1; 0 before the first
   std::array<unsigned char, 16> header;  // of the tips file last read
   std::vector<Tip> tips;
 

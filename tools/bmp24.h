@@ -28,7 +28,8 @@ struct Image {
 
   Image() = default;
   Image(int w, int h, std::uint32_t fill = 0)
-      : width(w < 0 ? 0 : w), height(h < 0 ? 0 : h),
+      : width(w < 0 ? 0 : w),
+        height(h < 0 ? 0 : h),
         pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
 
   bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
@@ -84,14 +85,14 @@ inline std::string encode(const Image& image) {
   out.reserve(headerSize + dataSize);
   out += "BM";
   put32(out, static_cast<std::uint32_t>(headerSize + dataSize));
-  put32(out, 0);                                      // reserved
+  put32(out, 0);                                       // reserved
   put32(out, static_cast<std::uint32_t>(headerSize));  // offset of the pixels
-  put32(out, 40);                                     // BITMAPINFOHEADER
+  put32(out, 40);                                      // BITMAPINFOHEADER
   put32(out, static_cast<std::uint32_t>(image.width));
   put32(out, static_cast<std::uint32_t>(image.height));  // positive: bottom-up
-  put16(out, 1);                                      // planes
-  put16(out, 24);                                     // bits per pixel
-  put32(out, 0);                                      // BI_RGB
+  put16(out, 1);                                         // planes
+  put16(out, 24);                                        // bits per pixel
+  put32(out, 0);                                         // BI_RGB
   put32(out, static_cast<std::uint32_t>(dataSize));
   put32(out, 2835);
   put32(out, 2835);
@@ -137,9 +138,10 @@ inline bool decode(const std::string& bytes, Image& out) {
     const int y = topDown ? row : image.height - 1 - row;
     for (int x = 0; x < image.width; ++x) {
       const std::size_t p = at + static_cast<std::size_t>(x) * 3;
-      image.set(x, y,
-                rgb(static_cast<unsigned char>(bytes[p + 2]), static_cast<unsigned char>(bytes[p + 1]),
-                    static_cast<unsigned char>(bytes[p])));
+      image.set(
+          x, y,
+          rgb(static_cast<unsigned char>(bytes[p + 2]), static_cast<unsigned char>(bytes[p + 1]),
+              static_cast<unsigned char>(bytes[p])));
     }
   }
   out = image;

@@ -94,7 +94,7 @@ Image drawSplash() {
   const std::string title = "Lumo One";
   const int scale = 10;
   const int tx = (w - textWidth(title, scale)) / 2, ty = 150;
-  drawText(image, title, tx + 5, ty + 6, scale, rgb(4, 10, 28));       // shadow
+  drawText(image, title, tx + 5, ty + 6, scale, rgb(4, 10, 28));  // shadow
   drawText(image, title, tx, ty, scale, rgb(246, 249, 255));
 
   image.fill(tx, ty + 7 * scale + 30, tx + textWidth(title, scale), ty + 7 * scale + 34,

@@ -109,8 +109,7 @@ int main(int argc, char** argv) {
     if (argc == 5) {
       char* end = nullptr;
       long n = std::strtol(argv[4], &end, 10);
-      if (end == argv[4] || *end != '\0' || n < -2147483647L - 1 || n > 2147483647L)
-        return usage();
+      if (end == argv[4] || *end != '\0' || n < -2147483647L - 1 || n > 2147483647L) return usage();
       startTip = static_cast<int>(n);
     }
     return make(argv[2], argv[3], startTip);

@@ -11,8 +11,14 @@ namespace {
 
 // Menu and toolbar commands, and the controls whose notifications the form handles.
 enum Command {
-  cmdExit = 100, cmdAbout, cmdNextPage,
-  cmdPush = 200, cmdCheck, cmdRadioA, cmdRadioB, cmdColours
+  cmdExit = 100,
+  cmdAbout,
+  cmdNextPage,
+  cmdPush = 200,
+  cmdCheck,
+  cmdRadioA,
+  cmdRadioB,
+  cmdColours
 };
 
 Form window("Tarn Gallery", 0, 0, 660, 500, 0, true, false, false, false, true, Control(), false,
@@ -46,8 +52,7 @@ ColorButton colour(204, 140, 114, 60, 32, buttonsPage, RGB(40, 110, 200));
 // Page 2: text and spin.
 Form textPage = page("Text");
 Label nameLabel("Name:", -1, 20, 24, 80, 20, textPage, true, true, false, 0);
-TextBox nameBox("Ada", 300, 110, 20, 200, 22, textPage, true, true, false, false,
-                WS_EX_CLIENTEDGE);
+TextBox nameBox("Ada", 300, 110, 20, 200, 22, textPage, true, true, false, false, WS_EX_CLIENTEDGE);
 Label secretLabel("Password:", -1, 20, 56, 80, 20, textPage, true, true, false, 0);
 PasswordBox secretBox("secret", 301, 110, 52, 200, 22, textPage, true, true, false, false,
                       WS_EX_CLIENTEDGE);
@@ -113,8 +118,9 @@ void fill() {
   track.value = 30;
   scroll.position = 40;
   rich.text = rtfHeader() +
-              markupToRtf("<B>Rich text</B> takes markup: <I>italic</I>, <U>underlined</U> "
-                          "and <B>bold</B> words.") +
+              markupToRtf(
+                  "<B>Rich text</B> takes markup: <I>italic</I>, <U>underlined</U> "
+                  "and <B>bold</B> words.") +
               rtfNewLines(2) + rtfBlue("Colours") + ", " + rtfRed("more colours") + " and " +
               rtfFontSize("sizes", 16) + "." + rtfNewLines(2) + rtfCenter("Centred text.") +
               rtfNewLines(1) + rtfEnd();  // a paragraph takes its alignment at its end
@@ -151,13 +157,11 @@ void command(int id, int code) {
     case cmdPush: {
       static int clicks = 0;
       ++clicks;
-      status.setText(0, "Push me: clicked " + std::to_string(clicks) +
-                            (clicks == 1 ? " time" : " times"));
+      status.setText(
+          0, "Push me: clicked " + std::to_string(clicks) + (clicks == 1 ? " time" : " times"));
       break;
     }
-    case cmdCheck:
-      status.setText(0, checkBox.checked ? "Checked" : "Unchecked");
-      break;
+    case cmdCheck: status.setText(0, checkBox.checked ? "Checked" : "Unchecked"); break;
     case cmdRadioA:
     case cmdRadioB:
       status.setText(0, String(id == cmdRadioA ? "First" : "Second") + " choice");

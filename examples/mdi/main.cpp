@@ -26,9 +26,7 @@ std::vector<String> folderPaths;  // a tree item's value indexes this
 std::vector<String> fileNames;    // the table's rows, in order
 String shownFolder;
 
-String join(const String& folder, const std::string& name) {
-  return folder.str() + "\\" + name;
-}
+String join(const String& folder, const std::string& name) { return folder.str() + "\\" + name; }
 
 // Adds `path`'s subfolders under `parent`, `depth` levels deep.
 void addFolders(const TreeItem& parent, const String& path, int depth) {
@@ -178,10 +176,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   layoutBrowser(browser.clientWidth, browser.clientHeight);
   top.select();  // lists the folder's own files
 
-  openTextView("Welcome", "", "Choose a folder in the tree; double-click a file (or use File, "
-                              "Open selected file) to open it here.\r\n\r\nWindow, Tile "
-                              "puts the windows side by side; drag the bar between the "
-                              "tree and the table to share the space.");
+  openTextView("Welcome", "",
+               "Choose a folder in the tree; double-click a file (or use File, "
+               "Open selected file) to open it here.\r\n\r\nWindow, Tile "
+               "puts the windows side by side; drag the bar between the "
+               "tree and the table to share the space.");
   frame.show();
 
   MSG msg;

@@ -12,7 +12,13 @@ using namespace tarn;
 namespace {
 
 enum Command {
-  cmdNew = 100, cmdOpen, cmdSave, cmdSaveAs, cmdExit, cmdFind, cmdFindNext,
+  cmdNew = 100,
+  cmdOpen,
+  cmdSave,
+  cmdSaveAs,
+  cmdExit,
+  cmdFind,
+  cmdFindNext,
   cmdFontFirst = 120  // one per entry of `faces`
 };
 const char* const faces[] = {"Courier New", "Arial", "Times New Roman"};
@@ -35,8 +41,8 @@ TextBox findText("", 200, 10, 12, 200, 22, findForm, true, true, false, false, 0
 Button findNext("Find next", cmdFindNext, 220, 10, 90, 26, findForm, true, true, false, true, 0,
                 false, Icon());
 
-String path;       // the file being edited; empty for a new one
-String savedText;  // the text as last opened or saved
+String path;                    // the file being edited; empty for a new one
+String savedText;               // the text as last opened or saved
 MenuItem faceItems[faceCount];  // Format > Font entries, checked for the face in use
 
 bool modified() { return String(editor.text) != savedText; }
@@ -60,8 +66,10 @@ String withLineFeeds(const String& text) {
   std::string out;
   const std::string& in = text.str();
   for (std::size_t i = 0; i < in.size(); ++i) {
-    if (in[i] != '\r') out += in[i];
-    else if (i + 1 >= in.size() || in[i + 1] != '\n') out += '\n';
+    if (in[i] != '\r')
+      out += in[i];
+    else if (i + 1 >= in.size() || in[i + 1] != '\n')
+      out += '\n';
   }
   return out;
 }

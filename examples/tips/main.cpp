@@ -13,8 +13,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (int(tips.tipCount) == 0) {
     tips.addTip("Welcome", "Each time the program starts, it shows one <B>tip</B>.");
     tips.addTip("Stepping", "Use <I>Next</I> and <I>Previous</I> to read the other tips.");
-    tips.addTip("Your own tips", "Write them as text:<BR># Title<BR>Body in markup<BR><BR>"
-                                 "and turn them into a file with <U>tarn-tips</U>.");
+    tips.addTip("Your own tips",
+                "Write them as text:<BR># Title<BR>Body in markup<BR><BR>"
+                "and turn them into a file with <U>tarn-tips</U>.");
   }
 
   // The dialog hides itself when closed; the loop ends then.

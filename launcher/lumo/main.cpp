@@ -3,8 +3,8 @@
 // It notes each start in Lumo.log beside itself (arguments and show state),
 // then keeps a form of its own for a short session: hidden when it was started
 // hidden (as the splash launcher starts it with "-diag"), otherwise a small
-// window whose caption says whether it runs in diagnostics mode. The session ends after `sessionSeconds` or
-// when the form is closed.
+// window whose caption says whether it runs in diagnostics mode. The session ends after
+// `sessionSeconds` or when the form is closed.
 #include "tarn.h"
 
 using namespace tarn;
@@ -49,8 +49,8 @@ String sessionTimer = "session";
 INT_PTR CALLBACK lumoProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   (void)lParam;
   const Control* form = reinterpret_cast<const Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (message == WM_CLOSE ||
-      (message == WM_TIMER && form != NULL && wParam == static_cast<WPARAM>(form->timerId(sessionTimer)))) {
+  if (message == WM_CLOSE || (message == WM_TIMER && form != NULL &&
+                              wParam == static_cast<WPARAM>(form->timerId(sessionTimer)))) {
     PostQuitMessage(0);
   }
   return 0;

@@ -63,8 +63,8 @@ LRESULT CoolBar::addBand(const String& text, const Control& child, bool newLine,
   band.cx = static_cast<UINT>(std::max(0, int(child.width)));
   band.hbmBack = NULL;
 
-  LRESULT inserted = SendMessageA(hwnd, RB_INSERTBANDA, static_cast<WPARAM>(-1),
-                                  reinterpret_cast<LPARAM>(&band));
+  LRESULT inserted =
+      SendMessageA(hwnd, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
   // Lays the bands out again; the bar's answer to this says nothing.
   SendMessageA(hwnd, WM_SIZE, 0, 0);
   return inserted;

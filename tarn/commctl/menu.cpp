@@ -37,8 +37,7 @@ MenuItem makeItem(HMENU root, HMENU sub, HWND owner, int id, bool dropDown) {
 }
 
 // Inserts a drop-down entry with a fresh menu under it into `menu`.
-HMENU insertDropDown(HMENU menu, UINT position, const String& text, bool enabled,
-                     int checkState) {
+HMENU insertDropDown(HMENU menu, UINT position, const String& text, bool enabled, int checkState) {
   HMENU sub = CreateMenu();
   InsertMenuA(menu, position, MF_BYPOSITION | dropDownFlags(enabled, checkState),
               menuAsCommand(sub), text.c_str());
@@ -81,9 +80,7 @@ MenuItem MenuItem::insertPopup(const String& text, int position, bool enabled, i
   return makeItem(rootMenu, sub, owner, position, true);
 }
 
-bool MenuItem::addSeparator() {
-  return AppendMenuA(menuBelow(), MF_SEPARATOR, 0, "") != FALSE;
-}
+bool MenuItem::addSeparator() { return AppendMenuA(menuBelow(), MF_SEPARATOR, 0, "") != FALSE; }
 
 DWORD MenuItem::check() { return CheckMenuItem(rootMenu, command(), MF_BYCOMMAND | MF_CHECKED); }
 

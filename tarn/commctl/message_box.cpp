@@ -8,11 +8,11 @@ namespace tarn {
 
 namespace {
 
-constexpr UINT infoFlags = MB_OK | MB_ICONINFORMATION;                       // 0x40
-constexpr UINT warningFlags = MB_OK | MB_ICONWARNING;                        // 0x30
-constexpr UINT errorFlags = MB_OK | MB_ICONERROR;                            // 0x10
-constexpr UINT yesNoFlags = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;      // 0x124
-constexpr UINT okCancelFlags = MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2;  // 0x121
+constexpr UINT infoFlags = MB_OK | MB_ICONINFORMATION;                               // 0x40
+constexpr UINT warningFlags = MB_OK | MB_ICONWARNING;                                // 0x30
+constexpr UINT errorFlags = MB_OK | MB_ICONERROR;                                    // 0x10
+constexpr UINT yesNoFlags = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;              // 0x124
+constexpr UINT okCancelFlags = MB_OKCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2;        // 0x121
 constexpr UINT yesNoCancelFlags = MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON3;  // 0x223
 
 int show(HWND owner, const std::string& text, const std::string& caption, UINT flags) {

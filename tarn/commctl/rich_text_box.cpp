@@ -269,9 +269,7 @@ LRESULT RichTextBox::setCharFormat(WPARAM scope, DWORD mask, DWORD effects, COLO
 }
 
 LRESULT RichTextBox::setBold() { return setCharFormat(SCF_SELECTION, CFM_BOLD, CFE_BOLD, 0); }
-LRESULT RichTextBox::setItalic() {
-  return setCharFormat(SCF_SELECTION, CFM_ITALIC, CFE_ITALIC, 0);
-}
+LRESULT RichTextBox::setItalic() { return setCharFormat(SCF_SELECTION, CFM_ITALIC, CFE_ITALIC, 0); }
 LRESULT RichTextBox::setUnderline() {
   return setCharFormat(SCF_SELECTION, CFM_UNDERLINE, CFE_UNDERLINE, 0);
 }

@@ -59,8 +59,7 @@ ToolbarButton Toolbar::addButton(const String& text, int image, int command) {
     // with two zeros, or the bytes after it are taken as more texts.
     std::string list(text.c_str());
     list.push_back('\0');
-    button.iString =
-        SendMessageA(hwnd, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(list.c_str()));
+    button.iString = SendMessageA(hwnd, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(list.c_str()));
   }
   addButtonRecord(hwnd, button);
 
@@ -72,9 +71,7 @@ ToolbarButton Toolbar::addButton(const String& text, int image, int command) {
   return made;
 }
 
-bool Toolbar::addSeparator() {
-  return addButtonRecord(hwnd, buttonRecord(0, 0, 0, TBSTYLE_SEP));
-}
+bool Toolbar::addSeparator() { return addButtonRecord(hwnd, buttonRecord(0, 0, 0, TBSTYLE_SEP)); }
 
 HIMAGELIST Toolbar::setImageList(const ImageList& images) {
   return reinterpret_cast<HIMAGELIST>(

@@ -8,8 +8,8 @@ namespace tarn {
 namespace {
 
 constexpr DWORD buttonStyle = WS_CHILD | WS_TABSTOP | BS_MULTILINE;              // 0x40012000
-constexpr DWORD checkBoxStyle = buttonStyle | BS_AUTOCHECKBOX;                  // 0x40012003
-constexpr DWORD radioButtonStyle = buttonStyle | BS_AUTORADIOBUTTON;            // 0x40012009
+constexpr DWORD checkBoxStyle = buttonStyle | BS_AUTOCHECKBOX;                   // 0x40012003
+constexpr DWORD radioButtonStyle = buttonStyle | BS_AUTORADIOBUTTON;             // 0x40012009
 constexpr DWORD groupBoxStyle = WS_CHILD | WS_GROUP | WS_TABSTOP | BS_GROUPBOX;  // 0x40030007
 constexpr DWORD frameStyle = WS_CHILD | WS_TABSTOP | BS_GROUPBOX;                // 0x40010007
 
@@ -77,8 +77,8 @@ CheckBox::CheckBox() {
 }
 
 CheckBox::CheckBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                   const Control& parent, bool checked_, bool enabled_, bool visible_,
-                   bool centred, int exStyle)
+                   const Control& parent, bool checked_, bool enabled_, bool visible_, bool centred,
+                   int exStyle)
     : CheckBox() {
   create(text_, id_, x_, y_, width_, height_, parent, checked_, enabled_, visible_, centred,
          exStyle);
@@ -154,8 +154,8 @@ GroupBox::GroupBox(const String& text_, int id_, int x_, int y_, int width_, int
 void GroupBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                       const Control& parent, bool enabled_, bool visible_, bool centred,
                       int exStyle) {
-  createFrame(*this, groupBoxStyle, text_, id_, x_, y_, width_, height_, parent, enabled_,
-              visible_, centred, exStyle);
+  createFrame(*this, groupBoxStyle, text_, id_, x_, y_, width_, height_, parent, enabled_, visible_,
+              centred, exStyle);
 }
 
 Frame::Frame() { parentHwnd = NULL; }
@@ -167,8 +167,7 @@ Frame::Frame(const String& text_, int id_, int x_, int y_, int width_, int heigh
 }
 
 void Frame::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                   const Control& parent, bool enabled_, bool visible_, bool centred,
-                   int exStyle) {
+                   const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle) {
   createFrame(*this, frameStyle, text_, id_, x_, y_, width_, height_, parent, enabled_, visible_,
               centred, exStyle);
 }

@@ -40,8 +40,8 @@ ComboBox::ComboBox() : insertCount(0) {
 }
 
 ComboBox::ComboBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                   const Control& parent, bool enabled_, bool visible_, bool centred,
-                   bool listOnly, int exStyle)
+                   const Control& parent, bool enabled_, bool visible_, bool centred, bool listOnly,
+                   int exStyle)
     : ComboBox() {
   create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, listOnly,
          exStyle);

@@ -8,10 +8,9 @@ HWND createChild(Control& self, const char* windowClass, const char* name, DWORD
                  int y, int width, int height, const Control& parent, int id, int exStyle) {
   self.id = id;
   self.parentHwnd = parent.hwnd;
-  self.hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), windowClass, name, style,
-                              x, y, width, height, parent.hwnd,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              GetModuleHandleA(NULL), NULL);
+  self.hwnd = CreateWindowExA(
+      static_cast<DWORD>(exStyle), windowClass, name, style, x, y, width, height, parent.hwnd,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL), NULL);
   return self.hwnd;
 }
 

@@ -37,20 +37,19 @@ ListBox::ListBox(const String& text_, int id_, int x_, int y_, int width_, int h
                  const Control& parent, bool enabled_, bool visible_, bool centred, bool border,
                  int exStyle)
     : ListBox() {
-  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border,
-         exStyle);
+  create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border, exStyle);
 }
 
 void ListBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                     const Control& parent, bool enabled_, bool visible_, bool centred,
-                     bool border, int exStyle) {
-  build(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border, false,
-        0, exStyle);
+                     const Control& parent, bool enabled_, bool visible_, bool centred, bool border,
+                     int exStyle) {
+  build(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border, false, 0,
+        exStyle);
 }
 
 void ListBox::build(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                    const Control& parent, bool enabled_, bool visible_, bool centred,
-                    bool border, bool multiColumn, int columnWidth, int exStyle) {
+                    const Control& parent, bool enabled_, bool visible_, bool centred, bool border,
+                    bool multiColumn, int columnWidth, int exStyle) {
   bindProperties();
   DWORD style = listStyle | (multiColumn ? LBS_MULTICOLUMN : 0) | (border ? WS_BORDER : 0);
   detail::createChild(*this, "LISTBOX", multiColumn ? "MCListBox" : "ListBox", style, x_, y_,
@@ -144,8 +143,8 @@ LRESULT ListBox::clear() { return SendMessageA(hwnd, LB_RESETCONTENT, 0, 0); }
 MCListBox::MCListBox() { searchStart = afterFirstItem; }
 
 MCListBox::MCListBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                     const Control& parent, bool enabled_, bool visible_, bool centred,
-                     bool border, int columnWidth, int exStyle)
+                     const Control& parent, bool enabled_, bool visible_, bool centred, bool border,
+                     int columnWidth, int exStyle)
     : MCListBox() {
   create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, border,
          columnWidth, exStyle);

@@ -10,7 +10,7 @@ namespace {
 constexpr DWORD labelStyle = WS_CHILD | SS_EDITCONTROL;                      // 0x40002000
 constexpr DWORD iconBoxStyle = WS_CHILD | WS_TABSTOP | SS_NOTIFY | SS_ICON;  // 0x40010103
 constexpr DWORD bmpBoxStyle = WS_CHILD | WS_TABSTOP | SS_REALSIZEIMAGE | SS_CENTERIMAGE |
-                              SS_NOTIFY | SS_BITMAP;                         // 0x40010B0E
+                              SS_NOTIFY | SS_BITMAP;  // 0x40010B0E
 constexpr DWORD sunkenStyle = WS_CHILD | WS_VISIBLE | SS_SUNKEN | SS_NOTIFY | SS_BLACKFRAME;
 constexpr int frameId = -1;
 
@@ -18,8 +18,8 @@ constexpr int frameId = -1;
 // disabling and showing.
 template <class Step>
 void createStatic(Control& self, const char* name, DWORD style, const String& text, int id, int x,
-                  int y, int width, int height, const Control& parent, bool enabled,
-                  bool visible, bool centred, int exStyle, Step picture) {
+                  int y, int width, int height, const Control& parent, bool enabled, bool visible,
+                  bool centred, int exStyle, Step picture) {
   detail::createChild(self, "STATIC", name, style, x, y, width, height, parent, id, exStyle);
   self.text = text;
   detail::placeChild(self, x, y, width, height);
@@ -39,8 +39,7 @@ Label::Label(const String& text_, int id_, int x_, int y_, int width_, int heigh
 }
 
 void Label::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                   const Control& parent, bool enabled_, bool visible_, bool centred,
-                   int exStyle) {
+                   const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle) {
   createStatic(*this, "Label", labelStyle, text_, id_, x_, y_, width_, height_, parent, enabled_,
                visible_, centred, exStyle, [] {});
 }
@@ -55,8 +54,8 @@ IconBox::IconBox(const String& text_, int id_, int x_, int y_, int width_, int h
 }
 
 void IconBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                     const Control& parent, Icon icon, bool enabled_, bool visible_,
-                     bool centred, int exStyle) {
+                     const Control& parent, Icon icon, bool enabled_, bool visible_, bool centred,
+                     int exStyle) {
   createStatic(*this, "IconBox", iconBoxStyle, text_, id_, x_, y_, width_, height_, parent,
                enabled_, visible_, centred, exStyle, [&] { setIcon(icon); });
 }
@@ -72,15 +71,14 @@ BmpBox::BmpBox(const String& text_, int id_, int x_, int y_, int width_, int hei
                const Control& parent, Bitmap bitmap, bool enabled_, bool visible_, bool centred,
                int exStyle)
     : BmpBox() {
-  create(text_, id_, x_, y_, width_, height_, parent, bitmap, enabled_, visible_, centred,
-         exStyle);
+  create(text_, id_, x_, y_, width_, height_, parent, bitmap, enabled_, visible_, centred, exStyle);
 }
 
 void BmpBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                     const Control& parent, Bitmap bitmap, bool enabled_, bool visible_,
                     bool centred, int exStyle) {
-  createStatic(*this, "BmpBox", bmpBoxStyle, text_, id_, x_, y_, width_, height_, parent,
-               enabled_, visible_, centred, exStyle, [&] { setBitmap(bitmap); });
+  createStatic(*this, "BmpBox", bmpBoxStyle, text_, id_, x_, y_, width_, height_, parent, enabled_,
+               visible_, centred, exStyle, [&] { setBitmap(bitmap); });
 }
 
 HANDLE BmpBox::setBitmap(Bitmap bitmap) {

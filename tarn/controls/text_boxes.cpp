@@ -8,9 +8,9 @@ namespace tarn {
 namespace {
 
 constexpr DWORD singleLine = WS_CHILD | WS_TABSTOP;  // 0x40010000
-constexpr DWORD multiLineStyle = WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP |
-                                 ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_MULTILINE;  // 0x403100C4
-constexpr DWORD spinFieldStyle = WS_CHILD | WS_TABSTOP | ES_NUMBER;               // 0x40012000
+constexpr DWORD multiLineStyle = WS_CHILD | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_AUTOHSCROLL |
+                                 ES_AUTOVSCROLL | ES_MULTILINE;                        // 0x403100C4
+constexpr DWORD spinFieldStyle = WS_CHILD | WS_TABSTOP | ES_NUMBER;                    // 0x40012000
 constexpr DWORD arrowsStyle = WS_CHILD | UDS_WRAP | UDS_SETBUDDYINT | UDS_ALIGNRIGHT;  // 0x40000007
 constexpr int arrowsWidth = 20;
 
@@ -41,8 +41,8 @@ TextBox::TextBox() {
 }
 
 TextBox::TextBox(const String& text_, int id_, int x_, int y_, int width_, int height_,
-                 const Control& parent, bool enabled_, bool visible_, bool centred,
-                 bool multiLine, int exStyle)
+                 const Control& parent, bool enabled_, bool visible_, bool centred, bool multiLine,
+                 int exStyle)
     : TextBox() {
   create(text_, id_, x_, y_, width_, height_, parent, enabled_, visible_, centred, multiLine,
          exStyle);
@@ -138,10 +138,10 @@ spinBox::spinBox(const String& text_, int id_, int x_, int y_, int width_, int h
 void spinBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                      const Control& parent, bool enabled_, bool visible_, bool centred,
                      int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), spinFieldStyle, x_, y_, width_, height_,
-                      parent, id_, exStyle);
-  spinHandle = CreateWindowExA(0, UPDOWN_CLASSA, "spinBox", arrowsStyle, 0, 0, arrowsWidth,
-                               height_, parent.hwnd, NULL, GetModuleHandleA(NULL), NULL);
+  detail::createChild(*this, "EDIT", text_.c_str(), spinFieldStyle, x_, y_, width_, height_, parent,
+                      id_, exStyle);
+  spinHandle = CreateWindowExA(0, UPDOWN_CLASSA, "spinBox", arrowsStyle, 0, 0, arrowsWidth, height_,
+                               parent.hwnd, NULL, GetModuleHandleA(NULL), NULL);
   SendMessageA(spinHandle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd), 0);
   setTextLimit(0);
   text = text_;

@@ -51,11 +51,11 @@ LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         swatchPressed = false;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   WNDPROC previous = previousProcedureOf(window);
-  if (previous == NULL) previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+  if (previous == NULL)
+    previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
   LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
   if (message == WM_NCDESTROY) RemovePropA(window, previousProcedureProperty);
   return result;

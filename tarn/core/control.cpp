@@ -211,9 +211,9 @@ void Control::setToolTip(String value) {
   // anyway would belong to no window and never end.
   HWND topLevel = hwnd != NULL ? GetAncestor(hwnd, GA_ROOT) : NULL;
   if (topLevel == NULL) return;
-  tooltipHwnd = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, topLevel, NULL,
-                                GetModuleHandleA(NULL), NULL);
+  tooltipHwnd =
+      CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, topLevel, NULL, GetModuleHandleA(NULL), NULL);
   if (tooltipHwnd == NULL) return;
   SetWindowSubclass(hwnd, endTooltipWithTool, reinterpret_cast<UINT_PTR>(tooltipHwnd), 0);
   TOOLINFOA info = {};

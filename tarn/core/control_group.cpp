@@ -15,9 +15,17 @@ ControlGroup::ControlGroup() { count.bind(this, &ControlGroup::getCount); }
 
 void ControlGroup::add(Control& control) { members.push_back(&control); }
 
-int ControlGroup::disableAll() { return forEach(members, [](Control& c) { c.disable(); }); }
-int ControlGroup::enableAll() { return forEach(members, [](Control& c) { c.enable(); }); }
-int ControlGroup::hideAll() { return forEach(members, [](Control& c) { c.hide(); }); }
-int ControlGroup::showAll() { return forEach(members, [](Control& c) { c.show(); }); }
+int ControlGroup::disableAll() {
+  return forEach(members, [](Control& c) { c.disable(); });
+}
+int ControlGroup::enableAll() {
+  return forEach(members, [](Control& c) { c.enable(); });
+}
+int ControlGroup::hideAll() {
+  return forEach(members, [](Control& c) { c.hide(); });
+}
+int ControlGroup::showAll() {
+  return forEach(members, [](Control& c) { c.show(); });
+}
 
 }  // namespace tarn

@@ -56,7 +56,11 @@ void Form::setUp() {
 }
 
 Form::Form()
-    : attachedSet(false), colorValue(0xFFFFFF), iconHandle(NULL), trayIconShown(false), kind(0),
+    : attachedSet(false),
+      colorValue(0xFFFFFF),
+      iconHandle(NULL),
+      trayIconShown(false),
+      kind(0),
       exStyleArg(0) {
   setUp();
   hwnd = NULL;
@@ -66,8 +70,12 @@ Form::Form()
 Form::Form(const String& caption, int x_, int y_, int width_, int height_, int kind_, bool enabled_,
            bool visible_, bool maximised, bool minimised, bool centred, const Control& parent,
            bool child, int exStyle)
-    : attachedSet(false), colorValue(0xFFFFFF), iconHandle(NULL), trayIconShown(false),
-      kind(kind_), exStyleArg(0) {
+    : attachedSet(false),
+      colorValue(0xFFFFFF),
+      iconHandle(NULL),
+      trayIconShown(false),
+      kind(kind_),
+      exStyleArg(0) {
   setUp();
   exStyleArg = exStyle;
   parentHwnd = parent.hwnd;

@@ -9,7 +9,7 @@ namespace tarn {
 
 namespace {
 
-constexpr DWORD imageBoxStyle = WS_CHILD | WS_TABSTOP;  // 0x40010000
+constexpr DWORD imageBoxStyle = WS_CHILD | WS_TABSTOP;             // 0x40010000
 constexpr ULONG tiledUrl = LVBKIF_SOURCE_URL | LVBKIF_STYLE_TILE;  // 0x12
 
 std::string modulePathOf(HMODULE module) {
@@ -91,7 +91,8 @@ HBITMAP loadResourcePicture(const ResourceUrl& url) {
   HBITMAP bitmap = NULL;
   LPCSTR name = MAKEINTRESOURCEA(url.number);
   if (url.type == 2) {
-    bitmap = static_cast<HBITMAP>(LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    bitmap =
+        static_cast<HBITMAP>(LoadImageA(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   } else if (url.type == 3) {
     HICON icon = NULL;
     HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(3));  // one icon image
@@ -209,11 +210,10 @@ void ImageBox::create(int id_, int x_, int y_, int width_, int height_, const Co
                       int exStyle) {
   id = id_;
   parentHwnd = parent.hwnd;
-  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), WC_LISTVIEWA, "ImageBox", imageBoxStyle,
-                         static_cast<short>(x_), static_cast<short>(y_), static_cast<short>(width_),
-                         static_cast<short>(height_), parentHwnd,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(NULL),
-                         NULL);
+  hwnd = CreateWindowExA(
+      static_cast<DWORD>(exStyle), WC_LISTVIEWA, "ImageBox", imageBoxStyle, static_cast<short>(x_),
+      static_cast<short>(y_), static_cast<short>(width_), static_cast<short>(height_), parentHwnd,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(NULL), NULL);
   SendMessageA(hwnd, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
   SendMessageA(hwnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
 }

@@ -15,9 +15,7 @@ bool keyBefore(const Entry& entry, const std::string& key) { return entry.first 
 
 }  // namespace
 
-LanguageTable::LanguageTable() : resourceNumber(-1) {
-  count.bind(this, &LanguageTable::getCount);
-}
+LanguageTable::LanguageTable() : resourceNumber(-1) { count.bind(this, &LanguageTable::getCount); }
 
 LanguageTable::LanguageTable(const String& path) : LanguageTable() { loadFile(path); }
 

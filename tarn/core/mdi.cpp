@@ -31,8 +31,7 @@ WNDPROC dialogWindowProcedure = NULL;
 // it the client keeps no active child. So the messages the MDI client depends
 // on go to the dialog handling and then to DefMDIChildProcA, and the ones only
 // the MDI handling understands go to it alone.
-LRESULT CALLBACK mdiChildWindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
+LRESULT CALLBACK mdiChildWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CHILDACTIVATE:
     case WM_SIZE:
@@ -43,16 +42,14 @@ LRESULT CALLBACK mdiChildWindowProcedure(HWND window, UINT message, WPARAM wPara
     case WM_SYSCOMMAND:
     case WM_GETMINMAXINFO:
     case WM_MENUCHAR:
-    case WM_NEXTMENU:
-      return DefMDIChildProcA(window, message, wParam, lParam);
-    default:
-      return CallWindowProcA(dialogWindowProcedure, window, message, wParam, lParam);
+    case WM_NEXTMENU: return DefMDIChildProcA(window, message, wParam, lParam);
+    default: return CallWindowProcA(dialogWindowProcedure, window, message, wParam, lParam);
   }
 }
 
 void routeThroughMdiHandling(HWND child) {
-  WNDPROC previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mdiChildWindowProcedure)));
+  WNDPROC previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mdiChildWindowProcedure)));
   if (dialogWindowProcedure == NULL && previous != mdiChildWindowProcedure)
     dialogWindowProcedure = previous;
 }
@@ -84,10 +81,10 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
   exStyleArg = exStyle;
   parentHwnd = parent.hwnd;
   // The desktop as parent keeps the frame top-level whatever `parent` is.
-  HWND frame = CreateWindowExA(static_cast<DWORD>(exStyle) | WS_EX_ACCEPTFILES,
-                               MAKEINTATOM(dialogClassAtom), "MDIForm", mdiFrameStyle(kind), x_,
-                               y_, width_, height_, GetDesktopWindow(), NULL,
-                               GetModuleHandleA(NULL), NULL);
+  HWND frame =
+      CreateWindowExA(static_cast<DWORD>(exStyle) | WS_EX_ACCEPTFILES, MAKEINTATOM(dialogClassAtom),
+                      "MDIForm", mdiFrameStyle(kind), x_, y_, width_, height_, GetDesktopWindow(),
+                      NULL, GetModuleHandleA(NULL), NULL);
   if (!runtimeCheck(frame != NULL, "MDIForm_window_handle != NULL", __FILE__, __LINE__)) return;
   hwnd = frame;
   detail::addRedrawOnResize(hwnd);
@@ -114,8 +111,8 @@ Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int he
     return child;
   child.kind = kind_;
   child.exStyleArg = exStyle;
-  HWND h = CreateMDIWindowA(MAKEINTATOM(dialogClassAtom), caption.c_str(), mdiChildStyle(kind_),
-                            x_, y_, width_, height_, client.hwnd, GetModuleHandleA(NULL), 0);
+  HWND h = CreateMDIWindowA(MAKEINTATOM(dialogClassAtom), caption.c_str(), mdiChildStyle(kind_), x_,
+                            y_, width_, height_, client.hwnd, GetModuleHandleA(NULL), 0);
   if (!runtimeCheck(h != NULL, "NewMDIChild_Window != NULL", __FILE__, __LINE__)) return child;
   child.hwnd = h;
   child.parentHwnd = client.hwnd;
@@ -131,8 +128,7 @@ Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int he
 }
 
 bool MDIForm::setClientColor(COLORREF colour) {
-  if (!runtimeCheck(client.hwnd != NULL, "container.hwnd !=NULL", __FILE__, __LINE__))
-    return false;
+  if (!runtimeCheck(client.hwnd != NULL, "container.hwnd !=NULL", __FILE__, __LINE__)) return false;
   bool hadBrush = replaceClientBrush(client.hwnd, CreateSolidBrush(colour), true);
   client.redraw();
   return hadBrush;

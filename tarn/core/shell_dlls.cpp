@@ -25,7 +25,8 @@ Function bind(HMODULE& module, const char* library, const char* name) {
 }  // namespace
 
 BOOL notifyIcon(DWORD message, NOTIFYICONDATAA* data) {
-  static auto call = bind<decltype(&Shell_NotifyIconA)>(shell32, "shell32.dll", "Shell_NotifyIconA");
+  static auto call =
+      bind<decltype(&Shell_NotifyIconA)>(shell32, "shell32.dll", "Shell_NotifyIconA");
   return call ? call(message, data) : FALSE;
 }
 
@@ -37,7 +38,8 @@ HINSTANCE execute(HWND window, const char* verb, const char* file, const char* p
 }
 
 LPITEMIDLIST browseForFolder(BROWSEINFOA* request) {
-  static auto call = bind<decltype(&SHBrowseForFolderA)>(shell32, "shell32.dll", "SHBrowseForFolderA");
+  static auto call =
+      bind<decltype(&SHBrowseForFolderA)>(shell32, "shell32.dll", "SHBrowseForFolderA");
   return call ? call(request) : NULL;
 }
 
@@ -48,12 +50,14 @@ BOOL pathFromIdList(LPCITEMIDLIST item, char* path) {
 }
 
 BOOL getOpenFileName(OPENFILENAMEA* request) {
-  static auto call = bind<decltype(&GetOpenFileNameA)>(comdlg32, "comdlg32.dll", "GetOpenFileNameA");
+  static auto call =
+      bind<decltype(&GetOpenFileNameA)>(comdlg32, "comdlg32.dll", "GetOpenFileNameA");
   return call ? call(request) : FALSE;
 }
 
 BOOL getSaveFileName(OPENFILENAMEA* request) {
-  static auto call = bind<decltype(&GetSaveFileNameA)>(comdlg32, "comdlg32.dll", "GetSaveFileNameA");
+  static auto call =
+      bind<decltype(&GetSaveFileNameA)>(comdlg32, "comdlg32.dll", "GetSaveFileNameA");
   return call ? call(request) : FALSE;
 }
 

@@ -135,8 +135,8 @@ Splitter::Splitter()
   bindSplitterProperties();
 }
 
-Splitter::Splitter(int id_, const Control& parent, bool horizontal_, int thickness_,
-                   bool visible_, int exStyle)
+Splitter::Splitter(int id_, const Control& parent, bool horizontal_, int thickness_, bool visible_,
+                   int exStyle)
     : Splitter() {
   thicknessValue = thickness_;
   id = id_;
@@ -146,9 +146,9 @@ Splitter::Splitter(int id_, const Control& parent, bool horizontal_, int thickne
   int w = horizontal ? parentControl.clientWidth : thicknessValue;
   int h = horizontal ? thicknessValue : parentControl.clientHeight;
   DWORD style = WS_CHILD | SS_NOTIFY | (visible_ ? WS_VISIBLE : 0);
-  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), "STATIC", "", style, 0, 0, w, h,
-                         parent.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleA(NULL), NULL);
+  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), "STATIC", "", style, 0, 0, w, h, parent.hwnd,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL),
+                         NULL);
   if (!runtimeCheck(hwnd != NULL, "Slitter_Window_Handle != NULL", __FILE__, __LINE__)) return;
   detail::addRedrawOnResize(hwnd);
   parentHwnd = parent.hwnd;
@@ -286,13 +286,12 @@ LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPA
   SplitterEntry* entry = entryFor(window);
   Splitter* s = entry != nullptr ? entry->object : nullptr;
   WNDPROC previous = entry != nullptr ? entry->previous : NULL;
-  if (previous == NULL) previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+  if (previous == NULL)
+    previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
 
   if (s != nullptr) {
     switch (message) {
-      case WM_SETCURSOR:
-        SetCursor(sizeCursor(s->horizontal));
-        return 1;
+      case WM_SETCURSOR: SetCursor(sizeCursor(s->horizontal)); return 1;
       case WM_LBUTTONDOWN:
       case WM_LBUTTONDBLCLK:  // a quick second press: the class has CS_DBLCLKS
         if (!s->dragging) s->beginDrag();
@@ -306,8 +305,7 @@ LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPA
       case WM_CAPTURECHANGED:
         if (s->dragging) s->cancelDrag();
         break;
-      default:
-        break;
+      default: break;
     }
   }
   LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);

@@ -13,10 +13,9 @@ VideoControl::VideoControl(int id_, const Control& parent, const String& file, i
     return;
   DWORD style = WS_CHILD | WS_TABSTOP | (visible_ ? WS_VISIBLE : 0) | (centred ? ACS_CENTER : 0) |
                 (autoPlay ? ACS_AUTOPLAY : 0);
-  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), ANIMATE_CLASSA, "Video Control", style, x_,
-                         y_, width_, height_, parent.hwnd,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL),
-                         NULL);
+  hwnd = CreateWindowExA(
+      static_cast<DWORD>(exStyle), ANIMATE_CLASSA, "Video Control", style, x_, y_, width_, height_,
+      parent.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL), NULL);
   if (!runtimeCheck(hwnd != NULL, "VideWindow_Handle != NULL", __FILE__, __LINE__)) return;
   parentHwnd = parent.hwnd;
   open(file);

@@ -15,7 +15,7 @@ Bitmap::Bitmap(HBITMAP handle) : bmp(NULL) {
   bindProperties();
   std::memset(&info, 0, sizeof info);
   bmp = handle;
-  TARN_CHECK(this->bmp!=NULL);
+  TARN_CHECK(this->bmp != NULL);
   readInfo();
 }
 
@@ -23,7 +23,7 @@ Bitmap::Bitmap(unsigned resource) : bmp(NULL) {
   bindProperties();
   std::memset(&info, 0, sizeof info);
   bmp = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resource & 0xFFFF));
-  TARN_CHECK(this->bmp!=NULL);
+  TARN_CHECK(this->bmp != NULL);
   readInfo();
 }
 
@@ -31,7 +31,7 @@ Bitmap::Bitmap(const char* resourceName) : bmp(NULL) {
   bindProperties();
   std::memset(&info, 0, sizeof info);
   bmp = resourceName ? LoadBitmapA(GetModuleHandleA(NULL), resourceName) : NULL;
-  TARN_CHECK(this->bmp!=NULL);
+  TARN_CHECK(this->bmp != NULL);
   readInfo();
 }
 
@@ -46,12 +46,12 @@ void Bitmap::readInfo() {
 }
 
 int Bitmap::getWidth() const {
-  TARN_CHECK(bmp!=NULL);
+  TARN_CHECK(bmp != NULL);
   return info.bmWidth;
 }
 
 int Bitmap::getHeight() const {
-  TARN_CHECK(bmp!=NULL);
+  TARN_CHECK(bmp != NULL);
   return info.bmHeight;
 }
 

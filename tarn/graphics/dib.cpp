@@ -21,10 +21,13 @@ void put32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) 
 
 bool supportedDepth(int bitsPerPixel) {
   switch (bitsPerPixel) {
-    case 1: case 4: case 8: case 16: case 24: case 32:
-      return true;
-    default:
-      return false;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: return true;
+    default: return false;
   }
 }
 
@@ -45,8 +48,8 @@ std::uint64_t imageBytes(int width, int height, int bitsPerPixel) {
 
 std::uint32_t statedImageSize(int width, int height, int bitsPerPixel) {
   if (width <= 0 || height <= 0 || bitsPerPixel <= 0) return 0;
-  std::uint64_t size = static_cast<std::uint64_t>(bitsPerPixel) * static_cast<std::uint64_t>(width) *
-                       static_cast<std::uint64_t>(height) / 8;
+  std::uint64_t size = static_cast<std::uint64_t>(bitsPerPixel) *
+                       static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) / 8;
   return size > 0xFFFFFFFFull ? 0 : static_cast<std::uint32_t>(size);
 }
 

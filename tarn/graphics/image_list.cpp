@@ -52,9 +52,7 @@ int ImageList::addIcon(const Icon& icon) {
   return count++;
 }
 
-int ImageList::addIcon(unsigned resource) {
-  return addIcon(Icon(resource));
-}
+int ImageList::addIcon(unsigned resource) { return addIcon(Icon(resource)); }
 
 int ImageList::addIcon(const char* name, HINSTANCE instance) {
   HICON handle = name ? LoadIconA(instance, name) : NULL;

@@ -86,7 +86,8 @@ bool Buffer::resize(int newCount) {
   // GMEM_MOVEABLE lets the system move a fixed block when it cannot grow in
   // place (it stays fixed, the address changes); without it a fixed block can
   // only be resized in place.
-  HGLOBAL moved = GlobalReAlloc(block, static_cast<SIZE_T>(newCount), GMEM_MOVEABLE | GMEM_ZEROINIT);
+  HGLOBAL moved =
+      GlobalReAlloc(block, static_cast<SIZE_T>(newCount), GMEM_MOVEABLE | GMEM_ZEROINIT);
   if (moved == NULL) return false;
   block = static_cast<char*>(moved);
   return true;

@@ -14,7 +14,7 @@ namespace tarn {
 namespace {
 
 constexpr DWORD openFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;  // 0x80804
-constexpr DWORD saveFlags = openFlags | OFN_OVERWRITEPROMPT;                       // 0x80806
+constexpr DWORD saveFlags = openFlags | OFN_OVERWRITEPROMPT;                      // 0x80806
 
 }  // namespace
 
@@ -29,7 +29,10 @@ FileDialog::FileDialog(HWND window) : FileDialog() { owner = window; }
 
 // The filter block belongs to one object; a copy builds its own at its first dialog.
 FileDialog::FileDialog(const FileDialog& other)
-    : filters(other.filters), filterBlock(nullptr), owner(other.owner), path(other.path),
+    : filters(other.filters),
+      filterBlock(nullptr),
+      owner(other.owner),
+      path(other.path),
       showing(false) {
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
@@ -38,8 +41,11 @@ FileDialog::FileDialog(const FileDialog& other)
 // A move takes the filter block over; the request is filled afresh for each
 // dialog, so it is not carried (it points into the source).
 FileDialog::FileDialog(FileDialog&& other) noexcept
-    : filters(std::move(other.filters)), filterBlock(other.filterBlock), owner(other.owner),
-      path(std::move(other.path)), showing(false) {
+    : filters(std::move(other.filters)),
+      filterBlock(other.filterBlock),
+      owner(other.owner),
+      path(std::move(other.path)),
+      showing(false) {
   other.filterBlock = nullptr;
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
@@ -81,7 +87,8 @@ void FileDialog::addFilter(const String& description, const String& pattern) {
 void FileDialog::rebuildFilterBlock() {
   std::vector<std::pair<std::string, std::string>> pairs;
   pairs.reserve(filters.size());
-  for (const Filter& filter : filters) pairs.emplace_back(filter.description.str(), filter.pattern.str());
+  for (const Filter& filter : filters)
+    pairs.emplace_back(filter.description.str(), filter.pattern.str());
   std::string bytes = filedialog::filterBlock(pairs);
 
   if (filterBlock != nullptr) GlobalFree(filterBlock);

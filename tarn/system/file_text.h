@@ -14,7 +14,6 @@ namespace filetext {
 // there is none). Null `bytes` gives the empty string.
 std::string upToZero(const char* bytes, std::size_t size);
 
-
 // Removes the last character of `line` when it is a line feed or a carriage
 // return (one character only).
 void stripLastLineEnd(std::string& line);

@@ -62,8 +62,8 @@ bool exitWindows(UINT flags) {
   TOKEN_PRIVILEGES privileges = {};
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  bool known = LookupPrivilegeValueA(NULL, "SeShutdownPrivilege",
-                                     &privileges.Privileges[0].Luid) != 0;
+  bool known =
+      LookupPrivilegeValueA(NULL, "SeShutdownPrivilege", &privileges.Privileges[0].Luid) != 0;
   bool enabled = false;
   if (known) {
     // Succeeds (with ERROR_NOT_ALL_ASSIGNED) even when the token lacks the
@@ -120,9 +120,7 @@ String System::getComputerName() const {
   return String();
 }
 
-bool System::setComputerName(const String& name) {
-  return SetComputerNameA(name.c_str()) != 0;
-}
+bool System::setComputerName(const String& name) { return SetComputerNameA(name.c_str()) != 0; }
 
 void System::putComputerName(String name) { setComputerName(name); }
 

@@ -33,8 +33,7 @@ const char* driveTypeName(unsigned type) {
       return "CDRom";
     case 6:  // DRIVE_RAMDISK
       return "Ram";
-    default:
-      return nullptr;
+    default: return nullptr;
   }
 }
 

@@ -163,9 +163,7 @@ int StringList::getCount() const { return static_cast<int>(items.size()); }
 
 void StringList::add(const String& item) { items.push_back(item); }
 
-void StringList::removeAt(int index) {
-  items.erase(items.begin() + index);
-}
+void StringList::removeAt(int index) { items.erase(items.begin() + index); }
 
 void StringList::removeFirst() { items.erase(items.begin()); }
 void StringList::removeLast() { items.pop_back(); }

@@ -100,17 +100,17 @@ TipsDialog::TipsDialog(const String& tipsFile, const String& caption, const Cont
   addExStyle(WS_EX_TOPMOST);
   SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   int width_ = clientWidth;
-  view.create(noFileText, viewId, stripWidth, 0, width_ - stripWidth, viewHeight, *this, true,
-              true, false, viewStyle, 0);
+  view.create(noFileText, viewId, stripWidth, 0, width_ - stripWidth, viewHeight, *this, true, true,
+              false, viewStyle, 0);
   view.readOnly = true;
   view.leftMargin = viewMargin;
   view.rightMargin = viewMargin;
-  showOnStartup.create("Show tips on next startup", showOnStartupId, 20, 225, 150, 20, *this,
-                       false, true, true, false, 0);
+  showOnStartup.create("Show tips on next startup", showOnStartupId, 20, 225, 150, 20, *this, false,
+                       true, true, false, 0);
   previousButton.create("< Previous", previousId, width_ - 160, 220, 70, 25, *this, true, true,
                         false, false, 0, false, Icon());
-  nextButton.create("Next >", nextId, width_ - 90, 220, 70, 25, *this, true, true, false, false,
-                    0, false, Icon());
+  nextButton.create("Next >", nextId, width_ - 90, 220, 70, 25, *this, true, true, false, false, 0,
+                    false, Icon());
   setDialogProcedure(tipsProcedure);
   // Placing the controls painted the form under its first procedure: paint
   // the strip again under this one.
@@ -202,8 +202,8 @@ void TipsDialog::load(const String& path) {
 }
 
 bool TipsDialog::saveTips(const String& path, int number) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, NULL);
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
   if (file == INVALID_HANDLE_VALUE) return false;
   std::string start = tipsfile::headerBytes(number == -1 ? current : number);
   bool written = writeAll(file, start.data(), static_cast<DWORD>(start.size()));
@@ -233,18 +233,15 @@ INT_PTR CALLBACK tipsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM)
   TipsDialog* dialog = TipsDialog::dialogOf(window);
   if (dialog == nullptr) return 0;
   switch (message) {
-    case WM_CLOSE:
-      ShowWindow(window, SW_HIDE);
-      break;
+    case WM_CLOSE: ShowWindow(window, SW_HIDE); break;
     case WM_COMMAND:
-      if (LOWORD(wParam) == dialog->nextButton.id) dialog->nextTip();
-      else if (LOWORD(wParam) == dialog->previousButton.id) dialog->previousTip();
+      if (LOWORD(wParam) == dialog->nextButton.id)
+        dialog->nextTip();
+      else if (LOWORD(wParam) == dialog->previousButton.id)
+        dialog->previousTip();
       break;
-    case WM_PAINT:
-      dialog->paintStrip();
-      break;
-    default:
-      break;
+    case WM_PAINT: dialog->paintStrip(); break;
+    default: break;
   }
   return 0;
 }

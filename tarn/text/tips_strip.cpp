@@ -45,8 +45,10 @@ Rgb colourOf(double x, double y) {
   for (int i = 0; i < 8; ++i) {
     if (i == 4) continue;  // none pointing down at the base
     double angle = i * 3.14159265358979 / 4 - 3.14159265358979 / 2;
-    double ax = bulbX + std::cos(angle) * (bulbRadius + 5), ay = bulbY + std::sin(angle) * (bulbRadius + 5);
-    double bx = bulbX + std::cos(angle) * (bulbRadius + 12), by = bulbY + std::sin(angle) * (bulbRadius + 12);
+    double ax = bulbX + std::cos(angle) * (bulbRadius + 5),
+           ay = bulbY + std::sin(angle) * (bulbRadius + 5);
+    double bx = bulbX + std::cos(angle) * (bulbRadius + 12),
+           by = bulbY + std::sin(angle) * (bulbRadius + 12);
     c = mix(c, ray, coverage(1.2 - distanceToSegment(x, y, ax, ay, bx, by)));
   }
   // The glass: a circle with a rim, and a neck narrowing to the base.
