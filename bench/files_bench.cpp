@@ -9,7 +9,7 @@
 
 #include "clock.h"
 #include "temp_path.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

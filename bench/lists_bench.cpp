@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "clock.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

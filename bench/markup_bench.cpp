@@ -7,7 +7,7 @@
 #include <string>
 
 #include "clock.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "clock.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -7,7 +7,7 @@
 // the main program gets ready. When the start is reported, the one-second timer
 // starts. The splash ends after the tenth tick, at the first tick after Escape
 // was seen held down, or when the form is closed.
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

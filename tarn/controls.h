@@ -269,31 +269,6 @@ class StatusBar : public Control {
   static bool keeps(int index) { return index >= 0 && index < maxParts; }
 };
 
-// ===========================================================================
-// Control group
-// ===========================================================================
-
-// Window objects enabled, disabled, shown or hidden together. The group does
-// not own its members: the program keeps them alive while they are members.
-// An object added twice is acted on twice.
-class ControlGroup {
- public:
-  ControlGroup();
-
-  std::vector<Control*> members;
-  Property<ControlGroup, int> count;  // read-only
-
-  void add(Control& control);
-  // Each acts on every member in the order added and returns the member count.
-  int disableAll();
-  int enableAll();
-  int hideAll();
-  int showAll();
-
- private:
-  int getCount() const { return static_cast<int>(members.size()); }
-};
-
 }  // namespace tarn
 
 #endif  // TARN_CONTROLS_H

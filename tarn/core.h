@@ -265,29 +265,6 @@ class Control {
   ObjectLink link;
 };
 
-// ===========================================================================
-// Message boxes
-// ===========================================================================
-
-// The same boxes as Control's operations, owned by `owner` (0: no owner) ...
-int msgBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
-int infoBox(HWND owner, const std::string& text, const std::string& caption);
-int warningBox(HWND owner, const std::string& text, const std::string& caption);
-int errorBox(HWND owner, const std::string& text, const std::string& caption);
-bool yesNoBox(HWND owner, const std::string& text, const std::string& caption);
-bool okCancelBox(HWND owner, const std::string& text, const std::string& caption);
-int yesNoCancelBox(HWND owner, const std::string& text, const std::string& caption);
-
-// ... or by a window object's window, with character strings (a null pointer
-// is the empty text).
-int msgBox(const Control& owner, const char* text, const char* caption, UINT type);
-int infoBox(const Control& owner, const char* text, const char* caption);
-int warningBox(const Control& owner, const char* text, const char* caption);
-int errorBox(const Control& owner, const char* text, const char* caption);
-bool yesNoBox(const Control& owner, const char* text, const char* caption);
-bool okCancelBox(const Control& owner, const char* text, const char* caption);
-int yesNoCancelBox(const Control& owner, const char* text, const char* caption);
-
 }  // namespace tarn
 
 #endif  // TARN_CORE_H

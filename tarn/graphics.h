@@ -108,29 +108,6 @@ int drawDib(HWND window, int x, int y, int width, int height, const void* pixels
 int drawDibWindow(HWND window, int x, int y, int width, int height, const void* pixels,
                   int bitsPerPixel);
 
-// ===========================================================================
-// Choosers And File Dialog
-// ===========================================================================
-
-// One-call common dialogs. Each returns true only when the user confirmed a
-// choice; on cancel or failure the output argument keeps its value.
-
-// The folder browser; `result` := the chosen folder's full path.
-bool chooseFolder(HWND owner, String& result);
-// The open dialog, starting with an empty name. `filter` is in the system's
-// form: description, zero byte, patterns, zero byte, ...; two zero bytes are
-// always added after it, so a list without its closing zeros still ends.
-bool chooseOpenFile(HWND owner, String& result, const String& filter);
-// The save dialog; `defaultExtension` (without the dot) is appended to names
-// typed without one. Asks before replacing an existing file.
-bool chooseSaveFile(HWND owner, String& result, const String& filter,
-                    const String& defaultExtension);
-// The colour dialog, starting from `colour`. The 16 custom colours are kept for
-// the whole process.
-bool chooseColor(HWND owner, COLORREF& colour);
-// The process-wide table of the colour dialog's 16 custom colours.
-COLORREF* customColors();
-
 }  // namespace tarn
 
 #endif  // TARN_GRAPHICS_H

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -1,7 +1,7 @@
 // The gallery: one form with a menu, a toolbar, a status bar and a tab control
 // whose pages show the toolkit's controls family by family. Clicking, ticking,
 // sliding and selecting report in the status bar.
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 #include <vector>
 

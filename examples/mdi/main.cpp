@@ -3,7 +3,7 @@
 // others are text views of files opened from it. The Window menu tiles and
 // cascades the children. The folder is the one named on the command line, or
 // the program's own.
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // file dialog, find text, choose a font, see the caret's line and column in the
 // status bar, and get asked before unsaved changes are thrown away. A file
 // named on the command line is opened at start.
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 #include <cctype>
 #include <string>

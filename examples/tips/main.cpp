@@ -2,7 +2,7 @@
 // one with `tarn-tips make tips.txt tips.tips`), or three built-in tips, until
 // the user closes it. Saves the tip shown and exits with 1 when "Show tips on
 // next startup" is checked, 0 otherwise.
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

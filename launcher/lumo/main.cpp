@@ -5,7 +5,7 @@
 // hidden (as the splash launcher starts it with "-diag"), otherwise a small
 // window whose caption says whether it runs in diagnostics mode. The session ends after
 // `sessionSeconds` or when the form is closed.
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -1,6 +1,6 @@
 // Progress and track bars: Guage and Track.
 #include "creation.h"
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

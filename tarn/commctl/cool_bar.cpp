@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

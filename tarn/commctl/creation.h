@@ -3,7 +3,7 @@
 #ifndef TARN_COMMCTL_CREATION_H
 #define TARN_COMMCTL_CREATION_H
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 namespace detail {

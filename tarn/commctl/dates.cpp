@@ -1,6 +1,6 @@
 // Dates: MonthCalendar and DatePicker.
 #include "creation.h"
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

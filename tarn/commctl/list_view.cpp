@@ -1,7 +1,7 @@
 // List and table views: ListView, TableView and the item, row and column
 // records their insertions hand out.
 #include "creation.h"
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

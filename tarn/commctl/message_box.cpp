@@ -2,7 +2,7 @@
 // taking an owner window or a window object.
 #include <string>
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

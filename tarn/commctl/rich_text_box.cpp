@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "commctl/line_ends.h"
-#include "tarn.h"
+#include "tarn/commctl/line_ends.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -1,6 +1,6 @@
 // The stand-alone scroll bar: ScrollBar.
 #include "creation.h"
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "creation.h"
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -1,6 +1,6 @@
 // Toolbar: a strip of image buttons over the system's toolbar class, each
 // sending its command identifier to the parent.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -1,6 +1,6 @@
 // The tree view: TreeView and the TreeItem records naming its items.
 #include "creation.h"
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

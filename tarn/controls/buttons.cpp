@@ -1,7 +1,7 @@
 // Buttons on the system BUTTON class: push buttons, check boxes, radio buttons
 // and group frames.
-#include "controls/creation.h"
-#include "tarn.h"
+#include "tarn/controls/creation.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "controls/creation.h"
-#include "tarn.h"
+#include "tarn/controls/creation.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

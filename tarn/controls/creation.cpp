@@ -1,5 +1,5 @@
 // Creation steps shared by the standard controls.
-#include "controls/creation.h"
+#include "tarn/controls/creation.h"
 
 namespace tarn {
 namespace detail {

@@ -3,7 +3,7 @@
 #ifndef TARN_CONTROLS_CREATION_H
 #define TARN_CONTROLS_CREATION_H
 
-#include "core.h"
+#include "tarn/core.h"
 
 namespace tarn {
 namespace detail {

@@ -1,7 +1,7 @@
 // Controls on the system STATIC class: labels, icon and bitmap boxes, and
 // sunken frames.
-#include "controls/creation.h"
-#include "tarn.h"
+#include "tarn/controls/creation.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

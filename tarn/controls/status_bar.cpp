@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "controls/creation.h"
-#include "tarn.h"
+#include "tarn/controls/creation.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

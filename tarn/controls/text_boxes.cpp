@@ -1,7 +1,7 @@
 // Text fields on the system EDIT class: plain, password and read-only boxes,
 // and the spin box with its up-down arrows.
-#include "controls/creation.h"
-#include "tarn.h"
+#include "tarn/controls/creation.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

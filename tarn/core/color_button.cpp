@@ -1,5 +1,5 @@
 // ColorButton: a push button showing a colour swatch that clicks like the button.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/record_sizes.h"
-#include "tarn.h"
+#include "tarn/core/record_sizes.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -1,5 +1,5 @@
 // The control group: window objects enabled, disabled, shown and hidden together.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/record_sizes.h"
-#include "core/shell_dlls.h"
-#include "tarn.h"
+#include "tarn/core/record_sizes.h"
+#include "tarn/core/shell_dlls.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

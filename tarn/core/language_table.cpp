@@ -1,9 +1,9 @@
 // Language tables: key-to-text tables read from files, resources and buffers.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <algorithm>
 
-#include "core/language_text.h"
+#include "tarn/core/language_text.h"
 
 namespace tarn {
 

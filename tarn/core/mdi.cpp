@@ -1,7 +1,7 @@
 // MDI forms: the frame with its MDICLIENT, child forms routed through the
 // system's MDI child handling, and the frame and child procedures.
-#include "core/window_class.h"
-#include "tarn.h"
+#include "tarn/core/window_class.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

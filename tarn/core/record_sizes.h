@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <commdlg.h>
 

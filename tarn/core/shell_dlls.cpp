@@ -1,4 +1,4 @@
-#include "core/shell_dlls.h"
+#include "tarn/core/shell_dlls.h"
 
 #include <mmsystem.h>
 

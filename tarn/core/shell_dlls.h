@@ -8,7 +8,7 @@
 #ifndef TARN_CORE_SHELL_DLLS_H
 #define TARN_CORE_SHELL_DLLS_H
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <shlobj.h>
 

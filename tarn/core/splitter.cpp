@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/window_class.h"
-#include "tarn.h"
+#include "tarn/core/window_class.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -1,5 +1,5 @@
 // Start-up globals and the application, screen and cursor objects.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <ole2.h>
 

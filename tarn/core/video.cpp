@@ -1,5 +1,5 @@
 // VideoControl: silent AVI clips through the system animation control.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

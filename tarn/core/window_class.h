@@ -2,7 +2,7 @@
 #ifndef TARN_CORE_WINDOW_CLASS_H
 #define TARN_CORE_WINDOW_CLASS_H
 
-#include "property.h"
+#include "tarn/property.h"
 
 namespace tarn {
 namespace detail {

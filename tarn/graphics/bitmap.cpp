@@ -2,7 +2,7 @@
 // bitmap onto a window.
 #include <cstring>
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 
@@ -15,7 +15,10 @@ Bitmap::Bitmap(HBITMAP handle) : bmp(NULL) {
   bindProperties();
   std::memset(&info, 0, sizeof info);
   bmp = handle;
-  TARN_CHECK(this->bmp != NULL);
+  // The check shows the expression as written.
+  // clang-format off
+  TARN_CHECK(this->bmp!=NULL);
+  // clang-format on
   readInfo();
 }
 
@@ -23,7 +26,10 @@ Bitmap::Bitmap(unsigned resource) : bmp(NULL) {
   bindProperties();
   std::memset(&info, 0, sizeof info);
   bmp = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resource & 0xFFFF));
-  TARN_CHECK(this->bmp != NULL);
+  // The check shows the expression as written.
+  // clang-format off
+  TARN_CHECK(this->bmp!=NULL);
+  // clang-format on
   readInfo();
 }
 
@@ -31,7 +37,10 @@ Bitmap::Bitmap(const char* resourceName) : bmp(NULL) {
   bindProperties();
   std::memset(&info, 0, sizeof info);
   bmp = resourceName ? LoadBitmapA(GetModuleHandleA(NULL), resourceName) : NULL;
-  TARN_CHECK(this->bmp != NULL);
+  // The check shows the expression as written.
+  // clang-format off
+  TARN_CHECK(this->bmp!=NULL);
+  // clang-format on
   readInfo();
 }
 
@@ -46,12 +55,18 @@ void Bitmap::readInfo() {
 }
 
 int Bitmap::getWidth() const {
-  TARN_CHECK(bmp != NULL);
+  // The check shows the expression as written.
+  // clang-format off
+  TARN_CHECK(bmp!=NULL);
+  // clang-format on
   return info.bmWidth;
 }
 
 int Bitmap::getHeight() const {
-  TARN_CHECK(bmp != NULL);
+  // The check shows the expression as written.
+  // clang-format off
+  TARN_CHECK(bmp!=NULL);
+  // clang-format on
   return info.bmHeight;
 }
 

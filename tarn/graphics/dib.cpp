@@ -1,4 +1,4 @@
-#include "graphics/dib.h"
+#include "tarn/graphics/dib.h"
 
 #include <climits>
 

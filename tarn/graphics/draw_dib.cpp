@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "graphics/dib.h"
-#include "tarn.h"
+#include "tarn/graphics/dib.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

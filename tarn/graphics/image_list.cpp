@@ -1,5 +1,5 @@
 // Image lists: a system image list of icons with the icon handles kept in order.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

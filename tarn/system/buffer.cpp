@@ -1,5 +1,5 @@
 // Buffer: a block of bytes in global memory, exactly as long as its content.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <climits>
 #include <cstdio>

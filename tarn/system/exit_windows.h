@@ -4,7 +4,7 @@
 #ifndef TARN_SYSTEM_EXIT_WINDOWS_H
 #define TARN_SYSTEM_EXIT_WINDOWS_H
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 namespace detail {

@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "system/file_dialog_filter.h"
-#include "core/record_sizes.h"
-#include "core/shell_dlls.h"
-#include "tarn.h"
+#include "tarn/system/file_dialog_filter.h"
+#include "tarn/core/record_sizes.h"
+#include "tarn/core/shell_dlls.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

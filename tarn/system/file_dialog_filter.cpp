@@ -1,4 +1,4 @@
-#include "system/file_dialog_filter.h"
+#include "tarn/system/file_dialog_filter.h"
 
 #include <algorithm>
 #include <cstring>

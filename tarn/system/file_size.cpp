@@ -1,5 +1,5 @@
 // fileSize: the size of a file in bytes.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // startProgram: a program started the way WinExec starts one, with the wait
 // for it to become ready moved off the caller's thread.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <new>
 #include <vector>

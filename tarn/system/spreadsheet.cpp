@@ -1,5 +1,5 @@
 // Spreadsheet: text cells written as a BIFF file (records built in biff.cpp).
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The system object: machine information, environment variables, ending the
 // session; and the shell, file and sound helpers.
-#include "core/shell_dlls.h"
-#include "tarn.h"
+#include "tarn/core/shell_dlls.h"
+#include "tarn/tarn.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "system/exit_windows.h"
-#include "system/system_text.h"
+#include "tarn/system/exit_windows.h"
+#include "tarn/system/system_text.h"
 
 namespace tarn {
 

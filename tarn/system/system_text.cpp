@@ -1,5 +1,5 @@
 // Version text, drive-type names and drive-list walking (no Windows calls).
-#include "system/system_text.h"
+#include "tarn/system/system_text.h"
 
 namespace tarn {
 namespace systemtext {

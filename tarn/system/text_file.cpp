@@ -8,7 +8,7 @@
 // the positioning that switching between reading and writing needs (and
 // measuring the size) then moved the stream to the wrong place. In binary mode
 // positions are exact.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <cstdio>
 #include <new>

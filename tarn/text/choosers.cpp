@@ -2,10 +2,10 @@
 #include <cstring>
 #include <string>
 
-#include "system/file_dialog_filter.h"
-#include "core/record_sizes.h"
-#include "core/shell_dlls.h"
-#include "tarn.h"
+#include "tarn/system/file_dialog_filter.h"
+#include "tarn/core/record_sizes.h"
+#include "tarn/core/shell_dlls.h"
+#include "tarn/tarn.h"
 
 #include <ole2.h>
 #include <shlobj.h>

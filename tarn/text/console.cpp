@@ -2,7 +2,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 namespace tarn {
 

@@ -1,5 +1,5 @@
 // RTF building blocks and the markup-to-RTF converter.
-#include "text/markup.h"
+#include "tarn/text/markup.h"
 
 #include <cstddef>
 #include <new>

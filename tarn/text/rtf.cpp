@@ -1,7 +1,7 @@
 // The public RTF functions: String wrappers around the converter in markup.cpp.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
-#include "text/markup.h"
+#include "tarn/text/markup.h"
 
 namespace tarn {
 

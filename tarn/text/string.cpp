@@ -1,5 +1,5 @@
 // String and StringList: the toolkit's text value and list of texts.
-#include "tarn.h"
+#include "tarn/tarn.h"
 
 #include <cmath>
 #include <cstdio>

@@ -2,9 +2,9 @@
 // stepping through the tips, and the tips procedure.
 #include <algorithm>
 
-#include "tarn.h"
-#include "text/tips_file.h"
-#include "text/tips_strip.h"
+#include "tarn/tarn.h"
+#include "tarn/text/tips_file.h"
+#include "tarn/text/tips_strip.h"
 
 namespace tarn {
 

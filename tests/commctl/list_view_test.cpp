@@ -5,7 +5,7 @@
 #include <string>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 namespace testing_support {
 

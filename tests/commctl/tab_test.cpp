@@ -4,7 +4,7 @@
 
 #include "message_host.h"
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 using testing_support::MessageHost;

@@ -7,7 +7,7 @@
 
 #include "support/creation_styles.h"
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 using testing_support::pumpUntil;

@@ -1,5 +1,5 @@
 // Builds a hidden form and a timer with the toolkit and reports what it saw.
-#include <tarn.h>
+#include <tarn/tarn.h>
 
 #include <cstdio>
 

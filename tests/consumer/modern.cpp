@@ -1,6 +1,6 @@
 // The consumer program with the modern look: it must run with UTF-8 as its code
 // page and keep a non-ASCII caption byte for byte.
-#include <tarn.h>
+#include <tarn/tarn.h>
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,6 @@
 // Uses the toolkit through one subsystem header, without <tarn.h> and its
 // globals: a program that needs only forms and text builds and runs.
-#include <forms.h>
+#include <tarn/forms.h>
 
 #include <cstdio>
 

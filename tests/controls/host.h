@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 namespace controls_test {
 

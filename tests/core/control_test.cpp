@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 using namespace testing_support;

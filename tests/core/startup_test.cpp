@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 #include <ole2.h>
 

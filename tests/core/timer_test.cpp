@@ -4,7 +4,7 @@
 #include <map>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

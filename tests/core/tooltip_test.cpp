@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

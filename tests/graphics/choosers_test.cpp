@@ -10,7 +10,7 @@
 
 #include "dialog_answerer.h"
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 using namespace testing_support;

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 namespace testing_support {
 

@@ -12,7 +12,7 @@
 
 #include "dialog_answerer.h"
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 #include "tarn/system/file_dialog_filter.h"
 
 using namespace tarn;

@@ -8,7 +8,7 @@
 
 #include "graphics_resources.h"
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 #include "tarn/graphics/dib.h"
 
 using namespace tarn;

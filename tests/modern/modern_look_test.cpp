@@ -8,7 +8,7 @@
 
 #include "samples.h"
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace testing_support;
 

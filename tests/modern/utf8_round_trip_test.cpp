@@ -8,7 +8,7 @@
 #include "graphics/dialog_answerer.h"
 #include "samples.h"
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 using namespace testing_support;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 namespace {
 struct Owner {

@@ -3,7 +3,7 @@
 // program's own.
 #include <cstdio>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 namespace {
 struct LastWords {

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "system/exit_windows.h"
-#include "tarn.h"
+#include "tarn/system/exit_windows.h"
+#include <tarn/tarn.h>
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 namespace testing_support {
 

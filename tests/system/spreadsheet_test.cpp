@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 #include "tarn/system/biff.h"
 
 using namespace tarn;

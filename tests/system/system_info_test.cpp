@@ -6,9 +6,9 @@
 #include <string>
 
 #include "support/support.h"
-#include "system/exit_windows.h"
-#include "system/system_text.h"
-#include "tarn.h"
+#include "tarn/system/exit_windows.h"
+#include "tarn/system/system_text.h"
+#include <tarn/tarn.h>
 
 #include <mmsystem.h>
 

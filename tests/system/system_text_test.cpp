@@ -2,7 +2,7 @@
 // type names and the walk over a logical-drive list.
 #include <gtest/gtest.h>
 
-#include "system/system_text.h"
+#include "tarn/system/system_text.h"
 
 using namespace tarn::systemtext;
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 #include "tarn/system/file_text.h"
 
 using namespace tarn;

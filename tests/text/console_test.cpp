@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

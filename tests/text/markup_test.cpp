@@ -4,7 +4,7 @@
 #include <climits>
 #include <string>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "tarn.h"
+#include <tarn/tarn.h>
 
 using namespace tarn;
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "support/support.h"
-#include "tarn.h"
+#include <tarn/tarn.h>
 #include "text/tips_bytes.h"
-#include "text/tips_strip.h"
+#include "tarn/text/tips_strip.h"
 
 using namespace tarn;
 using tips_bytes::header;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "text/tips_bytes.h"
-#include "text/tips_file.h"
-#include "text/tips_strip.h"
+#include "tarn/text/tips_file.h"
+#include "tarn/text/tips_strip.h"
 
 using namespace tarn;
 using tips_bytes::header;

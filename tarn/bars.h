@@ -1,0 +1,77 @@
+// Tarn bars: the button strips along a form's edge.
+//
+// Classes in this file (sources):
+//   ToolbarButton, Toolbar   commctl/toolbar.cpp
+//   CoolBar                  commctl/cool_bar.cpp
+#ifndef TARN_BARS_H
+#define TARN_BARS_H
+
+#include "core.h"
+#include "graphics.h"
+
+namespace tarn {
+
+// ===========================================================================
+// Toolbar And Cool Bar
+// ===========================================================================
+
+// What addButton made: the button record, the toolbar, and its command twice.
+struct ToolbarButton {
+  TBBUTTON button = {};
+  HWND control = NULL;
+  int command = 0;
+  int id = 0;
+};
+
+// A strip of buttons along the parent's edge; each click sends WM_COMMAND with
+// the button's command identifier to the parent.
+class Toolbar : public Control {
+ public:
+  Toolbar();
+  Toolbar(int id, const Control& parent, int x, int y, bool enabled = true, bool visible = true,
+          bool flat = false, bool divider = true, int exStyle = 0);
+
+  bool showText;
+  Property<Toolbar, bool> flat;      // TBSTYLE_FLAT
+  Property<Toolbar, bool> divider;   // CCS_NODIVIDER clear
+  Property<Toolbar, bool> wrapable;  // TBSTYLE_WRAPABLE
+
+  // Buttons get `text` only while showText is on; an empty text gives none.
+  ToolbarButton addButton(const String& text, int image, int command);
+  bool addSeparator();
+  // Returns the previous image list handle.
+  HIMAGELIST setImageList(const ImageList& images);
+  void setShowText(bool show) { showText = show; }
+
+ private:
+  void bindToolbarProperties();
+  bool getFlat() const { return hasStyle(TBSTYLE_FLAT); }
+  void setFlat(bool on) { on ? addStyle(TBSTYLE_FLAT) : removeStyle(TBSTYLE_FLAT); }
+  bool getDivider() const { return !hasStyle(CCS_NODIVIDER); }
+  void setDivider(bool on) { on ? removeStyle(CCS_NODIVIDER) : addStyle(CCS_NODIVIDER); }
+  bool getWrapable() const { return hasStyle(TBSTYLE_WRAPABLE); }
+  void setWrapable(bool on) { on ? addStyle(TBSTYLE_WRAPABLE) : removeStyle(TBSTYLE_WRAPABLE); }
+};
+
+// A container of bands, each holding one child window with a caption and a
+// gripper. Created at the parent's top left; `x` and `y` are not used. When the
+// window cannot be made, a box says "Cannot create CoolBar" and the object
+// stays a window-less Control.
+class CoolBar : public Control {
+ public:
+  CoolBar();
+  CoolBar(int id, const Control& parent, int x = 0, int y = 0, bool enabled = true,
+          bool visible = true, bool divider = true, bool vertical = false, int exStyle = 0);
+
+  // Appends a band holding `child`, as tall as its client area and as wide as
+  // its window; `newLine` starts a new row. Returns the bar's answer to the
+  // insertion (non-zero: the band is there).
+  LRESULT addBand(const String& text, const Control& child, bool newLine = false,
+                  COLORREF foreColor = 0);
+  // Repaints and lays the bands out again.
+  LRESULT refresh();
+};
+
+}  // namespace tarn
+
+#endif  // TARN_BARS_H
