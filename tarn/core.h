@@ -265,6 +265,11 @@ class Control {
   ObjectLink link;
 };
 
+// Identifier counters: controls take ++controlIdCounter (the first gets 151);
+// each form takes 3024 + formCounter++.
+inline int controlIdCounter = 150;
+inline int formCounter = 0;
+
 }  // namespace tarn
 
 #endif  // TARN_CORE_H

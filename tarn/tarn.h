@@ -88,11 +88,6 @@ inline Application application;
 inline Screen screen;
 inline StringList emptyStringList;
 
-// Identifier counters: controls take ++controlIdCounter (the first gets 151);
-// each form takes 3024 + formCounter++.
-inline int controlIdCounter = 150;
-inline int formCounter = 0;
-
 }  // namespace tarn
 
 #endif  // TARN_TARN_H
