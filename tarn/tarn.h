@@ -7,33 +7,30 @@
 // before any global object the program defines after the include.
 //
 // It includes the subsystem headers, each usable on its own (<tarn/NAME.h>):
-//   header            classes and functions                              sources
-//   property.h        platform headers, runtime checks, Property          core/check.cpp
-//   text.h            String, StringList, RTF builders, markupToRtf       text/
-//   core.h            Application, Screen, Cursor, Control, TimerEntry    core/startup.cpp, core/control.cpp
-//   message_box.h     msgBox, infoBox, ... yesNoCancelBox                 commctl/message_box.cpp
-//   graphics.h        Icon, Bitmap, ImageList, drawBitmap, drawDib        graphics/
-//   choosers.h        chooseFolder, chooseOpenFile, chooseSaveFile,
-//                     chooseColor                                         text/choosers.cpp
-//   system.h          FileDialog, Buffer, Spreadsheet, TextFile, System   system/
-//   language_table.h  LanguageTable                                       core/language_table.cpp
-//   forms.h           Form, the form procedures, ImageBox                 core/form.cpp, core/image_box.cpp
-//   mdi.h             MDIForm                                             core/mdi.cpp
-//   splitter.h        Splitter                                            core/splitter.cpp
-//   video.h           VideoControl                                        core/video.cpp
-//   controls.h        buttons, text boxes, labels, picture boxes,
-//                     StatusBar                                           controls/
-//   control_group.h   ControlGroup                                        core/control_group.cpp
-//   lists.h           ListBox, MCListBox, ComboBox                        controls/list_box.cpp, controls/combo_box.cpp
-//   menus.h           Menu, MenuItem, PopupMenu                           commctl/menu.cpp
-//   bars.h            Toolbar, CoolBar                                    commctl/toolbar.cpp, commctl/cool_bar.cpp
-//   views.h           ListView, TableView, TreeView, their item records   commctl/list_view.cpp, commctl/tree_*.cpp
-//   commctl.h         Guage, Track, MonthCalendar, DatePicker,
-//                     ScrollBar, Tab                                      commctl/
-//   color_button.h    ColorButton                                         core/color_button.cpp
-//   richtext.h        RichTextBox                                         commctl/rich_text_box.cpp
-//   console.h         Console                                             text/console.cpp
-//   tips.h            TipsDialog, Tip, tips files as bytes and as text    text/tips_*.cpp
+//   header           classes and functions                         sources
+//   property.h       platform headers, runtime checks, Property    core/check.cpp
+//   text.h           String, StringList, RTF builders, markupToRtf text/
+//   core.h           Application, Screen, Cursor, Control          core/startup.cpp, control*.cpp
+//   message_box.h    msgBox, infoBox ... yesNoCancelBox            commctl/message_box.cpp
+//   graphics.h       Icon, Bitmap, ImageList, drawBitmap, drawDib  graphics/
+//   choosers.h       chooseFolder, chooseOpenFile, chooseColor ... text/choosers.cpp
+//   system.h         FileDialog, Buffer, Spreadsheet, TextFile, System system/
+//   language_table.h LanguageTable                                 core/language_table.cpp
+//   forms.h          Form, the form procedures, ImageBox           core/form.cpp, image_box.cpp
+//   mdi.h            MDIForm                                       core/mdi.cpp
+//   splitter.h       Splitter                                      core/splitter.cpp
+//   video.h          VideoControl                                  core/video.cpp
+//   controls.h       buttons, text boxes, labels, StatusBar        controls/
+//   control_group.h  ControlGroup                                  core/control_group.cpp
+//   lists.h          ListBox, MCListBox, ComboBox                  controls/list_box, combo_box
+//   menus.h          Menu, MenuItem, PopupMenu                     commctl/menu.cpp
+//   bars.h           Toolbar, CoolBar                              commctl/toolbar, cool_bar
+//   views.h          ListView, TableView, TreeView, item records   commctl/list_view, tree_*
+//   commctl.h        Guage, Track, calendars, ScrollBar, Tab       commctl/
+//   color_button.h   ColorButton                                   core/color_button.cpp
+//   richtext.h       RichTextBox                                   commctl/rich_text_box.cpp
+//   console.h        Console                                       text/console.cpp
+//   tips.h           TipsDialog, Tip, tips files                   text/tips_*.cpp
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.

@@ -23,16 +23,27 @@ fi
 "$root/scripts/wine-run" "$work/sub/subsystem.exe"
 "$root/scripts/wine-run" "$work/sub/modern.exe"
 
-cmake -S "$root" -B "$work/lib" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DCMAKE_BUILD_TYPE=Release -DTARN_BUILD_TESTS=OFF -DTARN_BUILD_LAUNCHER=OFF \
-  -DTARN_BUILD_BENCHMARKS=OFF -DTARN_BUILD_TOOLS=OFF -DTARN_BUILD_EXAMPLES=OFF \
-  -DCMAKE_INSTALL_PREFIX="$work/stage" >"$work/lib.log"
+# The library alone, through its preset, installed into a stage folder.
+case $(basename "$toolchain") in
+  mingw-x86_64.cmake) lib_preset=mingw64-lib ;;
+  *) lib_preset=mingw-lib ;;
+esac
+(cd "$root" && cmake --preset "$lib_preset" -B "$work/lib" -DCMAKE_INSTALL_PREFIX="$work/stage") \
+  >"$work/lib.log"
 cmake --build "$work/lib" >>"$work/lib.log"
 cmake --install "$work/lib" >>"$work/lib.log"
-cmake -S "$here" -B "$work/pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+# Headers under include/tarn/; the program needs only the installed toolchain file
+# and find_package (the source tree is not named).
+test -f "$work/stage/include/tarn/tarn.h"
+if ls "$work/stage/include" | grep -v -x tarn | grep -q .; then
+  echo "the install put headers outside include/tarn/" >&2
+  exit 1
+fi
+installed_toolchain=$work/stage/lib/cmake/tarn/$(basename "$toolchain")
+cmake -S "$here" -B "$work/pkg" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$installed_toolchain" \
   -DCMAKE_BUILD_TYPE=Release -DTARN_USE=package -DCMAKE_PREFIX_PATH="$work/stage" >"$work/pkg.log"
 cmake --build "$work/pkg" >>"$work/pkg.log"
 "$root/scripts/wine-run" "$work/pkg/consumer.exe"
 "$root/scripts/wine-run" "$work/pkg/subsystem.exe"
 "$root/scripts/wine-run" "$work/pkg/modern.exe"
-echo "consumer: <tarn.h>, <forms.h> and modern-look programs built and ran through add_subdirectory and find_package"
+echo "consumer: <tarn/tarn.h>, <tarn/forms.h> and modern-look programs built and ran through add_subdirectory and find_package"
