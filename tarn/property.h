@@ -67,7 +67,7 @@ namespace tarn {
 // operations are the owner's alone), and each copy is rebound to the new owner:
 // the owner pointer moves with the property, so a copied or moved object never
 // calls through the object it came from. Properties are not values of their
-// own: to copy a value between objects, convert it: `a.width = int(b.width)`.
+// own: to copy a value between objects, read it: `a.width = b.width.get()`.
 template <class Owner, class T>
 class Property {
  public:
@@ -93,6 +93,9 @@ class Property {
     return (m_cObject->*Get)();
   }
   operator T() const { return value(); }
+  // The value, where a plain value is wanted: `printf("%d", form.x.get())`,
+  // `auto w = form.width.get()` (a property itself cannot be copied out of its owner).
+  T get() const { return value(); }
 
   // Write: yields the value given, not a fresh read. After a failed check the
   // owner is left alone.
