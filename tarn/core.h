@@ -265,6 +265,13 @@ class Control {
   ObjectLink link;
 };
 
+// The edges of its parent a control keeps its distances to (Control::anchor).
+// Anchored to both opposite edges it stretches with the parent.
+constexpr int anchorLeft = 1;
+constexpr int anchorTop = 2;
+constexpr int anchorRight = 4;
+constexpr int anchorBottom = 8;
+
 // Identifier counters: controls take ++controlIdCounter (the first gets 151);
 // each form takes 3024 + formCounter++.
 inline int controlIdCounter = 150;

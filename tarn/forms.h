@@ -4,6 +4,8 @@
 #ifndef TARN_FORMS_H
 #define TARN_FORMS_H
 
+#include <functional>
+
 #include "graphics.h"
 #include "system.h"
 
@@ -21,6 +23,12 @@ using FormProcedure = DLGPROC;
 // WM_CLOSE; the command-forwarding one passes WM_COMMAND to the parent window.
 INT_PTR CALLBACK defaultFormProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK commandForwardProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The program's message loop: keyboard navigation among each form's controls
+// (the dialog manager's), the forms' shortcuts (Form::addShortcut), and every
+// other message dispatched. Answers the quit code that ended it (-1 when the
+// system failed to deliver a message).
+int messageLoop();
 
 // The form's frame for a kind (0 to 11; any other kind is the overlapped
 // window), with WS_CLIPCHILDREN and, for child forms, WS_CHILD.
@@ -73,6 +81,19 @@ class Form : public Control {
 
   // Gives the window the system's application icon, small and big.
   void setStandardIcons();
+
+  // Runs `handler` for WM_COMMAND with this identifier (a control's, a menu
+  // entry's or a shortcut's) instead of the form's procedure, which still sees
+  // every other message. Setting a handler again replaces it; a null handler
+  // removes it. Handlers end with the window.
+  void onCommand(int commandId, std::function<void()> handler);
+  // The same for WM_NOTIFY from control `controlId` with notification `code`;
+  // the handler's result is the message's result.
+  void onNotify(int controlId, UINT code, std::function<LRESULT(NMHDR*)> handler);
+  // Makes `key` (a virtual-key code) with `modifiers` (FCONTROL, FSHIFT, FALT,
+  // or 0) send the form WM_COMMAND with `command`, like a menu entry, while the
+  // form or one of its controls is active and the program runs messageLoop().
+  void addShortcut(int modifiers, int key, int command);
 
  protected:
   // The last steps of creating a form's window: state, size, place and
