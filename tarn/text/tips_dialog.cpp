@@ -189,7 +189,7 @@ void TipsDialog::load(const String& path) {
     tipsfile::Record r = tipsfile::readRecord(record.data());
     tips.push_back({String(r.title), String(r.body)});
   }
-  file.close();
+  file.close();  // done with the file before the view changes
   if (tips.size() == before) {
     view.Control::text = unreadableText;
     return;
