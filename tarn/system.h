@@ -221,7 +221,8 @@ class TextFile {
   void prepareFor(Access access);
   // One line into `line`; false when nothing could be read.
   bool readLineInto(String& line);
-  String finishRead(HGLOBAL block, bool built, std::string& text, long start);
+  // Puts the stream back where a read started and answers the empty text.
+  String abandonRead(long start);
 
   String path;
   std::FILE* stream;

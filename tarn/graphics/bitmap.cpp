@@ -2,7 +2,8 @@
 // bitmap onto a window.
 #include <cstring>
 
-#include "tarn/tarn.h"
+#include "tarn/core/holders.h"
+#include "tarn/graphics.h"
 
 namespace tarn {
 
@@ -75,17 +76,15 @@ BOOL drawBitmap(const Control& window, Bitmap bmp, int x, int y) {
   // A window object without a window has nothing to draw on (GetDC(NULL) would
   // hand out the whole screen).
   if (window.hwnd == NULL) return FALSE;
-  HDC target = window.dc;
-  HDC memory = CreateCompatibleDC(target);
-  HGDIOBJ previous = SelectObject(memory, bmp.bmp);
-  int h = bmp.height;
-  int w = bmp.width;
-  BitBlt(target, x, y, w, h, memory, 0, 0, SRCCOPY);
-  // Give the bitmap back before the context goes, so it can be selected again,
-  // and return the window's context to the system (every `dc` read takes one).
-  SelectObject(memory, previous);
-  ReleaseDC(window.hwnd, target);
-  return DeleteDC(memory);
+  detail::WindowDC target(window.hwnd);
+  detail::MemoryDC memory(target);
+  {
+    // The bitmap is given back before the context goes, so it can be selected again.
+    detail::Selection chosen(memory, bmp.bmp);
+    BitBlt(target, x, y, bmp.width, bmp.height, memory, 0, 0, SRCCOPY);
+  }
+  target.release();
+  return memory.release();
 }
 
 }  // namespace tarn

@@ -2,8 +2,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "tarn/core/holders.h"
+#include "tarn/graphics.h"
 #include "tarn/graphics/dib.h"
-#include "tarn/tarn.h"
 
 namespace tarn {
 
@@ -12,7 +13,7 @@ namespace {
 int draw(HWND window, bool wholeWindow, int x, int y, int width, int height, const void* pixels,
          int bitsPerPixel) {
   if (window == NULL || pixels == nullptr || !dib::drawable(width, height, bitsPerPixel)) return 0;
-  HDC dc = wholeWindow ? GetWindowDC(window) : GetDC(window);
+  detail::WindowDC dc(window, wholeWindow);
   if (dc == NULL) return 0;
   // Header plus a colour table as long as the depth needs: the system reads
   // 2, 16 or 256 entries for indexed pixels.
@@ -20,7 +21,7 @@ int draw(HWND window, bool wholeWindow, int x, int y, int width, int height, con
   SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                     static_cast<UINT>(height), pixels,
                     reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS);
-  return ReleaseDC(window, dc);
+  return dc.release();
 }
 
 }  // namespace

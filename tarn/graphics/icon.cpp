@@ -1,6 +1,6 @@
 // Icons: one system icon handle, loaded from the program's resources, the
 // system's predefined icons or an icon file. Nothing is ever destroyed here.
-#include "tarn/tarn.h"
+#include "tarn/graphics.h"
 
 namespace tarn {
 

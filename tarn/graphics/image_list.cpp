@@ -1,5 +1,6 @@
 // Image lists: a system image list of icons with the icon handles kept in order.
-#include "tarn/tarn.h"
+#include "tarn/core/holders.h"
+#include "tarn/graphics.h"
 
 namespace tarn {
 
@@ -17,26 +18,29 @@ void ImageList::createList() {
 
 namespace {
 
+// A bitmap of `cx` x `cy` pixels in the screen's format.
+HBITMAP screenBitmap(int cx, int cy) {
+  detail::WindowDC screen(NULL);
+  return CreateCompatibleBitmap(screen, cx, cy);
+}
+
+// Sets every bit of a mask, so that every pixel shows the background.
+void setAllBits(HBITMAP mask, int cx, int cy) {
+  detail::MemoryDC memory(NULL);
+  detail::Selection chosen(memory, mask);
+  PatBlt(memory, 0, 0, cx, cy, WHITENESS);
+}
+
 // Appends a fully transparent image, so that an icon that could not be added
 // still takes its index and the icons after it keep matching their slots.
 void appendBlank(HIMAGELIST list) {
   int cx = 0, cy = 0;
   if (!ImageList_GetIconSize(list, &cx, &cy) || cx <= 0 || cy <= 0) return;
-  HDC screenDc = GetDC(NULL);
-  HBITMAP image = CreateCompatibleBitmap(screenDc, cx, cy);
-  ReleaseDC(NULL, screenDc);
-  HBITMAP mask = CreateBitmap(cx, cy, 1, 1, NULL);
-  if (image && mask) {
-    // Mask bits set: every pixel shows the background.
-    HDC memory = CreateCompatibleDC(NULL);
-    HGDIOBJ previous = SelectObject(memory, mask);
-    PatBlt(memory, 0, 0, cx, cy, WHITENESS);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ImageList_Add(list, image, mask);
-  }
-  if (image) DeleteObject(image);
-  if (mask) DeleteObject(mask);
+  detail::GdiObject<HBITMAP> image(screenBitmap(cx, cy));
+  detail::GdiObject<HBITMAP> mask(CreateBitmap(cx, cy, 1, 1, NULL));
+  if (image == NULL || mask == NULL) return;
+  setAllBits(mask, cx, cy);
+  ImageList_Add(list, image, mask);  // the list keeps copies
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 // Buffer: a block of bytes in global memory, exactly as long as its content.
-#include "tarn/tarn.h"
-
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <new>
 #include <stdexcept>
 
-#include "file_text.h"
+#include "tarn/core/holders.h"
+#include "tarn/system.h"
+#include "tarn/system/file_text.h"
+#include "tarn/system/fixed_block.h"
 
 namespace tarn {
 
@@ -127,60 +128,47 @@ Buffer Buffer::slice(int start, int count) const {
 }
 
 bool Buffer::loadFile(const String& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, NULL);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  detail::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL));
+  if (!file.valid()) return false;
   DWORD high = 0;
   DWORD size = GetFileSize(file, &high);
   bool sizeKnown = !(size == INVALID_FILE_SIZE && GetLastError() != NO_ERROR);
-  if (!sizeKnown || high != 0 || size > static_cast<DWORD>(INT_MAX)) {
-    CloseHandle(file);  // too large for a buffer: the content stays
-    return false;
-  }
+  // Too large for a buffer: the content stays.
+  if (!sizeKnown || high != 0 || size > static_cast<DWORD>(INT_MAX)) return false;
   if (size == 0) {
-    CloseHandle(file);
+    file.close();
     release();
     return false;
   }
   // Read straight into the new block; the old content goes only when the new is complete.
-  char* fresh = allocateBlock(static_cast<int>(size));
-  if (fresh == nullptr) {
-    CloseHandle(file);
-    return false;
-  }
+  detail::FixedBlock fresh(size);
+  if (fresh.data() == nullptr) return false;
   DWORD taken = 0;
   while (taken < size) {
     DWORD got = 0;
-    if (!ReadFile(file, fresh + taken, size - taken, &got, NULL)) {
-      GlobalFree(fresh);
-      CloseHandle(file);
-      return false;
-    }
+    if (!ReadFile(file, fresh.data() + taken, size - taken, &got, NULL)) return false;
     if (got == 0) break;  // the file became shorter since its size was read
     taken += got;
   }
-  CloseHandle(file);
+  file.close();
   if (taken == 0) {
-    GlobalFree(fresh);
     release();
     return false;
   }
-  if (taken < size) {
-    HGLOBAL shrunk = GlobalReAlloc(fresh, taken, GMEM_MOVEABLE);
-    if (shrunk != NULL) fresh = static_cast<char*>(shrunk);
-  }
+  if (taken < size) fresh.shrink(taken);
   release();
-  block = fresh;
+  block = fresh.release();
   byteCount = static_cast<int>(taken);
   return true;
 }
 
 bool Buffer::saveFile(const String& path) const {
-  std::FILE* stream = std::fopen(path.c_str(), "w");
+  detail::StdioFile stream(std::fopen(path.c_str(), "w"));
   if (stream == nullptr) return false;
   std::size_t wanted = static_cast<std::size_t>(byteCount);
   std::size_t written = wanted != 0 ? std::fwrite(block, 1, wanted, stream) : 0;
-  bool closed = std::fclose(stream) == 0;
+  bool closed = stream.close();
   return closed && written == wanted;
 }
 

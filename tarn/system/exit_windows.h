@@ -4,7 +4,7 @@
 #ifndef TARN_SYSTEM_EXIT_WINDOWS_H
 #define TARN_SYSTEM_EXIT_WINDOWS_H
 
-#include "tarn/tarn.h"
+#include "tarn/property.h"
 
 namespace tarn {
 namespace detail {

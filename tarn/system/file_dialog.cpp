@@ -4,10 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "tarn/system/file_dialog_filter.h"
 #include "tarn/core/record_sizes.h"
 #include "tarn/core/shell_dlls.h"
-#include "tarn/tarn.h"
+#include "tarn/system.h"
+#include "tarn/system/file_dialog_filter.h"
 
 namespace tarn {
 
@@ -15,6 +15,13 @@ namespace {
 
 constexpr DWORD openFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;  // 0x80804
 constexpr DWORD saveFlags = openFlags | OFN_OVERWRITEPROMPT;                      // 0x80806
+
+// The one place a dialog's filter block is given back: it belongs to one
+// object, which drops it when it goes, is assigned, or builds a new one.
+void dropBlock(char*& block) {
+  if (block != nullptr) GlobalFree(block);
+  block = nullptr;
+}
 
 }  // namespace
 
@@ -42,19 +49,17 @@ FileDialog::FileDialog(const FileDialog& other)
 // dialog, so it is not carried (it points into the source).
 FileDialog::FileDialog(FileDialog&& other) noexcept
     : filters(std::move(other.filters)),
-      filterBlock(other.filterBlock),
+      filterBlock(std::exchange(other.filterBlock, nullptr)),
       owner(other.owner),
       path(std::move(other.path)),
       showing(false) {
-  other.filterBlock = nullptr;
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
 }
 
 FileDialog& FileDialog::operator=(const FileDialog& other) {
   if (this == &other) return *this;
-  if (filterBlock != nullptr) GlobalFree(filterBlock);
-  filterBlock = nullptr;
+  dropBlock(filterBlock);
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
   filters = other.filters;
@@ -65,9 +70,8 @@ FileDialog& FileDialog::operator=(const FileDialog& other) {
 
 FileDialog& FileDialog::operator=(FileDialog&& other) noexcept {
   if (this == &other) return *this;
-  if (filterBlock != nullptr) GlobalFree(filterBlock);
-  filterBlock = other.filterBlock;
-  other.filterBlock = nullptr;
+  dropBlock(filterBlock);
+  filterBlock = std::exchange(other.filterBlock, nullptr);
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
   filters = std::move(other.filters);
@@ -76,9 +80,7 @@ FileDialog& FileDialog::operator=(FileDialog&& other) noexcept {
   return *this;
 }
 
-FileDialog::~FileDialog() {
-  if (filterBlock != nullptr) GlobalFree(filterBlock);
-}
+FileDialog::~FileDialog() { dropBlock(filterBlock); }
 
 void FileDialog::addFilter(const String& description, const String& pattern) {
   filters.push_back(Filter{description, pattern});
@@ -91,7 +93,7 @@ void FileDialog::rebuildFilterBlock() {
     pairs.emplace_back(filter.description.str(), filter.pattern.str());
   std::string bytes = filedialog::filterBlock(pairs);
 
-  if (filterBlock != nullptr) GlobalFree(filterBlock);
+  dropBlock(filterBlock);
   // One spare zero byte past the list, so even an empty list ends in two zeros.
   filterBlock = static_cast<char*>(GlobalAlloc(GMEM_ZEROINIT, bytes.size() + 1));
   if (filterBlock != nullptr) std::memcpy(filterBlock, bytes.data(), bytes.size());

@@ -1,16 +1,16 @@
 // fileSize: the size of a file in bytes.
-#include "tarn/tarn.h"
-
 #include <cstdio>
+
+#include "tarn/core/holders.h"
+#include "tarn/system.h"
 
 namespace tarn {
 
 int fileSize(const String& path) {
-  std::FILE* stream = std::fopen(path.c_str(), "r");
+  detail::StdioFile stream(std::fopen(path.c_str(), "r"));
   if (stream == nullptr) return 0;
   long size = 0;
   if (std::fseek(stream, 0, SEEK_END) == 0) size = std::ftell(stream);
-  std::fclose(stream);
   return size > 0 ? static_cast<int>(size) : 0;  // -1 from ftell: too large to tell
 }
 

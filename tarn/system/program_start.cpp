@@ -1,9 +1,9 @@
 // startProgram: a program started the way WinExec starts one, with the wait
 // for it to become ready moved off the caller's thread.
-#include "tarn/tarn.h"
-
 #include <new>
 #include <vector>
+
+#include "tarn/system.h"
 
 namespace tarn {
 

@@ -1,9 +1,9 @@
 // Spreadsheet: text cells written as a BIFF file (records built in biff.cpp).
-#include "tarn/tarn.h"
-
 #include <cstdio>
 
-#include "biff.h"
+#include "tarn/core/holders.h"
+#include "tarn/system.h"
+#include "tarn/system/biff.h"
 
 namespace tarn {
 
@@ -25,7 +25,7 @@ Spreadsheet::Cell Spreadsheet::cellAt(int index) const {
 }
 
 bool Spreadsheet::save(const String& path) {
-  std::FILE* stream = std::fopen(path.c_str(), "wb");
+  detail::StdioFile stream(std::fopen(path.c_str(), "wb"));
   if (stream == nullptr) return false;
   std::vector<biff::Label> labels;
   labels.reserve(cells.size());
@@ -37,7 +37,7 @@ bool Spreadsheet::save(const String& path) {
   }
   std::string bytes = biff::workbook(labels);
   std::size_t written = std::fwrite(bytes.data(), 1, bytes.size(), stream);
-  bool closed = std::fclose(stream) == 0;
+  bool closed = stream.close();
   return closed && written == bytes.size();
 }
 

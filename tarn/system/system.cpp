@@ -1,7 +1,6 @@
 // The system object: machine information, environment variables, ending the
 // session; and the shell, file and sound helpers.
-#include "tarn/core/shell_dlls.h"
-#include "tarn/tarn.h"
+#include "tarn/system.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -9,6 +8,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "tarn/core/holders.h"
+#include "tarn/core/shell_dlls.h"
 #include "tarn/system/exit_windows.h"
 #include "tarn/system/system_text.h"
 
@@ -53,28 +54,28 @@ std::string logicalDriveList() {
   return std::string();
 }
 
-// Enables the shutdown privilege for this process, then ends the session with
-// `flags`. Nothing is ended when the privilege cannot be enabled.
-bool exitWindows(UINT flags) {
-  HANDLE token = NULL;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
+// Enables the shutdown privilege for this process; false when it cannot.
+bool enableShutdownPrivilege() {
+  HANDLE opened = NULL;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened))
     return false;
+  detail::KernelHandle token(opened);
   TOKEN_PRIVILEGES privileges = {};
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  bool known =
-      LookupPrivilegeValueA(NULL, "SeShutdownPrivilege", &privileges.Privileges[0].Luid) != 0;
-  bool enabled = false;
-  if (known) {
-    // Succeeds (with ERROR_NOT_ALL_ASSIGNED) even when the token lacks the
-    // privilege, so the last error is what tells.
-    SetLastError(ERROR_SUCCESS);
-    BOOL adjusted = AdjustTokenPrivileges(token, FALSE, &privileges, 0, NULL, NULL);
-    enabled = adjusted && GetLastError() == ERROR_SUCCESS;
-  }
-  CloseHandle(token);
-  if (!enabled) return false;
-  return detail::exitWindowsCall(flags, 0) != 0;
+  if (!LookupPrivilegeValueA(NULL, "SeShutdownPrivilege", &privileges.Privileges[0].Luid))
+    return false;
+  // Succeeds (with ERROR_NOT_ALL_ASSIGNED) even when the token lacks the
+  // privilege, so the last error is what tells.
+  SetLastError(ERROR_SUCCESS);
+  BOOL adjusted = AdjustTokenPrivileges(token, FALSE, &privileges, 0, NULL, NULL);
+  return adjusted && GetLastError() == ERROR_SUCCESS;
+}
+
+// Ends the session with `flags`; nothing is ended when the shutdown privilege
+// cannot be enabled.
+bool exitWindows(UINT flags) {
+  return enableShutdownPrivilege() && detail::exitWindowsCall(flags, 0) != 0;
 }
 
 }  // namespace
@@ -208,10 +209,8 @@ INT_PTR run(const String& file, const String& parameters, HWND window) {
 }
 
 bool fileExists(const String& path) {
-  std::FILE* file = std::fopen(path.c_str(), "r");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
+  detail::StdioFile file(std::fopen(path.c_str(), "r"));
+  return file != nullptr;
 }
 
 bool playWaveResource(int resourceId) {

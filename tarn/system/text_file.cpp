@@ -8,14 +8,15 @@
 // the positioning that switching between reading and writing needs (and
 // measuring the size) then moved the stream to the wrong place. In binary mode
 // positions are exact.
-#include "tarn/tarn.h"
-
 #include <cstdio>
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
-#include "file_text.h"
+#include "tarn/system.h"
+#include "tarn/system/file_text.h"
+#include "tarn/system/fixed_block.h"
 
 namespace tarn {
 
@@ -89,12 +90,6 @@ bool takeLineFeedAfterReturn(std::FILE* stream) {
   return false;
 }
 
-// A read whose text does not fit in memory gives the empty text and leaves
-// the stream where the read found it, as when its block cannot be allocated.
-void putBack(std::FILE* stream, long position) {
-  if (position >= 0) std::fseek(stream, position, SEEK_SET);
-}
-
 }  // namespace
 
 char TextFile::readChar() {
@@ -153,29 +148,23 @@ StringList TextFile::readLines(unsigned maxLines) {
   return lines;
 }
 
-// Ends a block read: frees the block and hands over the text, or, when the text
-// could not be built, puts the stream back where the read started and answers
-// the empty text.
-String TextFile::finishRead(HGLOBAL block, bool built, std::string& text, long start) {
-  GlobalFree(block);
-  if (!built) {
-    putBack(stream, start);
-    lastAccess = Access::none;
-    return String();
-  }
-  return String(std::move(text));
+// A read whose text does not fit in memory gives the empty text and leaves
+// the stream where the read found it, as when its block cannot be allocated.
+String TextFile::abandonRead(long start) {
+  if (start >= 0) std::fseek(stream, start, SEEK_SET);
+  lastAccess = Access::none;
+  return String();
 }
 
 String TextFile::read(int length) {
   if (stream == nullptr || length <= 0) return String();
-  HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, static_cast<SIZE_T>(length) + 1);
-  if (block == NULL) return String();
+  detail::FixedBlock block(static_cast<SIZE_T>(length) + 1);
+  char* bytes = block.data();
+  if (bytes == nullptr) return String();
   prepareFor(Access::reading);
   long start = std::ftell(stream);
-  char* bytes = static_cast<char*>(block);
   std::size_t wanted = static_cast<std::size_t>(length);
   std::string text;
-  bool built = true;
   try {
     // Each character takes at least one byte on disk, so reading the characters
     // still wanted never overshoots; pairs make it take another round. The
@@ -189,33 +178,32 @@ String TextFile::read(int length) {
       if (endsWithReturn) text.push_back(takeLineFeedAfterReturn(stream) ? '\n' : '\r');
     }
   } catch (const std::bad_alloc&) {
-    built = false;
+    return abandonRead(start);
   } catch (const std::length_error&) {
-    built = false;
+    return abandonRead(start);
   }
-  return finishRead(block, built, text, start);
+  return String(std::move(text));
 }
 
 String TextFile::readAll() {
   int n = size();
   if (n == 0) return String();
-  HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, static_cast<SIZE_T>(n) + 1);
-  if (block == NULL) return String();
+  detail::FixedBlock block(static_cast<SIZE_T>(n) + 1);
+  char* bytes = block.data();
+  if (bytes == nullptr) return String();
   long start = std::ftell(stream);
   std::rewind(stream);
   lastAccess = Access::reading;
-  char* bytes = static_cast<char*>(block);
   std::size_t got = std::fread(bytes, 1, static_cast<std::size_t>(n), stream);
   std::string text;
-  bool built = true;
   try {
     filetext::appendAsText(text, bytes, got);
   } catch (const std::bad_alloc&) {
-    built = false;
+    return abandonRead(start);
   } catch (const std::length_error&) {
-    built = false;
+    return abandonRead(start);
   }
-  return finishRead(block, built, text, start);
+  return String(std::move(text));
 }
 
 bool TextFile::write(const String& text) {

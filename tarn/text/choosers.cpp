@@ -2,10 +2,11 @@
 #include <cstring>
 #include <string>
 
-#include "tarn/system/file_dialog_filter.h"
+#include "tarn/choosers.h"
 #include "tarn/core/record_sizes.h"
 #include "tarn/core/shell_dlls.h"
-#include "tarn/tarn.h"
+#include "tarn/system.h"
+#include "tarn/system/file_dialog_filter.h"
 
 #include <ole2.h>
 #include <shlobj.h>

@@ -2,7 +2,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tarn/tarn.h"
+#include "tarn/console.h"
 
 namespace tarn {
 

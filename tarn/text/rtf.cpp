@@ -1,6 +1,5 @@
 // The public RTF functions: String wrappers around the converter in markup.cpp.
-#include "tarn/tarn.h"
-
+#include "tarn/text.h"
 #include "tarn/text/markup.h"
 
 namespace tarn {

@@ -1,5 +1,5 @@
 // String and StringList: the toolkit's text value and list of texts.
-#include "tarn/tarn.h"
+#include "tarn/text.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // String::print lives alone so that only programs that print link the streams.
 #include <iostream>
 
-#include "tarn/tarn.h"
+#include "tarn/text.h"
 
 namespace tarn {
 

@@ -2,9 +2,13 @@
 // stepping through the tips, and the tips procedure.
 #include <algorithm>
 
-#include "tarn/tarn.h"
+#include "tarn/core.h"
+#include "tarn/core/holders.h"
+#include "tarn/graphics.h"
+#include "tarn/text.h"
 #include "tarn/text/tips_file.h"
 #include "tarn/text/tips_strip.h"
+#include "tarn/tips.h"
 
 namespace tarn {
 
@@ -155,33 +159,27 @@ int TipsDialog::previousTip() {
 // answers its error value, which would pass as a size. A record that cannot
 // be read whole ends the loading with the tips read so far.
 void TipsDialog::load(const String& path) {
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, NULL);
-  if (file == INVALID_HANDLE_VALUE) {
+  detail::KernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL));
+  if (!file.valid()) {
     view.Control::text = unreadableText;
     return;
   }
   DWORD high = 0;
   DWORD low = GetFileSize(file, &high);
   if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
-    CloseHandle(file);
     view.Control::text = unreadableText;
     return;
   }
   std::uint64_t size = (static_cast<std::uint64_t>(high) << 32) | low;
-  if (size < tipsfile::headerSize) {
-    CloseHandle(file);
-    return;
-  }
+  if (size < tipsfile::headerSize) return;
   std::uint64_t count = tipsfile::recordCount(size);
   if (count == 0) {
     view.Control::text = noTipsText;
-    CloseHandle(file);
     return;
   }
   if (!readAll(file, header.data(), static_cast<DWORD>(header.size()))) {
     view.Control::text = unreadableText;
-    CloseHandle(file);
     return;
   }
   std::vector<char> record(tipsfile::recordSize);
@@ -191,7 +189,7 @@ void TipsDialog::load(const String& path) {
     tipsfile::Record r = tipsfile::readRecord(record.data());
     tips.push_back({String(r.title), String(r.body)});
   }
-  CloseHandle(file);
+  file.close();  // done with the file before the view changes
   if (tips.size() == before) {
     view.Control::text = unreadableText;
     return;
@@ -202,9 +200,9 @@ void TipsDialog::load(const String& path) {
 }
 
 bool TipsDialog::saveTips(const String& path, int number) {
-  HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  detail::KernelHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, NULL));
+  if (!file.valid()) return false;
   std::string start = tipsfile::headerBytes(number == -1 ? current : number);
   bool written = writeAll(file, start.data(), static_cast<DWORD>(start.size()));
   std::vector<char> record(tipsfile::recordSize);
@@ -212,7 +210,7 @@ bool TipsDialog::saveTips(const String& path, int number) {
     tipsfile::writeRecord(tips[i].title.str(), tips[i].body.str(), record.data());
     written = writeAll(file, record.data(), static_cast<DWORD>(record.size()));
   }
-  bool closed = CloseHandle(file) != 0;
+  bool closed = file.close();
   return written && closed;
 }
 
