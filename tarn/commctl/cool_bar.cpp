@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "tarn/tarn.h"
+#include "tarn/bars.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -29,20 +30,17 @@ CoolBar::CoolBar() = default;
 
 CoolBar::CoolBar(int id_, const Control& parent, int, int, bool enabled_, bool visible_,
                  bool divider_, bool vertical, int exStyle) {
-  id = id_;
-  parentHwnd = parent.hwnd;
   DWORD style = coolBarStyle | (visible_ ? WS_VISIBLE : 0) | (divider_ ? 0 : CCS_NODIVIDER) |
                 (vertical ? RBS_VERTICALGRIPPER | CCS_VERT : 0);
-  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), REBARCLASSNAMEA, NULL, style, 0, 0, 0, 0,
-                         parentHwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
-                         GetModuleHandleA(NULL), NULL);
+  detail::createChild(*this, REBARCLASSNAMEA, NULL, style, static_cast<DWORD>(exStyle), 0, 0, 0, 0,
+                      parent.hwnd, id_);
   // Without a window the object stays usable: messages to it go nowhere.
   if (hwnd == NULL) MessageBoxA(parentHwnd, "Cannot create CoolBar", "ERROR", MB_OK);
   REBARINFO bar = {};
   bar.cbSize = sizeof bar;
-  SendMessageA(hwnd, RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&bar));
-  setDefaultFont();
-  if (!enabled_) disable();
+  detail::send(hwnd, RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&bar));
+  // Visibility is in the style: no separate show.
+  detail::finishCreation(*this, false, enabled_, false);
 }
 
 LRESULT CoolBar::addBand(const String& text, const Control& child, bool newLine,
@@ -64,15 +62,15 @@ LRESULT CoolBar::addBand(const String& text, const Control& child, bool newLine,
   band.hbmBack = NULL;
 
   LRESULT inserted =
-      SendMessageA(hwnd, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
+      detail::send(hwnd, RB_INSERTBANDA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&band));
   // Lays the bands out again; the bar's answer to this says nothing.
-  SendMessageA(hwnd, WM_SIZE, 0, 0);
+  detail::send(hwnd, WM_SIZE);
   return inserted;
 }
 
 LRESULT CoolBar::refresh() {
   InvalidateRect(hwnd, NULL, TRUE);
-  return SendMessageA(hwnd, WM_SIZE, 0, 0);
+  return detail::send(hwnd, WM_SIZE);
 }
 
 }  // namespace tarn

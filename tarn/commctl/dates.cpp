@@ -1,6 +1,6 @@
 // Dates: MonthCalendar and DatePicker.
-#include "creation.h"
-#include "tarn/tarn.h"
+#include "tarn/commctl.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -8,15 +8,15 @@ namespace {
 
 constexpr DWORD dateStyle = WS_CHILD | WS_TABSTOP;  // 0x40010000
 
-// Window (no name), position, size and the shared creation tail.
+// Window (no name), position, size and font, then centring, enabling and showing.
 void createDateWindow(Control& owner, const char* className, int id, int x, int y, int width,
                       int height, const Control& parent, bool enabled, bool visible, bool centred,
                       int exStyle) {
-  detail::createChildWindow(owner, static_cast<DWORD>(exStyle), className, NULL, dateStyle, x, y,
-                            width, height, parent, id);
-  owner.moveTo(x, y);
-  owner.resize(width, height);
-  detail::finishCreation(owner, centred, enabled, visible);
+  detail::createChild(owner, className, NULL, dateStyle, static_cast<DWORD>(exStyle), x, y, width,
+                      height, parent.hwnd, id);
+  detail::placeChild(owner, x, y, width, height);
+  detail::settleChild(owner, centred, enabled);
+  if (visible) owner.show();
 }
 
 }  // namespace
@@ -38,16 +38,16 @@ void MonthCalendar::bindProperties() {
 }
 
 void MonthCalendar::setTitleBackColor(COLORREF colour) {
-  SendMessageA(hwnd, MCM_SETCOLOR, MCSC_TITLEBK, static_cast<LPARAM>(colour));
+  detail::send(hwnd, MCM_SETCOLOR, MCSC_TITLEBK, static_cast<LPARAM>(colour));
 }
 
 void MonthCalendar::setTitleTextColor(COLORREF colour) {
-  SendMessageA(hwnd, MCM_SETCOLOR, MCSC_TITLETEXT, static_cast<LPARAM>(colour));
+  detail::send(hwnd, MCM_SETCOLOR, MCSC_TITLETEXT, static_cast<LPARAM>(colour));
 }
 
 void MonthCalendar::setMonthBackColor(COLORREF colour) {
-  SendMessageA(hwnd, MCM_SETCOLOR, MCSC_MONTHBK, static_cast<LPARAM>(colour));
-  SendMessageA(hwnd, MCM_SETCOLOR, MCSC_TRAILINGTEXT, static_cast<LPARAM>(colour));
+  detail::send(hwnd, MCM_SETCOLOR, MCSC_MONTHBK, static_cast<LPARAM>(colour));
+  detail::send(hwnd, MCM_SETCOLOR, MCSC_TRAILINGTEXT, static_cast<LPARAM>(colour));
 }
 
 DatePicker::DatePicker() = default;

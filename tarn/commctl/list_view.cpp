@@ -1,7 +1,7 @@
 // List and table views: ListView, TableView and the item, row and column
 // records their insertions hand out.
-#include "creation.h"
-#include "tarn/tarn.h"
+#include "tarn/core/detail.h"
+#include "tarn/views.h"
 
 namespace tarn {
 
@@ -29,47 +29,43 @@ LVITEMA itemRequest(int index, const String& text, int image) {
 
 // Sends an insertion and keeps the request without its text pointer.
 LVITEMA insertItem(HWND window, LVITEMA item) {
-  SendMessageA(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  detail::send(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
   item.pszText = NULL;
   return item;
 }
 
-LRESULT send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return SendMessageA(window, message, wParam, lParam);
-}
-
 int setListBackColor(HWND window, COLORREF colour) {
-  if (!send(window, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(colour))) return 0;
-  send(window, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(colour));
+  if (!detail::send(window, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(colour))) return 0;
+  detail::send(window, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(colour));
   InvalidateRect(window, NULL, TRUE);
   return 1;
 }
 
 bool setListTextColor(HWND window, COLORREF colour) {
-  bool done = send(window, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour)) != 0;
+  bool done = detail::send(window, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour)) != 0;
   InvalidateRect(window, NULL, TRUE);
   return done;
 }
 
 HIMAGELIST setListImages(HWND window, int kind, const ImageList& images) {
-  return reinterpret_cast<HIMAGELIST>(send(window, LVM_SETIMAGELIST, static_cast<WPARAM>(kind),
-                                           reinterpret_cast<LPARAM>(images.list)));
+  return reinterpret_cast<HIMAGELIST>(detail::send(
+      window, LVM_SETIMAGELIST, static_cast<WPARAM>(kind), reinterpret_cast<LPARAM>(images.list)));
 }
 
 bool arrangeList(HWND window, int how) {
-  return send(window, LVM_ARRANGE, static_cast<WPARAM>(how)) != 0;
+  return detail::send(window, LVM_ARRANGE, static_cast<WPARAM>(how)) != 0;
 }
 
-// Window, text, position, size and the shared creation tail.
+// Window, text, position, size and font, then centring, enabling and showing.
 void createListWindow(Control& owner, const char* name, DWORD style, const String& text, int id,
                       int x, int y, int width, int height, const Control& parent, bool enabled,
                       bool visible, bool centred, int exStyle) {
-  detail::createChildWindow(owner, static_cast<DWORD>(exStyle), WC_LISTVIEWA, name, style, x, y,
-                            width, height, parent, id);
+  detail::createChild(owner, WC_LISTVIEWA, name, style, static_cast<DWORD>(exStyle), x, y, width,
+                      height, parent.hwnd, id);
   owner.text = text;
-  owner.moveTo(x, y);
-  owner.resize(width, height);
-  detail::finishCreation(owner, centred, enabled, visible);
+  detail::placeChild(owner, x, y, width, height);
+  detail::settleChild(owner, centred, enabled);
+  if (visible) owner.show();
 }
 
 }  // namespace
@@ -83,7 +79,7 @@ ListViewItem::ListViewItem(HWND control_, const LVITEMA& item_, int index_)
     : control(control_), item(item_), index(index_) {}
 
 bool ListViewItem::remove() const {
-  return send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+  return detail::send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
 }
 
 ListView::ListView() : insertCount(0) { bindProperties(); }
@@ -102,10 +98,11 @@ void ListView::bindProperties() {
 }
 
 int ListView::getSelectedIndex() const {
-  return static_cast<int>(send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  return static_cast<int>(
+      detail::send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-int ListView::getCount() const { return static_cast<int>(send(hwnd, LVM_GETITEMCOUNT)); }
+int ListView::getCount() const { return static_cast<int>(detail::send(hwnd, LVM_GETITEMCOUNT)); }
 
 ListViewItem ListView::addItem(const String& itemText_, int image) {
   int index = insertCount++;
@@ -118,11 +115,12 @@ String ListView::itemText(int index) const {
     request.iSubItem = 0;
     request.pszText = buffer;
     request.cchTextMax = capacity;
-    send(hwnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&request));
+    detail::send(hwnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&request));
   });
 }
 
-bool ListView::clear() { return send(hwnd, LVM_DELETEALLITEMS) != 0; }
+bool ListView::clear() { return detail::send(hwnd, LVM_DELETEALLITEMS) != 0; }
 
 HIMAGELIST ListView::setImageList(const ImageList& images) {
   return setListImages(hwnd, images.large != 0 ? LVSIL_NORMAL : LVSIL_SMALL, images);
@@ -133,7 +131,9 @@ bool ListView::alignTop() { return arrangeList(hwnd, LVA_ALIGNTOP); }
 bool ListView::arrange() { return arrangeList(hwnd, LVA_DEFAULT); }
 bool ListView::snapToGrid() { return arrangeList(hwnd, LVA_SNAPTOGRID); }
 
-COLORREF ListView::backColor() const { return static_cast<COLORREF>(send(hwnd, LVM_GETBKCOLOR)); }
+COLORREF ListView::backColor() const {
+  return static_cast<COLORREF>(detail::send(hwnd, LVM_GETBKCOLOR));
+}
 int ListView::setBackColor(COLORREF colour) { return setListBackColor(hwnd, colour); }
 bool ListView::setTextColor(COLORREF colour) { return setListTextColor(hwnd, colour); }
 
@@ -146,16 +146,16 @@ TableColumn::TableColumn(const LVCOLUMNA& column_, int index_, HWND control_)
     : column(column_), index(index_), control(control_) {}
 
 bool TableColumn::remove() const {
-  return send(control, LVM_DELETECOLUMN, static_cast<WPARAM>(index)) != 0;
+  return detail::send(control, LVM_DELETECOLUMN, static_cast<WPARAM>(index)) != 0;
 }
 
 bool TableColumn::setWidth(int newWidth) const {
-  return send(control, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index),
-              columnWidthParam(newWidth)) != 0;
+  return detail::send(control, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index),
+                      columnWidthParam(newWidth)) != 0;
 }
 
 int TableColumn::width() const {
-  return static_cast<int>(send(control, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index)));
+  return static_cast<int>(detail::send(control, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index)));
 }
 
 TableRow::TableRow() : item(), index(-1), control(NULL) {}
@@ -164,7 +164,7 @@ TableRow::TableRow(const LVITEMA& item_, int index_, HWND control_)
     : item(item_), index(index_), control(control_) {}
 
 bool TableRow::remove() const {
-  return send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+  return detail::send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
 }
 
 TableView::TableView() : rowCount(0), columnCount(0) {}
@@ -186,7 +186,8 @@ TableColumn TableView::addColumn(const String& columnText) {
   column.pszText = const_cast<char*>(columnText.c_str());
   column.cchTextMax = static_cast<int>(columnText.str().size());
   column.iSubItem = index;
-  send(hwnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+  detail::send(hwnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&column));
   column.pszText = NULL;
   return TableColumn(column, index, hwnd);
 }
@@ -203,17 +204,17 @@ int TableView::setCell(int column, int row, const String& cellText) {
   LVITEMA cell = {};
   cell.iSubItem = column;
   cell.pszText = const_cast<char*>(cellText.c_str());
-  return static_cast<int>(
-      send(hwnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell)));
+  return static_cast<int>(detail::send(hwnd, LVM_SETITEMTEXTA, static_cast<WPARAM>(row),
+                                       reinterpret_cast<LPARAM>(&cell)));
 }
 
 bool TableView::setColumnWidth(int column, int newWidth) {
-  return send(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), columnWidthParam(newWidth)) !=
-         0;
+  return detail::send(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                      columnWidthParam(newWidth)) != 0;
 }
 
-bool TableView::clear() { return send(hwnd, LVM_DELETEALLITEMS) != 0; }
-int TableView::count() const { return static_cast<int>(send(hwnd, LVM_GETITEMCOUNT)); }
+bool TableView::clear() { return detail::send(hwnd, LVM_DELETEALLITEMS) != 0; }
+int TableView::count() const { return static_cast<int>(detail::send(hwnd, LVM_GETITEMCOUNT)); }
 
 HIMAGELIST TableView::setImageList(const ImageList& images) {
   return setListImages(hwnd, LVSIL_SMALL, images);

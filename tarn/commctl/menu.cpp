@@ -1,6 +1,6 @@
 // Menus: the menu bar (Menu), its entries (MenuItem) and context menus
 // (PopupMenu), thin values over the system's menu objects.
-#include "tarn/tarn.h"
+#include "tarn/menus.h"
 
 namespace tarn {
 

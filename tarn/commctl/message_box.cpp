@@ -2,7 +2,7 @@
 // taking an owner window or a window object.
 #include <string>
 
-#include "tarn/tarn.h"
+#include "tarn/message_box.h"
 
 namespace tarn {
 

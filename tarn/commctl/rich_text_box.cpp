@@ -9,15 +9,15 @@
 #include <string>
 
 #include "tarn/commctl/line_ends.h"
-#include "tarn/tarn.h"
+#include "tarn/core/detail.h"
+#include "tarn/core/holders.h"
+#include "tarn/richtext.h"
 
 namespace tarn {
 
 namespace {
 
 constexpr DWORD richTextBoxStyle = WS_CHILD | WS_TABSTOP;  // 0x40010000
-
-LPARAM textParam(const char* chars) { return reinterpret_cast<LPARAM>(chars); }
 
 constexpr UINT utf16CodePage = 1200;  // the rich-edit messages' name for UTF-16
 
@@ -28,12 +28,12 @@ constexpr UINT utf16CodePage = 1200;  // the rich-edit messages' name for UTF-16
 // code page such as UTF-8).
 std::wstring storedText(HWND box) {
   GETTEXTLENGTHEX measure = {GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, utf16CodePage};
-  LRESULT length = SendMessageA(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure), 0);
+  LRESULT length = detail::send(box, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&measure));
   if (length <= 0) return std::wstring();
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GETTEXTEX how = {static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_USECRLF, utf16CodePage,
                    NULL, NULL};
-  LRESULT got = SendMessageA(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&how),
+  LRESULT got = detail::send(box, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&how),
                              reinterpret_cast<LPARAM>(&text[0]));
   text.resize(static_cast<std::size_t>(std::min(std::max<LRESULT>(got, 0), length)));
   return text;
@@ -100,22 +100,16 @@ RichTextBox::RichTextBox(const String& text_, int id_, int x_, int y_, int width
 void RichTextBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          int style, int exStyle) {
-  id = id_;
-  parentHwnd = parent.hwnd;
-  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), "RICHEDIT", "RichTextBox",
-                         static_cast<DWORD>(style) | richTextBoxStyle, x_, y_, width_, height_,
-                         parentHwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
-                         GetModuleHandleA(NULL), NULL);
-  LRESULT mask = SendMessageA(hwnd, EM_GETEVENTMASK, 0, 0);
-  SendMessageA(hwnd, EM_SETEVENTMASK, 0, mask | ENM_CHANGE | ENM_SCROLL);
+  detail::createChild(*this, "RICHEDIT", "RichTextBox",
+                      static_cast<DWORD>(style) | richTextBoxStyle, static_cast<DWORD>(exStyle), x_,
+                      y_, width_, height_, parent.hwnd, id_);
+  LRESULT mask = detail::send(hwnd, EM_GETEVENTMASK);
+  detail::send(hwnd, EM_SETEVENTMASK, 0, mask | ENM_CHANGE | ENM_SCROLL);
   Control::text = text_;
   moveTo(x_, y_);
   resize(width_, height_);
-  SendMessageA(hwnd, EM_EXLIMITTEXT, 0, 0);  // the control's default limit
-  setDefaultFont();
-  if (centred) centre();
-  if (!enabled_) disable();
-  if (visible_) show();
+  detail::send(hwnd, EM_EXLIMITTEXT);  // the control's default limit
+  detail::finishCreation(*this, centred, enabled_, visible_);
 }
 
 // ---------------------------------------------------------------------------
@@ -128,29 +122,29 @@ String RichTextBox::getText() const {
 
 void RichTextBox::setRichText(const char* chars) {
   SETTEXTEX how = {ST_DEFAULT, CP_ACP};
-  SendMessageA(hwnd, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), textParam(chars));
+  detail::send(hwnd, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), detail::textArgument(chars));
 }
 
 void RichTextBox::setText(String value) { setRichText(value.c_str()); }
 
 void RichTextBox::setReadOnly(bool value) {
-  SendMessageA(hwnd, EM_SETREADONLY, value ? TRUE : FALSE, 0);
+  detail::send(hwnd, EM_SETREADONLY, value ? TRUE : FALSE);
   readOnlyValue = value;
 }
 
 void RichTextBox::setLeftMargin(int value) {
-  SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN, static_cast<LPARAM>(value & 0xFFFF));
+  detail::send(hwnd, EM_SETMARGINS, EC_LEFTMARGIN, static_cast<LPARAM>(value & 0xFFFF));
   leftMarginValue = value;
 }
 
 void RichTextBox::setRightMargin(int value) {
-  SendMessageA(hwnd, EM_SETMARGINS, EC_RIGHTMARGIN,
+  detail::send(hwnd, EM_SETMARGINS, EC_RIGHTMARGIN,
                static_cast<LPARAM>(static_cast<DWORD>(value) << 16));
   rightMarginValue = value;
 }
 
 void RichTextBox::setMargins(int left, int right) {
-  SendMessageA(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+  detail::send(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
                static_cast<LPARAM>(MAKELONG(left & 0xFFFF, right & 0xFFFF)));
   leftMarginValue = left;
   rightMarginValue = right;
@@ -161,12 +155,12 @@ void RichTextBox::setMargins(int left, int right) {
 
 CHARRANGE RichTextBox::selection() const {
   CHARRANGE range = {0, 0};
-  SendMessageA(hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  detail::send(hwnd, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
   return range;
 }
 
 int RichTextBox::getLineCount() const {
-  return static_cast<int>(SendMessageA(hwnd, EM_GETLINECOUNT, 0, 0));
+  return static_cast<int>(detail::send(hwnd, EM_GETLINECOUNT));
 }
 
 void RichTextBox::setCaretPos(int position) { select(position, position); }
@@ -199,39 +193,39 @@ String RichTextBox::getSelectedText() const {
 
 void RichTextBox::setSelectedText(String value) {
   LONG start = selection().cpMin;
-  SendMessageA(hwnd, EM_REPLACESEL, 0, textParam(value.c_str()));
+  detail::send(hwnd, EM_REPLACESEL, 0, detail::textArgument(value));
   // The caret ends after the new text; its length in characters is the
   // control's to say (a multi-byte code page has more bytes than characters).
   select(start, selection().cpMax);
 }
 
 LRESULT RichTextBox::replaceSelection(const String& value) {
-  return SendMessageA(hwnd, EM_REPLACESEL, 0, textParam(value.c_str()));
+  return detail::send(hwnd, EM_REPLACESEL, 0, detail::textArgument(value));
 }
 
 int RichTextBox::lineFromChar(int index) const {
-  return static_cast<int>(SendMessageA(hwnd, EM_LINEFROMCHAR, static_cast<WPARAM>(index), 0));
+  return static_cast<int>(detail::send(hwnd, EM_LINEFROMCHAR, static_cast<WPARAM>(index)));
 }
 
 int RichTextBox::lineIndex(int line) const {
-  return static_cast<int>(SendMessageA(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+  return static_cast<int>(detail::send(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line)));
 }
 
 int RichTextBox::lineLength(int index) const {
-  return static_cast<int>(SendMessageA(hwnd, EM_LINELENGTH, static_cast<WPARAM>(index), 0));
+  return static_cast<int>(detail::send(hwnd, EM_LINELENGTH, static_cast<WPARAM>(index)));
 }
 
 int RichTextBox::lineLengthOf(int line) const { return lineLength(lineIndex(line)); }
 
 int RichTextBox::lineFromCharEx(int index) const {
-  return static_cast<int>(SendMessageA(hwnd, EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(index)));
+  return static_cast<int>(detail::send(hwnd, EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(index)));
 }
 
 LRESULT RichTextBox::select(int start, int end) {
-  return SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+  return detail::send(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
-LRESULT RichTextBox::undo() { return SendMessageA(hwnd, EM_UNDO, 0, 0); }
+LRESULT RichTextBox::undo() { return detail::send(hwnd, EM_UNDO); }
 
 // ---------------------------------------------------------------------------
 // Visible range
@@ -244,7 +238,7 @@ RECT RichTextBox::clientRect() const {
 
 int RichTextBox::charFromPoint(int x_, int y_) const {
   POINTL point = {x_, y_};
-  return static_cast<int>(SendMessageA(hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&point)));
+  return static_cast<int>(detail::send(hwnd, EM_CHARFROMPOS, 0, reinterpret_cast<LPARAM>(&point)));
 }
 
 int RichTextBox::getLastVisibleChar() const {
@@ -265,7 +259,7 @@ LRESULT RichTextBox::setCharFormat(WPARAM scope, DWORD mask, DWORD effects, COLO
   format.dwMask = mask;
   format.dwEffects = effects;
   format.crTextColor = colour;
-  return SendMessageA(hwnd, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+  return detail::send(hwnd, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
 }
 
 LRESULT RichTextBox::setBold() { return setCharFormat(SCF_SELECTION, CFM_BOLD, CFE_BOLD, 0); }
@@ -283,16 +277,16 @@ LRESULT RichTextBox::setTextColor(COLORREF colour) {
   return setCharFormat(SCF_ALL, CFM_COLOR, 0, colour);
 }
 
-LRESULT RichTextBox::hideSelection() { return SendMessageA(hwnd, EM_HIDESELECTION, 1, 0); }
-LRESULT RichTextBox::showSelection() { return SendMessageA(hwnd, EM_HIDESELECTION, 0, 0); }
+LRESULT RichTextBox::hideSelection() { return detail::send(hwnd, EM_HIDESELECTION, 1); }
+LRESULT RichTextBox::showSelection() { return detail::send(hwnd, EM_HIDESELECTION); }
 
 COLORREF RichTextBox::setBackColor(COLORREF colour) {
   return static_cast<COLORREF>(
-      SendMessageA(hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(colour)));
+      detail::send(hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(colour)));
 }
 
 COLORREF RichTextBox::useSystemBackColor() {
-  return static_cast<COLORREF>(SendMessageA(hwnd, EM_SETBKGNDCOLOR, 1, 0));
+  return static_cast<COLORREF>(detail::send(hwnd, EM_SETBKGNDCOLOR, 1));
 }
 
 // ---------------------------------------------------------------------------
@@ -310,7 +304,7 @@ int RichTextBox::search(const String& needle, int start, int end, bool wholeWord
   find.chrgText.cpMin = find.chrgText.cpMax = -1;
   WPARAM flags = FR_DOWN | (wholeWord ? FR_WHOLEWORD : 0);
   return static_cast<int>(
-      SendMessageA(hwnd, EM_FINDTEXTEX, flags, reinterpret_cast<LPARAM>(&find)));
+      detail::send(hwnd, EM_FINDTEXTEX, flags, reinterpret_cast<LPARAM>(&find)));
 }
 
 int RichTextBox::find(const String& needle, bool wholeWord) const {
@@ -331,30 +325,22 @@ int RichTextBox::findInLine(const String& needle, int line, bool wholeWord) cons
 // does not end it early, and joins CR LF pairs into LF as a text-mode read
 // would. The buffer is zero-filled, so the text stays terminated.
 bool RichTextBox::loadFile(const String& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  detail::StdioFile file(std::fopen(path.c_str(), "rb"));
   if (file == nullptr) return false;
   long size = -1;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
-  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
-    std::fclose(file);
-    return false;
-  }
-  SIZE_T bytes = static_cast<SIZE_T>(size) + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_FIXED | GMEM_ZEROINIT, bytes);
-  if (block == NULL) {
-    std::fclose(file);
-    return false;
-  }
-  char* chars = static_cast<char*>(block);
+  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
+  detail::GlobalBlock block(static_cast<SIZE_T>(size) + 1, GMEM_FIXED | GMEM_ZEROINIT);
+  char* chars = block.data();
+  if (chars == nullptr) return false;
   std::size_t got = std::fread(chars, 1, static_cast<std::size_t>(size), file);
   bool failed = std::ferror(file) != 0;
-  std::fclose(file);
+  file.close();  // done with the file before the control takes the text
   if (!failed) {
     chars[lineends::joinCrLf(chars, got)] = '\0';
     setRichText(chars);
     InvalidateRect(hwnd, NULL, TRUE);
   }
-  GlobalFree(block);
   return !failed;
 }
 

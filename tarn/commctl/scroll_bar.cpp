@@ -1,6 +1,6 @@
 // The stand-alone scroll bar: ScrollBar.
-#include "creation.h"
-#include "tarn/tarn.h"
+#include "tarn/commctl.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -17,8 +17,8 @@ ScrollBar::ScrollBar(int id_, int x_, int y_, int width_, int height_, const Con
     : vertical(horizontal != 1) {
   bindProperties();
   DWORD style = scrollBarStyle | (visible_ ? WS_VISIBLE : 0) | (vertical ? SBS_VERT : SBS_HORZ);
-  detail::createChildWindow(*this, static_cast<DWORD>(exStyle), "SCROLLBAR", NULL, style, x_, y_,
-                            width_, height_, parent, id_);
+  detail::createChild(*this, "SCROLLBAR", NULL, style, static_cast<DWORD>(exStyle), x_, y_, width_,
+                      height_, parent.hwnd, id_);
   // Visibility is in the style: no separate show.
   detail::finishCreation(*this, centred, enabled_, false);
   SetScrollRange(hwnd, SB_CTL, firstMin, firstMax, TRUE);
@@ -36,7 +36,7 @@ int ScrollBar::getPosition() const {
   SCROLLINFO info = {};
   info.cbSize = sizeof info;
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
-  if (!SendMessageA(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info))) return 0;
+  if (!detail::send(hwnd, SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info))) return 0;
   SetScrollPos(hwnd, SB_CTL, info.nTrackPos, TRUE);
   return info.nTrackPos;
 }

@@ -1,8 +1,8 @@
 // The tab control: Tab, and the TabPage records naming its tabs and pages.
 #include <algorithm>
 
-#include "creation.h"
-#include "tarn/tarn.h"
+#include "tarn/commctl.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -20,19 +20,15 @@ WNDPROC tabClassProcedure = NULL;
 // holding it, so they reach the form's handler.
 LRESULT CALLBACK tabProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
-    SendMessageA(GetParent(window), WM_COMMAND, wParam, lParam);
+    detail::send(GetParent(window), WM_COMMAND, wParam, lParam);
     return 0;
   }
   return CallWindowProcA(tabClassProcedure, window, message, wParam, lParam);
 }
 
-LRESULT send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-  return SendMessageA(window, message, wParam, lParam);
-}
-
 RECT itemRect(HWND control, int index) {
   RECT r = {0, 0, 0, 0};
-  send(control, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  detail::send(control, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
   return r;
 }
 
@@ -45,7 +41,7 @@ RECT pageRect(HWND control, int index) {
   RECT page;
   if (GetWindowLongA(control, GWL_STYLE) & (TCS_BOTTOM | TCS_VERTICAL)) {
     page = client;
-    send(control, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    detail::send(control, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
     InflateRect(&page, -pageMargin, -pageMargin);
     return page;
   }
@@ -88,7 +84,7 @@ int TabPage::getHeight() const {
   return r.bottom - r.top;
 }
 
-bool TabPage::isSelected() const { return send(control, TCM_GETCURSEL) == index; }
+bool TabPage::isSelected() const { return detail::send(control, TCM_GETCURSEL) == index; }
 
 TabPage& TabPage::setPage(const Control& window) {
   page = Control::wrap(window);
@@ -112,7 +108,7 @@ int TabPage::layout() {
 }
 
 void TabPage::select() {
-  send(control, TCM_SETCURSEL, static_cast<WPARAM>(index));
+  detail::send(control, TCM_SETCURSEL, static_cast<WPARAM>(index));
   if (hasPage) page.show();
 }
 
@@ -128,7 +124,7 @@ bool TabPage::remove() {
     page = Control();
     hasPage = false;
   }
-  return send(control, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+  return detail::send(control, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
 }
 
 RECT TabPage::rect() const { return itemRect(control, index); }
@@ -159,19 +155,19 @@ Tab::Tab() { count.bind(this, &Tab::getCount); }
 Tab::Tab(const String&, int id_, int x_, int y_, int width_, int height_, const Control& parent,
          int type, bool enabled_, bool visible_, bool centred, int exStyle) {
   count.bind(this, &Tab::getCount);
-  detail::createChildWindow(*this, static_cast<DWORD>(exStyle) | typeExStyle(type), WC_TABCONTROLA,
-                            "Tab", tabStyle | typeStyle(type), x_, y_, width_, height_, parent,
-                            id_);
-  moveTo(x_, y_);
-  resize(width_, height_);
-  detail::finishCreation(*this, centred, enabled_, visible_);
+  detail::createChild(*this, WC_TABCONTROLA, "Tab", tabStyle | typeStyle(type),
+                      static_cast<DWORD>(exStyle) | typeExStyle(type), x_, y_, width_, height_,
+                      parent.hwnd, id_);
+  detail::placeChild(*this, x_, y_, width_, height_);
+  detail::settleChild(*this, centred, enabled_);
+  if (visible_) show();
   // A window that was never made has no procedure to call on.
   if (hwnd == NULL) return;
   WNDPROC previous = subclass(tabProcedure);
   if (previous != tabProcedure) tabClassProcedure = previous;
 }
 
-int Tab::getCount() const { return static_cast<int>(send(hwnd, TCM_GETITEMCOUNT)); }
+int Tab::getCount() const { return static_cast<int>(detail::send(hwnd, TCM_GETITEMCOUNT)); }
 
 TabPage Tab::addTab(const String& tabText, int image) {
   TCITEMA request = {};
@@ -179,7 +175,8 @@ TabPage Tab::addTab(const String& tabText, int image) {
   request.pszText = const_cast<char*>(tabText.c_str());
   request.cchTextMax = static_cast<int>(tabText.str().size());
   request.iImage = image;
-  int index = static_cast<int>(send(hwnd, TCM_INSERTITEMA, send(hwnd, TCM_GETITEMCOUNT),
+  int index =
+      static_cast<int>(detail::send(hwnd, TCM_INSERTITEMA, detail::send(hwnd, TCM_GETITEMCOUNT),
                                     reinterpret_cast<LPARAM>(&request)));
   request.pszText = NULL;
   return TabPage(request, index, hwnd);
@@ -187,19 +184,20 @@ TabPage Tab::addTab(const String& tabText, int image) {
 
 TabPage Tab::tab(int index) const {
   TCITEMA request = {};
-  if (!send(hwnd, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&request)))
+  if (!detail::send(hwnd, TCM_GETITEMA, static_cast<WPARAM>(index),
+                    reinterpret_cast<LPARAM>(&request)))
     return TabPage();
   return TabPage(request, index, hwnd);
 }
 
 bool Tab::removeTab(int index) {
-  return send(hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
+  return detail::send(hwnd, TCM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
 }
-bool Tab::clear() { return send(hwnd, TCM_DELETEALLITEMS) != 0; }
+bool Tab::clear() { return detail::send(hwnd, TCM_DELETEALLITEMS) != 0; }
 RECT Tab::tabRect(int index) const { return itemRect(hwnd, index); }
-int Tab::selected() const { return static_cast<int>(send(hwnd, TCM_GETCURSEL)); }
+int Tab::selected() const { return static_cast<int>(detail::send(hwnd, TCM_GETCURSEL)); }
 int Tab::select(int index) {
-  return static_cast<int>(send(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index)));
+  return static_cast<int>(detail::send(hwnd, TCM_SETCURSEL, static_cast<WPARAM>(index)));
 }
 
 int Tab::select(const TabPage& tabPage) {
@@ -210,7 +208,7 @@ int Tab::select(const TabPage& tabPage) {
 
 HIMAGELIST Tab::setImageList(const ImageList& images) {
   return reinterpret_cast<HIMAGELIST>(
-      send(hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
+      detail::send(hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
 }
 
 }  // namespace tarn

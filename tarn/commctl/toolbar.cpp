@@ -1,6 +1,9 @@
 // Toolbar: a strip of image buttons over the system's toolbar class, each
 // sending its command identifier to the parent.
-#include "tarn/tarn.h"
+#include <string>
+
+#include "tarn/bars.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -22,7 +25,7 @@ TBBUTTON buttonRecord(int image, int command, BYTE state, BYTE style) {
 }
 
 bool addButtonRecord(HWND toolbar, const TBBUTTON& button) {
-  return SendMessageA(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button)) != FALSE;
+  return detail::send(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button)) != FALSE;
 }
 
 }  // namespace
@@ -33,16 +36,11 @@ Toolbar::Toolbar(int id_, const Control& parent, int x_, int y_, bool enabled_, 
                  bool flat_, bool divider_, int exStyle)
     : showText(false) {
   bindToolbarProperties();
-  id = id_;
-  parentHwnd = parent.hwnd;
   DWORD style = toolbarStyle | (divider_ ? 0 : CCS_NODIVIDER) | (flat_ ? TBSTYLE_FLAT : 0);
-  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), TOOLBARCLASSNAMEA, NULL, style, x_, y_, 0, 0,
-                         parentHwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
-                         GetModuleHandleA(NULL), NULL);
-  SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  setDefaultFont();
-  if (!enabled_) disable();
-  if (visible_) show();
+  detail::createChild(*this, TOOLBARCLASSNAMEA, NULL, style, static_cast<DWORD>(exStyle), x_, y_, 0,
+                      0, parent.hwnd, id_);
+  detail::send(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
+  detail::finishCreation(*this, false, enabled_, visible_);
 }
 
 void Toolbar::bindToolbarProperties() {
@@ -59,7 +57,7 @@ ToolbarButton Toolbar::addButton(const String& text, int image, int command) {
     // with two zeros, or the bytes after it are taken as more texts.
     std::string list(text.c_str());
     list.push_back('\0');
-    button.iString = SendMessageA(hwnd, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(list.c_str()));
+    button.iString = detail::send(hwnd, TB_ADDSTRINGA, 0, detail::textArgument(list));
   }
   addButtonRecord(hwnd, button);
 
@@ -75,7 +73,7 @@ bool Toolbar::addSeparator() { return addButtonRecord(hwnd, buttonRecord(0, 0, 0
 
 HIMAGELIST Toolbar::setImageList(const ImageList& images) {
   return reinterpret_cast<HIMAGELIST>(
-      SendMessageA(hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
+      detail::send(hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
 }
 
 }  // namespace tarn

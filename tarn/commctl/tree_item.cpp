@@ -1,7 +1,7 @@
 // TreeItem's constructors, apart from the tree view: every program constructs
 // the global `treeRoot`, and a program without a tree view then links none of
 // the tree view's code.
-#include "tarn/tarn.h"
+#include "tarn/views.h"
 
 namespace tarn {
 

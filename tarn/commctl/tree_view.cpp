@@ -1,6 +1,6 @@
 // The tree view: TreeView and the TreeItem records naming its items.
-#include "creation.h"
-#include "tarn/tarn.h"
+#include "tarn/core/detail.h"
+#include "tarn/views.h"
 
 namespace tarn {
 
@@ -10,10 +10,6 @@ namespace {
 // TVS_EDITLABELS | TVS_SHOWSELALWAYS | TVS_RTLREADING
 constexpr DWORD treeViewStyle = 0x4001006F;
 constexpr std::size_t itemTextCapacity = 1024;
-
-LRESULT send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return SendMessageA(window, message, wParam, lParam);
-}
 
 LPARAM itemParam(HTREEITEM item) { return reinterpret_cast<LPARAM>(item); }
 
@@ -30,7 +26,7 @@ HTREEITEM insertItem(HWND tree, HTREEITEM parent, const String& text, int value,
   request.item.iSelectedImage = selectedImage;
   request.item.lParam = static_cast<LPARAM>(value);
   return reinterpret_cast<HTREEITEM>(
-      send(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&request)));
+      detail::send(tree, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&request)));
 }
 
 TreeItem itemRecord(HWND tree, HTREEITEM parent, HTREEITEM handle, int value, const String& text) {
@@ -51,13 +47,13 @@ String readItem(HWND tree, HTREEITEM item, int* value) {
     request.hItem = item;
     request.pszText = buffer;
     request.cchTextMax = capacity;
-    send(tree, TVM_GETITEMA, TVGN_CARET, reinterpret_cast<LPARAM>(&request));
+    detail::send(tree, TVM_GETITEMA, TVGN_CARET, reinterpret_cast<LPARAM>(&request));
     if (value != nullptr) *value = static_cast<int>(request.lParam);
   });
 }
 
 bool expandItem(HWND tree, HTREEITEM item, UINT how) {
-  return send(tree, TVM_EXPAND, how, itemParam(item)) != 0;
+  return detail::send(tree, TVM_EXPAND, how, itemParam(item)) != 0;
 }
 
 }  // namespace
@@ -74,9 +70,11 @@ TreeItem TreeItem::addChild(const String& childText, int childValue, int image,
 }
 
 bool TreeItem::select() const {
-  return send(control, TVM_SELECTITEM, TVGN_CARET, itemParam(handle)) != 0;
+  return detail::send(control, TVM_SELECTITEM, TVGN_CARET, itemParam(handle)) != 0;
 }
-bool TreeItem::remove() const { return send(control, TVM_DELETEITEM, 0, itemParam(handle)) != 0; }
+bool TreeItem::remove() const {
+  return detail::send(control, TVM_DELETEITEM, 0, itemParam(handle)) != 0;
+}
 bool TreeItem::expand() const { return expandItem(control, handle, TVE_EXPAND); }
 bool TreeItem::collapse() const { return expandItem(control, handle, TVE_COLLAPSE); }
 bool TreeItem::toggle() const { return expandItem(control, handle, TVE_TOGGLE); }
@@ -92,8 +90,8 @@ TreeView::TreeView() { bindProperties(); }
 TreeView::TreeView(const String&, int id_, int x_, int y_, int width_, int height_,
                    const Control& parent, bool enabled_, bool visible_, bool centred, int exStyle) {
   bindProperties();
-  detail::createChildWindow(*this, static_cast<DWORD>(exStyle), WC_TREEVIEWA, "TreeView",
-                            treeViewStyle, x_, y_, width_, height_, parent, id_);
+  detail::createChild(*this, WC_TREEVIEWA, "TreeView", treeViewStyle, static_cast<DWORD>(exStyle),
+                      x_, y_, width_, height_, parent.hwnd, id_);
   detail::finishCreation(*this, centred, enabled_, visible_);
 }
 
@@ -113,17 +111,17 @@ TreeItem TreeView::addItem(const TreeItem& parentItem, const String& itemText, i
   return lastItem;
 }
 
-bool TreeView::clear() { return send(hwnd, TVM_DELETEITEM, 0, itemParam(TVI_ROOT)) != 0; }
+bool TreeView::clear() { return detail::send(hwnd, TVM_DELETEITEM, 0, itemParam(TVI_ROOT)) != 0; }
 
 HIMAGELIST TreeView::setImageList(const ImageList& images) {
   return reinterpret_cast<HIMAGELIST>(
-      send(hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images.list)));
+      detail::send(hwnd, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(images.list)));
 }
 
-bool TreeView::clearSelection() { return send(hwnd, TVM_SELECTITEM, TVGN_CARET, 0) != 0; }
+bool TreeView::clearSelection() { return detail::send(hwnd, TVM_SELECTITEM, TVGN_CARET, 0) != 0; }
 
 HTREEITEM TreeView::selection() const {
-  return reinterpret_cast<HTREEITEM>(send(hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  return reinterpret_cast<HTREEITEM>(detail::send(hwnd, TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
 
 String TreeView::getSelectedText() const {
@@ -141,13 +139,13 @@ int TreeView::getSelectedValue() const {
 TreeItem TreeView::getSelectedItem() const {
   HTREEITEM item = selection();
   if (item == NULL) return TreeItem();
-  HTREEITEM parent =
-      reinterpret_cast<HTREEITEM>(send(hwnd, TVM_GETNEXTITEM, TVGN_PARENT, itemParam(item)));
+  HTREEITEM parent = reinterpret_cast<HTREEITEM>(
+      detail::send(hwnd, TVM_GETNEXTITEM, TVGN_PARENT, itemParam(item)));
   int itemValue = 0;
   String itemText = readItem(hwnd, item, &itemValue);
   return itemRecord(hwnd, parent, item, itemValue, itemText);
 }
 
-int TreeView::getCount() const { return static_cast<int>(send(hwnd, TVM_GETCOUNT, 0, 0)); }
+int TreeView::getCount() const { return static_cast<int>(detail::send(hwnd, TVM_GETCOUNT, 0, 0)); }
 
 }  // namespace tarn

@@ -1,7 +1,7 @@
 // Buttons on the system BUTTON class: push buttons, check boxes, radio buttons
 // and group frames.
-#include "tarn/controls/creation.h"
-#include "tarn/tarn.h"
+#include "tarn/controls.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -15,10 +15,10 @@ constexpr DWORD frameStyle = WS_CHILD | WS_TABSTOP | BS_GROUPBOX;               
 
 // BM_GETCHECK answers BST_INDETERMINATE for a third-state box: only a plain
 // check counts as checked.
-bool isChecked(HWND window) { return SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool isChecked(HWND window) { return detail::send(window, BM_GETCHECK) == BST_CHECKED; }
 
 void setCheck(HWND window, bool value) {
-  SendMessageA(window, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+  detail::send(window, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // The closing steps of every button: centre, disable, then `beforeShow`, then show.
@@ -48,8 +48,8 @@ void Button::create(const String& text_, int id_, int x_, int y_, int width_, in
                     const Control& parent, bool enabled_, bool visible_, bool centred,
                     bool isDefault, int exStyle, bool hasIcon, Icon icon) {
   DWORD style = buttonStyle | (hasIcon ? BS_ICON : 0) | (isDefault ? BS_DEFPUSHBUTTON : 0);
-  detail::createChild(*this, "BUTTON", "Button", style, x_, y_, width_, height_, parent, id_,
-                      exStyle);
+  detail::createChild(*this, "BUTTON", "Button", style, static_cast<DWORD>(exStyle), x_, y_, width_,
+                      height_, parent.hwnd, id_);
   text = text_;
   detail::placeChild(*this, x_, y_, width_, height_);
   finish(*this, centred, enabled_, visible_, [&] {
@@ -60,7 +60,7 @@ void Button::create(const String& text_, int id_, int x_, int y_, int width_, in
 
 HANDLE Button::setIcon(Icon icon) {
   return reinterpret_cast<HANDLE>(
-      SendMessageA(hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.handle)));
+      detail::send(hwnd, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon.handle)));
 }
 
 HANDLE Button::setIconResource(unsigned resourceId) {
@@ -88,8 +88,8 @@ void CheckBox::create(const String& text_, int id_, int x_, int y_, int width_, 
                       const Control& parent, bool checked_, bool enabled_, bool visible_,
                       bool centred, int exStyle) {
   checked.bind(this, &CheckBox::getChecked, &CheckBox::setChecked);
-  detail::createChild(*this, "BUTTON", "", checkBoxStyle, x_, y_, width_, height_, parent, id_,
-                      exStyle);
+  detail::createChild(*this, "BUTTON", "", checkBoxStyle, static_cast<DWORD>(exStyle), x_, y_,
+                      width_, height_, parent.hwnd, id_);
   text = text_;
   detail::placeChild(*this, x_, y_, width_, height_);
   finish(*this, centred, enabled_, visible_, [&] {
@@ -120,8 +120,8 @@ void RadioButton::create(const String& text_, int id_, int x_, int y_, int width
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          int exStyle) {
   checked.bind(this, &RadioButton::getChecked, &RadioButton::setChecked);
-  detail::createChild(*this, "BUTTON", text_.c_str(), radioButtonStyle, x_, y_, width_, height_,
-                      parent, id_, exStyle);
+  detail::createChild(*this, "BUTTON", text_.c_str(), radioButtonStyle, static_cast<DWORD>(exStyle),
+                      x_, y_, width_, height_, parent.hwnd, id_);
   setDefaultFont();
   finish(*this, centred, enabled_, visible_, [] {});
 }
@@ -136,8 +136,8 @@ namespace {
 void createFrame(Control& self, DWORD style, const String& text, int id, int x, int y, int width,
                  int height, const Control& parent, bool enabled, bool visible, bool centred,
                  int exStyle) {
-  detail::createChild(self, "BUTTON", text.c_str(), style, x, y, width, height, parent, id,
-                      exStyle);
+  detail::createChild(self, "BUTTON", text.c_str(), style, static_cast<DWORD>(exStyle), x, y, width,
+                      height, parent.hwnd, id);
   detail::placeChild(self, x, y, width, height);
   finish(self, centred, enabled, visible, [] {});
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "tarn/controls/creation.h"
-#include "tarn/tarn.h"
+#include "tarn/core/detail.h"
+#include "tarn/lists.h"
 
 namespace tarn {
 
@@ -52,8 +52,8 @@ void ComboBox::create(const String& text_, int id_, int x_, int y_, int width_, 
                       bool listOnly, int exStyle) {
   bindProperties();
   DWORD style = comboStyle | (listOnly ? CBS_DROPDOWNLIST : CBS_DROPDOWN);
-  detail::createChild(*this, WC_COMBOBOXEXA, "ComboBox", style, x_, y_, width_, height_, parent,
-                      id_, exStyle);
+  detail::createChild(*this, WC_COMBOBOXEXA, "ComboBox", style, static_cast<DWORD>(exStyle), x_, y_,
+                      width_, height_, parent.hwnd, id_);
   text = text_;
   detail::placeChild(*this, x_, y_, width_, height_);
   detail::settleChild(*this, centred, enabled_);
@@ -62,7 +62,7 @@ void ComboBox::create(const String& text_, int id_, int x_, int y_, int width_, 
 }
 
 int ComboBox::getSelectedIndex() const {
-  return static_cast<int>(SendMessageA(hwnd, CB_GETCURSEL, 0, 0));
+  return static_cast<int>(detail::send(hwnd, CB_GETCURSEL));
 }
 
 LPARAM ComboBox::getSelectedData() const {
@@ -70,9 +70,7 @@ LPARAM ComboBox::getSelectedData() const {
   return selected == CB_ERR ? 0 : itemData(selected);
 }
 
-int ComboBox::getTopIndex() const {
-  return static_cast<int>(SendMessageA(hwnd, CB_GETTOPINDEX, 0, 0));
-}
+int ComboBox::getTopIndex() const { return static_cast<int>(detail::send(hwnd, CB_GETTOPINDEX)); }
 
 // The control refuses a position past its count, which insertCount passes
 // once items were removed: the item then goes to the end of the list, where
@@ -85,29 +83,29 @@ int ComboBox::addItem(const String& text_, LPARAM data, int image) {
   item.iImage = image;
   item.iSelectedImage = image;
   LPARAM record = reinterpret_cast<LPARAM>(&item);
-  LRESULT index = SendMessageA(hwnd, CBEM_INSERTITEMA, 0, record);
+  LRESULT index = detail::send(hwnd, CBEM_INSERTITEMA, 0, record);
   if (index < 0 && insertCount > 0) {
     item.iItem = count();
-    index = SendMessageA(hwnd, CBEM_INSERTITEMA, 0, record);
+    index = detail::send(hwnd, CBEM_INSERTITEMA, 0, record);
   }
-  if (index >= 0) SendMessageA(hwnd, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
+  if (index >= 0) detail::send(hwnd, CB_SETITEMDATA, static_cast<WPARAM>(index), data);
   ++insertCount;
   return index < 0 ? -1 : static_cast<int>(index);
 }
 
 HIMAGELIST ComboBox::setImageList(ImageList imageList) {
   return reinterpret_cast<HIMAGELIST>(
-      SendMessageA(hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList.list)));
+      detail::send(hwnd, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList.list)));
 }
 
 int ComboBox::selectString(const String& text_) {
   int found = findString(text_);
   if (found == CB_ERR) return CB_ERR;
-  return static_cast<int>(SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(found), 0));
+  return static_cast<int>(detail::send(hwnd, CB_SETCURSEL, static_cast<WPARAM>(found)));
 }
 
 bool ComboBox::setSelectedIndex(int index) {
-  return SendMessageA(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index), 0) != CB_ERR;
+  return detail::send(hwnd, CB_SETCURSEL, static_cast<WPARAM>(index)) != CB_ERR;
 }
 
 // CB_FINDSTRING is no text search on this control (its inner list holds no
@@ -123,12 +121,11 @@ int ComboBox::findString(const String& text_) const {
 }
 
 int ComboBox::findStringExact(const String& text_) const {
-  return static_cast<int>(
-      SendMessageA(hwnd, CB_FINDSTRINGEXACT, 0, reinterpret_cast<LPARAM>(text_.c_str())));
+  return static_cast<int>(detail::send(hwnd, CB_FINDSTRINGEXACT, 0, detail::textArgument(text_)));
 }
 
 LPARAM ComboBox::itemData(int index) const {
-  LRESULT data = SendMessageA(hwnd, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+  LRESULT data = detail::send(hwnd, CB_GETITEMDATA, static_cast<WPARAM>(index));
   return data == CB_ERR ? 0 : data;
 }
 
@@ -138,7 +135,7 @@ LPARAM ComboBox::itemDataOf(const String& text_) const {
 }
 
 int ComboBox::textLength(int index) const {
-  LRESULT length = SendMessageA(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  LRESULT length = detail::send(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
   return length == CB_ERR ? 0 : static_cast<int>(length);
 }
 
@@ -151,7 +148,7 @@ int ComboBox::textLength(int index) const {
 // the empty text.
 String ComboBox::itemText(int index) const {
   if (index < 0) return String();
-  LRESULT length = SendMessageA(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  LRESULT length = detail::send(hwnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
   if (length <= 0) return String();
   for (std::size_t room = static_cast<std::size_t>(length) + 2; room <= longestRoom; room *= 2) {
     std::string chars(room, '\0');
@@ -160,7 +157,7 @@ String ComboBox::itemText(int index) const {
     item.iItem = index;
     item.pszText = &chars[0];
     item.cchTextMax = static_cast<int>(room);
-    if (!SendMessageA(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return String();
+    if (!detail::send(hwnd, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return String();
     // The control may answer with a pointer to its own copy of the text instead.
     if (item.pszText != &chars[0]) {
       bool own = item.pszText != NULL && item.pszText != LPSTR_TEXTCALLBACKA;
@@ -173,7 +170,7 @@ String ComboBox::itemText(int index) const {
 }
 
 bool ComboBox::removeItem(int index) {
-  return SendMessageA(hwnd, CB_DELETESTRING, static_cast<WPARAM>(index), 0) != CB_ERR;
+  return detail::send(hwnd, CB_DELETESTRING, static_cast<WPARAM>(index)) != CB_ERR;
 }
 
 bool ComboBox::removeString(const String& text_) {
@@ -181,12 +178,12 @@ bool ComboBox::removeString(const String& text_) {
   return found != CB_ERR && removeItem(found);
 }
 
-int ComboBox::count() const { return static_cast<int>(SendMessageA(hwnd, CB_GETCOUNT, 0, 0)); }
+int ComboBox::count() const { return static_cast<int>(detail::send(hwnd, CB_GETCOUNT)); }
 
 LRESULT ComboBox::setItemHeight(int height_) {
-  return SendMessageA(hwnd, CB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height_));
+  return detail::send(hwnd, CB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height_));
 }
 
-LRESULT ComboBox::clear() { return SendMessageA(hwnd, CB_RESETCONTENT, 0, 0); }
+LRESULT ComboBox::clear() { return detail::send(hwnd, CB_RESETCONTENT); }
 
 }  // namespace tarn

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "tarn/controls/creation.h"
-#include "tarn/tarn.h"
+#include "tarn/core/detail.h"
+#include "tarn/lists.h"
 
 namespace tarn {
 
@@ -15,8 +15,6 @@ constexpr DWORD listStyle =
     WS_CHILD | WS_TABSTOP | LBS_DISABLENOSCROLL | LBS_HASSTRINGS | LBS_NOTIFY;  // 0x40011041
 constexpr WPARAM fromFirstItem = static_cast<WPARAM>(-1);
 constexpr WPARAM afterFirstItem = 0;
-
-LPARAM textArgument(const String& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 
 }  // namespace
 
@@ -52,18 +50,16 @@ void ListBox::build(const String& text_, int id_, int x_, int y_, int width_, in
                     bool multiColumn, int columnWidth, int exStyle) {
   bindProperties();
   DWORD style = listStyle | (multiColumn ? LBS_MULTICOLUMN : 0) | (border ? WS_BORDER : 0);
-  detail::createChild(*this, "LISTBOX", multiColumn ? "MCListBox" : "ListBox", style, x_, y_,
-                      width_, height_, parent, id_, exStyle);
+  detail::createChild(*this, "LISTBOX", multiColumn ? "MCListBox" : "ListBox", style,
+                      static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   text = text_;
-  if (multiColumn) SendMessageA(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(columnWidth), 0);
+  if (multiColumn) detail::send(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(columnWidth));
   detail::placeChild(*this, x_, y_, width_, height_);
   detail::settleChild(*this, centred, enabled_);
   if (visible_) show();
 }
 
-int ListBox::getSelectedIndex() const {
-  return static_cast<int>(SendMessageA(hwnd, LB_GETCURSEL, 0, 0));
-}
+int ListBox::getSelectedIndex() const { return static_cast<int>(detail::send(hwnd, LB_GETCURSEL)); }
 
 LPARAM ListBox::getSelectedData() const {
   int selected = getSelectedIndex();
@@ -71,30 +67,32 @@ LPARAM ListBox::getSelectedData() const {
 }
 
 int ListBox::addItem(const String& text_, LPARAM data) {
-  int index = static_cast<int>(SendMessageA(hwnd, LB_ADDSTRING, 0, textArgument(text_)));
-  if (index >= 0) SendMessageA(hwnd, LB_SETITEMDATA, static_cast<WPARAM>(index), data);
+  int index = static_cast<int>(detail::send(hwnd, LB_ADDSTRING, 0, detail::textArgument(text_)));
+  if (index >= 0) detail::send(hwnd, LB_SETITEMDATA, static_cast<WPARAM>(index), data);
   return index;
 }
 
 int ListBox::selectString(const String& text_) {
-  return static_cast<int>(SendMessageA(hwnd, LB_SELECTSTRING, searchStart, textArgument(text_)));
+  return static_cast<int>(
+      detail::send(hwnd, LB_SELECTSTRING, searchStart, detail::textArgument(text_)));
 }
 
 bool ListBox::setSelectedIndex(int index) {
-  return SendMessageA(hwnd, LB_SETCURSEL, static_cast<WPARAM>(index), 0) != LB_ERR;
+  return detail::send(hwnd, LB_SETCURSEL, static_cast<WPARAM>(index)) != LB_ERR;
 }
 
 int ListBox::findString(const String& text_) const {
-  return static_cast<int>(SendMessageA(hwnd, LB_FINDSTRING, searchStart, textArgument(text_)));
+  return static_cast<int>(
+      detail::send(hwnd, LB_FINDSTRING, searchStart, detail::textArgument(text_)));
 }
 
 int ListBox::findStringExact(const String& text_) const {
   return static_cast<int>(
-      SendMessageA(hwnd, LB_FINDSTRINGEXACT, afterFirstItem, textArgument(text_)));
+      detail::send(hwnd, LB_FINDSTRINGEXACT, afterFirstItem, detail::textArgument(text_)));
 }
 
 LPARAM ListBox::itemData(int index) const {
-  return SendMessageA(hwnd, LB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+  return detail::send(hwnd, LB_GETITEMDATA, static_cast<WPARAM>(index));
 }
 
 LPARAM ListBox::itemDataOf(const String& text_) const {
@@ -103,17 +101,17 @@ LPARAM ListBox::itemDataOf(const String& text_) const {
 }
 
 int ListBox::textLength(int index) const {
-  LRESULT length = SendMessageA(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  LRESULT length = detail::send(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index));
   return length == LB_ERR ? 0 : static_cast<int>(length);
 }
 
 // The list box keeps items of any length: the text is read into room sized
 // from the item.
 String ListBox::itemText(int index) const {
-  LRESULT length = SendMessageA(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  LRESULT length = detail::send(hwnd, LB_GETTEXTLEN, static_cast<WPARAM>(index));
   if (length <= 0) return String();
   std::string chars(static_cast<std::size_t>(length) + 1, '\0');
-  LRESULT got = SendMessageA(hwnd, LB_GETTEXT, static_cast<WPARAM>(index),
+  LRESULT got = detail::send(hwnd, LB_GETTEXT, static_cast<WPARAM>(index),
                              reinterpret_cast<LPARAM>(&chars[0]));
   if (got == LB_ERR) return String();
   chars.resize(std::min(static_cast<std::size_t>(got), static_cast<std::size_t>(length)));
@@ -121,7 +119,7 @@ String ListBox::itemText(int index) const {
 }
 
 bool ListBox::removeItem(int index) {
-  return SendMessageA(hwnd, LB_DELETESTRING, static_cast<WPARAM>(index), 0) != LB_ERR;
+  return detail::send(hwnd, LB_DELETESTRING, static_cast<WPARAM>(index)) != LB_ERR;
 }
 
 bool ListBox::removeString(const String& text_) {
@@ -129,13 +127,13 @@ bool ListBox::removeString(const String& text_) {
   return found != LB_ERR && removeItem(found);
 }
 
-int ListBox::count() const { return static_cast<int>(SendMessageA(hwnd, LB_GETCOUNT, 0, 0)); }
+int ListBox::count() const { return static_cast<int>(detail::send(hwnd, LB_GETCOUNT)); }
 
 LRESULT ListBox::setItemHeight(int height_) {
-  return SendMessageA(hwnd, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height_));
+  return detail::send(hwnd, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height_));
 }
 
-LRESULT ListBox::clear() { return SendMessageA(hwnd, LB_RESETCONTENT, 0, 0); }
+LRESULT ListBox::clear() { return detail::send(hwnd, LB_RESETCONTENT); }
 
 // ---------------------------------------------------------------------------
 // MCListBox
@@ -158,7 +156,7 @@ void MCListBox::create(const String& text_, int id_, int x_, int y_, int width_,
 }
 
 int MCListBox::setColumnWidth(int width_) {
-  SendMessageA(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(width_), 0);
+  detail::send(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(width_));
   InvalidateRect(hwnd, NULL, TRUE);
   return 1;
 }

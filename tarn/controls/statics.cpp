@@ -1,7 +1,7 @@
 // Controls on the system STATIC class: labels, icon and bitmap boxes, and
 // sunken frames.
-#include "tarn/controls/creation.h"
-#include "tarn/tarn.h"
+#include "tarn/controls.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -20,7 +20,8 @@ template <class Step>
 void createStatic(Control& self, const char* name, DWORD style, const String& text, int id, int x,
                   int y, int width, int height, const Control& parent, bool enabled, bool visible,
                   bool centred, int exStyle, Step picture) {
-  detail::createChild(self, "STATIC", name, style, x, y, width, height, parent, id, exStyle);
+  detail::createChild(self, "STATIC", name, style, static_cast<DWORD>(exStyle), x, y, width, height,
+                      parent.hwnd, id);
   self.text = text;
   detail::placeChild(self, x, y, width, height);
   detail::settleChild(self, centred, enabled);
@@ -62,7 +63,7 @@ void IconBox::create(const String& text_, int id_, int x_, int y_, int width_, i
 
 HICON IconBox::setIcon(Icon icon) {
   return reinterpret_cast<HICON>(
-      SendMessageA(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon.handle), 0));
+      detail::send(hwnd, STM_SETICON, reinterpret_cast<WPARAM>(icon.handle)));
 }
 
 BmpBox::BmpBox() { parentHwnd = NULL; }
@@ -83,15 +84,15 @@ void BmpBox::create(const String& text_, int id_, int x_, int y_, int width_, in
 
 HANDLE BmpBox::setBitmap(Bitmap bitmap) {
   return reinterpret_cast<HANDLE>(
-      SendMessageA(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.bmp)));
+      detail::send(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.bmp)));
 }
 
 SunkenFrame::SunkenFrame() { parentHwnd = NULL; }
 
 // No clamping, minimum size or font: the frame keeps exactly what it is given.
 SunkenFrame::SunkenFrame(int x_, int y_, int width_, int height_, const Control& parent) {
-  detail::createChild(*this, "STATIC", "", sunkenStyle, x_, y_, width_, height_, parent, frameId,
-                      0);
+  detail::createChild(*this, "STATIC", "", sunkenStyle, 0, x_, y_, width_, height_, parent.hwnd,
+                      frameId);
 }
 
 }  // namespace tarn

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "tarn/controls/creation.h"
-#include "tarn/tarn.h"
+#include "tarn/controls.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -33,8 +33,8 @@ void StatusBar::create(const String& text_, int id_, const Control& parent, int 
                        bool enabled_, bool visible_, int exStyle) {
   partCount.bind(this, &StatusBar::getPartCount, &StatusBar::setPartCount);
   texts = text_.split(";");
-  detail::createChild(*this, STATUSCLASSNAMEA, NULL, barStyle | (visible_ ? WS_VISIBLE : 0), 0, 0,
-                      0, 0, parent, id_, exStyle);
+  detail::createChild(*this, STATUSCLASSNAMEA, NULL, barStyle | (visible_ ? WS_VISIBLE : 0),
+                      static_cast<DWORD>(exStyle), 0, 0, 0, 0, parent.hwnd, id_);
   setDefaultFont();
   setParts(parts);
   setTexts(text_);
@@ -42,7 +42,7 @@ void StatusBar::create(const String& text_, int id_, const Control& parent, int 
 }
 
 int StatusBar::getPartCount() const {
-  return static_cast<int>(SendMessageA(hwnd, SB_GETPARTS, allParts, 0));
+  return static_cast<int>(detail::send(hwnd, SB_GETPARTS, allParts));
 }
 
 LRESULT StatusBar::setParts(int n) {
@@ -55,8 +55,8 @@ LRESULT StatusBar::setParts(int n) {
   edges[n - 1] = -1;
   std::size_t parts = static_cast<std::size_t>(n);
   if (raised.size() < parts) raised.resize(parts, false);
-  SendMessageA(hwnd, SB_SETPARTS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(edges));
-  return SendMessageA(hwnd, WM_SIZE, 0, 0);
+  detail::send(hwnd, SB_SETPARTS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(edges));
+  return detail::send(hwnd, WM_SIZE);
 }
 
 // Indices from 256 on would reach the bar as drawing flags (512 is SBT_POPOUT
@@ -71,9 +71,9 @@ void StatusBar::setText(int index, const String& value) {
   const std::string& chars = value.str();
   if (chars.size() > longestPartText) {
     std::string cut = chars.substr(0, longestPartText);
-    SendMessageA(hwnd, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(cut.c_str()));
+    detail::send(hwnd, SB_SETTEXTA, part, detail::textArgument(cut));
   } else {
-    SendMessageA(hwnd, SB_SETTEXTA, part, reinterpret_cast<LPARAM>(chars.c_str()));
+    detail::send(hwnd, SB_SETTEXTA, part, detail::textArgument(chars));
   }
   texts[index] = value;
 }
@@ -91,10 +91,10 @@ void StatusBar::setTexts(const String& text_) { setTexts(text_.split(";")); }
 
 String StatusBar::text(int index) const {
   if (index < 0 || index > static_cast<int>(allParts)) return String();
-  LRESULT answer = SendMessageA(hwnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(index), 0);
+  LRESULT answer = detail::send(hwnd, SB_GETTEXTLENGTHA, static_cast<WPARAM>(index));
   // Zeroed: for a part it does not have, the bar leaves the room untouched.
   std::string chars(static_cast<std::size_t>(LOWORD(answer)) + 1, '\0');
-  SendMessageA(hwnd, SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&chars[0]));
+  detail::send(hwnd, SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&chars[0]));
   chars.resize(std::strlen(chars.c_str()));
   return String(std::move(chars));
 }
@@ -108,7 +108,7 @@ void StatusBar::setRaised(int index, bool flag) {
 }
 
 BOOL StatusBar::refresh() {
-  SendMessageA(hwnd, WM_SIZE, 0, 0);
+  detail::send(hwnd, WM_SIZE);
   return InvalidateRect(hwnd, NULL, TRUE);
 }
 

@@ -1,7 +1,7 @@
 // Text fields on the system EDIT class: plain, password and read-only boxes,
 // and the spin box with its up-down arrows.
-#include "tarn/controls/creation.h"
-#include "tarn/tarn.h"
+#include "tarn/controls.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -52,37 +52,35 @@ void TextBox::create(const String& text_, int id_, int x_, int y_, int width_, i
                      const Control& parent, bool enabled_, bool visible_, bool centred,
                      bool multiLine, int exStyle) {
   lineCount.bind(this, &TextBox::getLineCount);
-  detail::createChild(*this, "EDIT", "TextBox", editStyle(multiLine, 0), x_, y_, width_, height_,
-                      parent, id_, exStyle);
+  detail::createChild(*this, "EDIT", "TextBox", editStyle(multiLine, 0),
+                      static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_,
              [this] { setTextLimit(0); });
 }
 
-int TextBox::getLineCount() const {
-  return static_cast<int>(SendMessageA(hwnd, EM_GETLINECOUNT, 0, 0));
-}
+int TextBox::getLineCount() const { return static_cast<int>(detail::send(hwnd, EM_GETLINECOUNT)); }
 
 void TextBox::replaceSelection(const String& text_) {
-  SendMessageA(hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text_.c_str()));
+  detail::send(hwnd, EM_REPLACESEL, FALSE, detail::textArgument(text_));
 }
 
 int TextBox::lineFromChar(int charIndex) const {
-  return static_cast<int>(SendMessageA(hwnd, EM_LINEFROMCHAR, static_cast<WPARAM>(charIndex), 0));
+  return static_cast<int>(detail::send(hwnd, EM_LINEFROMCHAR, static_cast<WPARAM>(charIndex)));
 }
 
 int TextBox::lineIndex(int line) const {
-  return static_cast<int>(SendMessageA(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+  return static_cast<int>(detail::send(hwnd, EM_LINEINDEX, static_cast<WPARAM>(line)));
 }
 
 int TextBox::lineLength(int charIndex) const {
-  return static_cast<int>(SendMessageA(hwnd, EM_LINELENGTH, static_cast<WPARAM>(charIndex), 0));
+  return static_cast<int>(detail::send(hwnd, EM_LINELENGTH, static_cast<WPARAM>(charIndex)));
 }
 
 void TextBox::setSelection(int start, int end) {
-  SendMessageA(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+  detail::send(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
-LRESULT TextBox::undo() { return SendMessageA(hwnd, EM_UNDO, 0, 0); }
+LRESULT TextBox::undo() { return detail::send(hwnd, EM_UNDO); }
 
 // ---------------------------------------------------------------------------
 // PasswordBox and ReadOnlyBox: the text is also the window name.
@@ -100,8 +98,8 @@ PasswordBox::PasswordBox(const String& text_, int id_, int x_, int y_, int width
 void PasswordBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          bool multiLine, int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_PASSWORD), x_, y_,
-                      width_, height_, parent, id_, exStyle);
+  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_PASSWORD),
+                      static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   setTextLimit(0);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
 }
@@ -119,8 +117,8 @@ ReadOnlyBox::ReadOnlyBox(const String& text_, int id_, int x_, int y_, int width
 void ReadOnlyBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          bool multiLine, int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_READONLY), x_, y_,
-                      width_, height_, parent, id_, exStyle);
+  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_READONLY),
+                      static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
 }
 
@@ -138,11 +136,11 @@ spinBox::spinBox(const String& text_, int id_, int x_, int y_, int width_, int h
 void spinBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                      const Control& parent, bool enabled_, bool visible_, bool centred,
                      int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), spinFieldStyle, x_, y_, width_, height_, parent,
-                      id_, exStyle);
-  spinHandle = CreateWindowExA(0, UPDOWN_CLASSA, "spinBox", arrowsStyle, 0, 0, arrowsWidth, height_,
-                               parent.hwnd, NULL, GetModuleHandleA(NULL), NULL);
-  SendMessageA(spinHandle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd), 0);
+  detail::createChild(*this, "EDIT", text_.c_str(), spinFieldStyle, static_cast<DWORD>(exStyle), x_,
+                      y_, width_, height_, parent.hwnd, id_);
+  spinHandle = detail::createChildWindow(UPDOWN_CLASSA, "spinBox", arrowsStyle, 0, 0, 0,
+                                         arrowsWidth, height_, parent.hwnd, 0);
+  detail::send(spinHandle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd));
   setTextLimit(0);
   text = text_;
   detail::placeChild(*this, x_, y_, width_, height_);
@@ -150,7 +148,7 @@ void spinBox::create(const String& text_, int id_, int x_, int y_, int width_, i
   // The arrows place themselves (and narrow the field) when attached: attach
   // them again now that the field has its final place and size, so they sit
   // at its right edge inside the width given.
-  SendMessageA(spinHandle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd), 0);
+  detail::send(spinHandle, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd));
   if (!enabled_) disable();
   if (visible_) {
     show();

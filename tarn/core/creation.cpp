@@ -1,5 +1,7 @@
-// The one routine that makes a control's child window.
+// The one routine that makes a control's child window, the steps that follow
+// it, and reading a control's text through a memory block.
 #include "tarn/core/detail.h"
+#include "tarn/core/holders.h"
 
 namespace tarn {
 namespace detail {
@@ -13,6 +15,39 @@ HWND createChild(Control& owner, const char* className, const char* windowName, 
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                GetModuleHandleA(NULL), createParam);
   return owner.hwnd;
+}
+
+HWND createChildWindow(const char* className, const char* windowName, DWORD style, DWORD exStyle,
+                       int x, int y, int width, int height, HWND parent, int id) {
+  return CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL),
+                         NULL);
+}
+
+void placeChild(Control& owner, int x, int y, int width, int height) {
+  owner.moveTo(x, y);
+  owner.resize(width, height);
+  owner.setDefaultFont();
+}
+
+void settleChild(Control& owner, bool centred, bool enabled) {
+  if (centred) owner.centre();
+  if (!enabled) owner.disable();
+}
+
+void finishCreation(Control& owner, bool centred, bool enabled, bool visible) {
+  owner.setDefaultFont();
+  settleChild(owner, centred, enabled);
+  if (visible) owner.show();
+}
+
+String readControlText(std::size_t capacity, const std::function<void(char*, int)>& request) {
+  GlobalBlock block(capacity);
+  char* buffer = block.data();
+  if (buffer == nullptr) return String();
+  request(buffer, static_cast<int>(capacity));
+  buffer[capacity - 1] = '\0';
+  return String(buffer);
 }
 
 }  // namespace detail

@@ -4,6 +4,9 @@
 #ifndef TARN_CORE_DETAIL_H
 #define TARN_CORE_DETAIL_H
 
+#include <cstddef>
+#include <functional>
+
 #include "tarn/core.h"
 
 namespace tarn {
@@ -26,6 +29,34 @@ inline LPARAM textArgument(const std::string& text) { return textArgument(text.c
 HWND createChild(Control& owner, const char* className, const char* windowName, DWORD style,
                  DWORD exStyle, int x, int y, int width, int height, HWND parent, int id,
                  void* createParam = nullptr);
+
+// The same window for a companion that no object stands for (a spin box's
+// arrows): a child of `parent` in this module with the control identifier `id`.
+// Answers its handle, 0 when the system refused.
+HWND createChildWindow(const char* className, const char* windowName, DWORD style, DWORD exStyle,
+                       int x, int y, int width, int height, HWND parent, int id);
+
+// The steps after createChild. Each control runs them in its own order, with
+// its own steps between them; the order is part of what the control sends.
+
+// moveTo, resize (negative positions become 0, sizes below 10 become 10) and
+// the default GUI font.
+void placeChild(Control& owner, int x, int y, int width, int height);
+
+// Centres the control in its parent when asked, then disables it when it is
+// not to be enabled.
+void settleChild(Control& owner, bool centred, bool enabled);
+
+// The default GUI font, then settleChild, then showing when visible.
+void finishCreation(Control& owner, bool centred, bool enabled, bool visible);
+
+// Reads a control's text: `request` fills a zeroed block of `capacity` bytes
+// (at least 1) from GlobalAlloc, whose size it is handed as an int, and the
+// text it holds comes back. List and tree views that cannot fit a text fill
+// every byte and leave no terminating zero (Wine does), so the last byte is
+// zeroed after the call: texts come back cut at capacity - 1. The empty text
+// when no block could be had.
+String readControlText(std::size_t capacity, const std::function<void(char*, int)>& request);
 
 }  // namespace detail
 }  // namespace tarn
