@@ -11,17 +11,17 @@ HWND createChild(Control& owner, const char* className, const char* windowName, 
                  void* createParam) {
   owner.id = id;
   owner.parentHwnd = parent;
-  owner.hwnd = CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleA(NULL), createParam);
+  owner.hwnd = createChildWindow(className, windowName, style, exStyle, x, y, width, height, parent,
+                                 id, createParam);
   return owner.hwnd;
 }
 
 HWND createChildWindow(const char* className, const char* windowName, DWORD style, DWORD exStyle,
-                       int x, int y, int width, int height, HWND parent, int id) {
+                       int x, int y, int width, int height, HWND parent, int id,
+                       void* createParam) {
   return CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL),
-                         NULL);
+                         createParam);
 }
 
 void placeChild(Control& owner, int x, int y, int width, int height) {

@@ -34,7 +34,8 @@ HWND createChild(Control& owner, const char* className, const char* windowName, 
 // arrows): a child of `parent` in this module with the control identifier `id`.
 // Answers its handle, 0 when the system refused.
 HWND createChildWindow(const char* className, const char* windowName, DWORD style, DWORD exStyle,
-                       int x, int y, int width, int height, HWND parent, int id);
+                       int x, int y, int width, int height, HWND parent, int id,
+                       void* createParam = nullptr);
 
 // The steps after createChild. Each control runs them in its own order, with
 // its own steps between them; the order is part of what the control sends.
