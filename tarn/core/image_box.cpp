@@ -65,7 +65,7 @@ HBITMAP iconToBitmap(HICON icon) {
   {
     ICONINFO info = {};
     if (!GetIconInfo(icon, &info)) return NULL;
-    // The icon's own bitmaps are copies made for this call.
+    // GetIconInfo makes copies of the icon's bitmaps, which are ours to delete.
     detail::GdiObject<HBITMAP> maskBitmap(info.hbmMask);
     detail::GdiObject<HBITMAP> colorBitmap(info.hbmColor);
     BITMAP mask = {};

@@ -94,7 +94,6 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
   setStandardIcons();
   text = caption;
 
-  client.parentHwnd = hwnd;
   HWND area = detail::createChild(client, "MDICLIENT", NULL, clientStyle, WS_EX_CLIENTEDGE, 0, 0, 0,
                                   0, hwnd, 0, &clientCreate);
   if (!runtimeCheck(area != NULL, "MDIForm_container_handle != NULL", __FILE__, __LINE__)) return;
