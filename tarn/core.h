@@ -90,6 +90,37 @@ class Cursor {
 // Window Object Base, Forms, Events, Timers, Image Box
 // ===========================================================================
 
+class Control;
+
+namespace detail {
+
+class Registry;
+
+// Private to the toolkit (core/registry.cpp). A member of a window object that
+// keeps a registry's entries for that object true: they follow the object when
+// it is moved, are not taken by copies, are given up for windows the object no
+// longer stands for, and go with the object.
+class ObjectLink {
+ public:
+  ObjectLink() = default;
+  ObjectLink(const ObjectLink& other) : registry(other.registry), offset(other.offset) {}
+  ObjectLink(ObjectLink&& other) noexcept;
+  ObjectLink& operator=(const ObjectLink& other);
+  ObjectLink& operator=(ObjectLink&& other) noexcept;
+  ~ObjectLink();
+  // Ties the link to `owner`, the object it is a member of, in `registry`.
+  void place(const Control* owner, Registry& registry);
+
+ private:
+  Control* owner() const;
+  void takeOver(const ObjectLink& other);
+
+  Registry* registry = nullptr;
+  std::ptrdiff_t offset = 0;
+};
+
+}  // namespace detail
+
 // One named timer of a window object.
 struct TimerEntry {
   String name;
@@ -216,23 +247,6 @@ class Control {
   void bindControlProperties();
 
  private:
-  // Keeps the window's user-data slot pointing at a live object; see above.
-  class ObjectLink {
-   public:
-    ObjectLink() = default;
-    ObjectLink(const ObjectLink& other) : offset(other.offset) {}
-    ObjectLink(ObjectLink&& other) noexcept;
-    ObjectLink& operator=(const ObjectLink& other);
-    ObjectLink& operator=(ObjectLink&& other) noexcept;
-    ~ObjectLink();
-    void place(const Control* owner);
-
-   private:
-    Control* owner() const;
-    void takeOver(const ObjectLink& other);
-    std::ptrdiff_t offset = 0;
-  };
-
   void setBackColor(COLORREF colour);
   String getText() const;
   void setText(String value);
@@ -262,7 +276,8 @@ class Control {
   void endTooltip();
 
   std::size_t tooltipTextLength = 0;
-  ObjectLink link;
+  // Keeps the window's user-data slot pointing at a live object; see above.
+  detail::ObjectLink link;
 };
 
 // The edges of its parent a control keeps its distances to (Control::anchor).

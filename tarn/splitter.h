@@ -70,23 +70,6 @@ class Splitter : public Control {
  private:
   friend LRESULT CALLBACK splitterProcedure(HWND, UINT, WPARAM, LPARAM);
 
-  // Names the splitter that drives its window to splitterProcedure: follows
-  // moves, is not taken by copies, and is cleared when the splitter goes.
-  class Link {
-   public:
-    Link() = default;
-    Link(const Link& other) : offset(other.offset) {}
-    Link(Link&& other) noexcept;
-    Link& operator=(const Link& other);
-    Link& operator=(Link&& other) noexcept;
-    ~Link();
-    void place(const Splitter* owner);
-
-   private:
-    Splitter* owner() const;
-    std::ptrdiff_t offset = 0;
-  };
-
   void bindSplitterProperties();
   int getThickness() const { return thicknessValue; }
   int getPosition() const;
@@ -100,12 +83,15 @@ class Splitter : public Control {
   void endDrag();
   void cancelDrag();
   void restoreParentClip();
+  void releaseDragDc();
 
   int thicknessValue;
   int requested;
-  HDC dragDc;
+  HDC dragDc;  // the parent's, from beginDrag to releaseDragDc
   bool parentClipped;
-  Link link;
+  // Names the splitter that drives its window to splitterProcedure: follows
+  // moves, is not taken by copies, and is cleared when the splitter goes.
+  detail::ObjectLink link;
 };
 
 LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

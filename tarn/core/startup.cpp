@@ -1,7 +1,10 @@
 // Start-up globals and the application, screen and cursor objects.
-#include "tarn/tarn.h"
-
 #include <ole2.h>
+
+// The one core source on the umbrella header: it builds the start-up globals'
+// helpers declared there, and the application object's destructor asks
+// whether it is the umbrella's `application`.
+#include "tarn/tarn.h"
 
 namespace tarn {
 
