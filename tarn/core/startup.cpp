@@ -1,10 +1,9 @@
 // Start-up globals and the application, screen and cursor objects.
 #include <ole2.h>
 
-// The one core source on the umbrella header: it builds the start-up globals'
-// helpers declared there, and the application object's destructor asks
-// whether it is the umbrella's `application`.
-#include "tarn/tarn.h"
+// The start-up globals' helpers are declared beside the globals, and the
+// application object's destructor asks whether it is the global `application`.
+#include "tarn/globals.h"
 
 namespace tarn {
 
