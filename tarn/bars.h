@@ -24,7 +24,9 @@ struct ToolbarButton {
 };
 
 // A strip of buttons along the parent's edge; each click sends WM_COMMAND with
-// the button's command identifier to the parent.
+// the button's command identifier to the parent. The toolbar follows its
+// parent's width by itself (TB_AUTOSIZE whenever the parent's client area
+// changes size).
 class Toolbar : public Control {
  public:
   Toolbar();
@@ -38,6 +40,14 @@ class Toolbar : public Control {
 
   // Buttons get `text` only while showText is on; an empty text gives none.
   ToolbarButton addButton(const String& text, int image, int command);
+  /// Adds a button showing one of the system's standard small pictures
+  /// (STD_CUT ... STD_PRINT, such as STD_FILENEW, STD_FILEOPEN, STD_FILESAVE),
+  /// with `text` under the same rule as addButton. The pictures are loaded
+  /// once per toolbar into its own image list, which setImageList replaces: a
+  /// toolbar shows either the standard pictures or the program's. Returns what
+  /// addButton returns; for a number outside STD_CUT ... STD_PRINT no button is
+  /// added and the record's `control` is null.
+  ToolbarButton addStandardButton(int standardImage, int command, const String& text);
   bool addSeparator();
   // Returns the previous image list handle.
   HIMAGELIST setImageList(const ImageList& images);

@@ -226,7 +226,10 @@ class SunkenFrame : public Control {
 // ===========================================================================
 
 // A strip along the bottom of its parent, divided into parts of equal width
-// (the last runs to the right edge), each showing a text. The bar keeps each
+// (the last runs to the right edge) or of the widths given, each showing a
+// text. The bar follows its parent's width by itself: when the parent's client
+// area changes size, the bar lays itself out again and its parts are divided
+// again the way they were last set. The bar keeps each
 // part's text and raised-border flag; changing a flag redraws every part from
 // the kept texts. Parts number 1 to 100; texts and flags are kept for parts
 // 0 to 99.
@@ -249,6 +252,13 @@ class StatusBar : public Control {
   // Divides the bar into `n` equal parts of the parent's present width (n is
   // taken into 1..100) and lays the bar out again; returns what WM_SIZE answers.
   LRESULT setParts(int n);
+  /// Divides the bar into parts of these widths in pixels, left to right; a
+  /// part of width -1 (or any negative width) takes the rest of the parent's
+  /// width, shared equally when several do, and a last such part runs to the
+  /// right edge. An empty list gives one part; parts past 100 are dropped.
+  /// The bar keeps the widths and shares the rest again when its parent's width
+  /// changes.
+  void setPartWidths(std::vector<int> widths);
   // Shows `text` in part `index` (raised when its flag is set) and keeps it.
   // Indices outside 0..99 are ignored. The bar reports text lengths in 16
   // bits, so it is given at most 65,535 characters; `texts` keeps them all.

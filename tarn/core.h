@@ -176,6 +176,11 @@ class Control {
   Property<Control, int> clientWidth;    // read-only
   Property<Control, int> clientHeight;   // read-only
   Property<Control, bool> clipChildren;  // write-only
+  /// The edges of its parent this window keeps its distances to when the
+  /// parent's client area changes size: anchorLeft | anchorTop (the default)
+  /// keeps it where it is; anchored to both opposite edges it stretches. Reads
+  /// anchorLeft | anchorTop for a window never anchored, or one without a parent.
+  Property<Control, int> anchor;
   int id;
   int drawLine;
   HWND parentHwnd;
@@ -200,6 +205,10 @@ class Control {
   void fitHeightToParent();
   void fitToParent();
   void centre();
+  /// Centres the window on the work area (the screen without the taskbar) of
+  /// the screen that holds most of it; a window larger than the work area
+  /// keeps its top left corner on it. A window-less object does nothing.
+  void centreOnScreen();
   bool redraw();
   bool refreshLayout();
   DLGPROC setDialogProcedure(DLGPROC procedure);
@@ -269,6 +278,8 @@ class Control {
   int getClientWidth() const;
   int getClientHeight() const;
   void setClipChildren(bool value);
+  int getAnchor() const;
+  void setAnchor(int value);
   RECT windowRect() const;
   POINT position() const;
   POINT parentClientOrigin() const;

@@ -4,6 +4,7 @@
 
 #include "tarn/bars.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/window_hooks.h"
 
 namespace tarn {
 
@@ -28,6 +29,26 @@ bool addButtonRecord(HWND toolbar, const TBBUTTON& button) {
   return detail::send(toolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button)) != FALSE;
 }
 
+// The standard small pictures, STD_CUT (0) to STD_PRINT (14).
+constexpr int standardImageCount = STD_PRINT + 1;
+// Where the toolbar keeps the index of its first standard picture, plus one (0: none loaded).
+constexpr const char* standardImagesProperty = "TarnStandardImages";
+
+// The index of the toolbar's first standard picture, loading them on first use.
+int firstStandardImage(HWND toolbar) {
+  HANDLE kept = GetPropA(toolbar, standardImagesProperty);
+  if (kept != NULL) return static_cast<int>(reinterpret_cast<INT_PTR>(kept)) - 1;
+  int first = static_cast<int>(detail::send(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR,
+                                            reinterpret_cast<LPARAM>(HINST_COMMCTRL)));
+  SetPropA(toolbar, standardImagesProperty, reinterpret_cast<HANDLE>(INT_PTR{first} + 1));
+  return first;
+}
+
+// The toolbar takes its height and its parent's width again.
+void followParentWidth(HWND toolbar) {
+  detail::followParentSize(toolbar, [](HWND window) { detail::send(window, TB_AUTOSIZE); });
+}
+
 }  // namespace
 
 Toolbar::Toolbar() : showText(false) { bindToolbarProperties(); }
@@ -41,6 +62,7 @@ Toolbar::Toolbar(int id_, const Control& parent, int x_, int y_, bool enabled_, 
                       0, parent.hwnd, id_);
   detail::send(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
   detail::finishCreation(*this, false, enabled_, visible_);
+  followParentWidth(hwnd);
 }
 
 void Toolbar::bindToolbarProperties() {
@@ -67,6 +89,12 @@ ToolbarButton Toolbar::addButton(const String& text, int image, int command) {
   made.command = command;
   made.id = command;
   return made;
+}
+
+ToolbarButton Toolbar::addStandardButton(int standardImage, int command, const String& text) {
+  if (hwnd == NULL || standardImage < 0 || standardImage >= standardImageCount)
+    return ToolbarButton();
+  return addButton(text, firstStandardImage(hwnd) + standardImage, command);
 }
 
 bool Toolbar::addSeparator() { return addButtonRecord(hwnd, buttonRecord(0, 0, 0, TBSTYLE_SEP)); }

@@ -2,11 +2,14 @@
 // raised borders kept on the toolkit's side.
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <vector>
 #include <string>
 #include <utility>
 
 #include "tarn/controls.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/window_hooks.h"
 
 namespace tarn {
 
@@ -16,6 +19,49 @@ constexpr WPARAM allParts = 255;
 // The bar reports a part's text length in 16 bits: longer texts are cut to
 // this so a read-back buffer sized from that length always holds them.
 constexpr std::size_t longestPartText = 0xFFFF;
+// No screen is this wide; a larger width is taken as this, so sums stay in range.
+constexpr int widestPart = 100000;
+
+int parentWidth(HWND bar) {
+  RECT client = {0, 0, 0, 0};
+  GetClientRect(GetParent(bar), &client);
+  return client.right;
+}
+
+// `n` parts sharing `total` pixels: every part `total / n` wide, the last
+// running to the right edge.
+std::vector<int> equalWidths(int total, int n) {
+  std::vector<int> widths(static_cast<std::size_t>(n), total / n);
+  widths.back() = -1;
+  return widths;
+}
+
+// The right edges SB_SETPARTS takes for parts of these widths on a bar `total`
+// pixels wide; -1 for a last part that runs to the right edge.
+std::vector<int> partEdges(const std::vector<int>& widths, int total) {
+  int fixed = 0, rest = 0;
+  for (int w : widths) w < 0 ? ++rest : fixed += std::min(w, widestPart);
+  int share = rest > 0 ? std::max(total - fixed, 0) / rest : 0;
+  std::vector<int> edges;
+  int edge = 0;
+  for (int w : widths) edges.push_back(edge += w < 0 ? share : std::min(w, widestPart));
+  if (widths.back() < 0) edges.back() = -1;
+  return edges;
+}
+
+void setEdges(HWND bar, const std::vector<int>& edges) {
+  detail::send(bar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+}
+
+// When the parent's width changes the bar places itself again (WM_SIZE) and
+// its parts are divided by `widthsFor(new width)`.
+void followParent(HWND bar, std::function<std::vector<int>(int)> widthsFor) {
+  detail::followParentSize(bar, [widthsFor](HWND window) {
+    detail::send(window, WM_SIZE);
+    setEdges(window, partEdges(widthsFor(parentWidth(window)), parentWidth(window)));
+  });
+}
+
 }  // namespace
 
 StatusBar::StatusBar() {
@@ -47,16 +93,20 @@ int StatusBar::getPartCount() const {
 
 LRESULT StatusBar::setParts(int n) {
   n = std::min(std::max(n, 1), maxParts);
-  RECT client = {0, 0, 0, 0};
-  GetClientRect(parentHwnd, &client);
-  int w = client.right / n;
-  int edges[maxParts] = {0};
-  for (int k = 0; k < n - 1; ++k) edges[k] = w * (k + 1);
-  edges[n - 1] = -1;
   std::size_t parts = static_cast<std::size_t>(n);
   if (raised.size() < parts) raised.resize(parts, false);
-  detail::send(hwnd, SB_SETPARTS, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(edges));
+  setEdges(hwnd, partEdges(equalWidths(parentWidth(hwnd), n), parentWidth(hwnd)));
+  followParent(hwnd, [n](int total) { return equalWidths(total, n); });
   return detail::send(hwnd, WM_SIZE);
+}
+
+void StatusBar::setPartWidths(std::vector<int> widths) {
+  if (widths.empty()) widths.push_back(-1);
+  if (widths.size() > static_cast<std::size_t>(maxParts)) widths.resize(maxParts);
+  if (raised.size() < widths.size()) raised.resize(widths.size(), false);
+  setEdges(hwnd, partEdges(widths, parentWidth(hwnd)));
+  followParent(hwnd, [widths](int) { return widths; });
+  detail::send(hwnd, WM_SIZE);
 }
 
 // Indices from 256 on would reach the bar as drawing flags (512 is SBT_POPOUT

@@ -54,6 +54,7 @@ void Control::bindControlProperties() {
   clientWidth.bind(this, &Control::getClientWidth);
   clientHeight.bind(this, &Control::getClientHeight);
   clipChildren.bind(this, nullptr, &Control::setClipChildren);
+  anchor.bind(this, &Control::getAnchor, &Control::setAnchor);
 }
 
 // ---------------------------------------------------------------------------

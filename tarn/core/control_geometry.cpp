@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tarn/core.h"
+#include "tarn/core/window_hooks.h"
 
 namespace tarn {
 
@@ -128,6 +129,29 @@ void Control::centre() {
   int top = std::max(static_cast<int>(r.bottom - getHeight()) / 2, 0);
   POINT origin = parentClientOrigin();
   moveTo(origin.x + left, origin.y + top);
+}
+
+void Control::centreOnScreen() {
+  if (hwnd == NULL) return;
+  MONITORINFO screen = {};
+  screen.cbSize = sizeof screen;
+  if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &screen)) return;
+  const RECT& work = screen.rcWork;
+  RECT r = windowRect();
+  POINT at = {work.left + std::max((work.right - work.left - (r.right - r.left)) / 2, 0L),
+              work.top + std::max((work.bottom - work.top - (r.bottom - r.top)) / 2, 0L)};
+  // Not moveTo: a screen left of or above the primary one has negative coordinates.
+  if (GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(hwnd), &at);
+  SetWindowPos(hwnd, NULL, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// ---------------------------------------------------------------------------
+// Anchors
+
+int Control::getAnchor() const { return detail::anchorOf(hwnd); }
+
+void Control::setAnchor(int value) {
+  detail::setAnchor(hwnd, value & (anchorLeft | anchorTop | anchorRight | anchorBottom));
 }
 
 // ---------------------------------------------------------------------------

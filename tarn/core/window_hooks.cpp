@@ -21,35 +21,67 @@ SIZE clientSize(HWND window) {
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
+// Where `child` stands in `parent`'s client area.
+RECT placeIn(HWND parent, HWND child) {
+  RECT r = {0, 0, 0, 0};
+  GetWindowRect(child, &r);
+  MapWindowPoints(NULL, parent, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// An edge anchored on the right (bottom) moves with the parent's right (bottom)
+// edge; the opposite edge moves too unless it is anchored as well, in which
+// case the child stretches.
+RECT anchoredPlace(RECT r, int anchor, int dw, int dh) {
+  if (anchor & anchorRight) {
+    r.right += dw;
+    if (!(anchor & anchorLeft)) r.left += dw;
+  }
+  if (anchor & anchorBottom) {
+    r.bottom += dh;
+    if (!(anchor & anchorTop)) r.top += dh;
+  }
+  return r;
+}
+
 // Moves and stretches the anchored children of `parent` by the change of its
 // client area since the last layout. Children that were destroyed or moved to
 // another parent are dropped.
-void layOutAnchored(HWND parent, WindowHooks& h, int width, int height) {
-  int dw = width - h.lastClient.cx;
-  int dh = height - h.lastClient.cy;
-  h.lastClient = SIZE{width, height};
-  if (dw == 0 && dh == 0) return;
+void layOutAnchored(HWND parent, WindowHooks& h, int dw, int dh) {
   std::vector<AnchoredChild> kept;
-  for (const AnchoredChild& child : h.anchored) {
+  for (AnchoredChild child : h.anchored) {
     if (!IsWindow(child.window) || GetParent(child.window) != parent) continue;
+    RECT now = placeIn(parent, child.window);
+    RECT from = EqualRect(&now, &child.placed) ? child.place : now;
+    child.place = anchoredPlace(from, child.anchor, dw, dh);
+    RECT to = child.place;
+    MoveWindow(child.window, to.left, to.top, to.right > to.left ? to.right - to.left : 0,
+               to.bottom > to.top ? to.bottom - to.top : 0, TRUE);
+    child.placed = placeIn(parent, child.window);  // a window may refuse a size (a combo box)
     kept.push_back(child);
-    RECT r;
-    GetWindowRect(child.window, &r);
-    MapWindowPoints(NULL, parent, reinterpret_cast<POINT*>(&r), 2);
-    int x = r.left, y = r.top, w = r.right - r.left, ht = r.bottom - r.top;
-    bool left = (child.anchor & anchorLeft) != 0, right = (child.anchor & anchorRight) != 0;
-    bool top = (child.anchor & anchorTop) != 0, bottom = (child.anchor & anchorBottom) != 0;
-    if (right && left)
-      w += dw;
-    else if (right)
-      x += dw;
-    if (bottom && top)
-      ht += dh;
-    else if (bottom)
-      y += dh;
-    MoveWindow(child.window, x, y, w < 0 ? 0 : w, ht < 0 ? 0 : ht, TRUE);
   }
   h.anchored.swap(kept);
+}
+
+void runFollowers(HWND parent, WindowHooks& h) {
+  std::vector<SizeFollower> kept;
+  for (const SizeFollower& follower : h.followers)
+    if (IsWindow(follower.window) && GetParent(follower.window) == parent) kept.push_back(follower);
+  h.followers = kept;
+  for (const SizeFollower& follower : kept) follower.follow(follower.window);
+}
+
+// The client size is read from the window, not from the message: programs
+// send WM_SIZE with 0, 0 to have a window lay itself out, which is no change of
+// size. A minimised window keeps the layout it had.
+void followClientSize(HWND window, WindowHooks& h) {
+  if (IsIconic(window)) return;
+  SIZE now = clientSize(window);
+  int dw = now.cx - h.lastClient.cx, dh = now.cy - h.lastClient.cy;
+  h.lastClient = now;
+  if (dw == 0 && dh == 0) return;
+  runFollowers(window, h);
+  if (WindowHooks* still = findHooks(window)) layOutAnchored(window, *still, dw, dh);
 }
 
 LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -77,8 +109,7 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
       break;
     }
     case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED && !h->anchored.empty())
-        layOutAnchored(window, *h, LOWORD(lParam), HIWORD(lParam));
+      followClientSize(window, *h);
       break;  // the form's own procedure still sees the size
     case WM_NCDESTROY: {
       if (h->shortcutTable != NULL) DestroyAcceleratorTable(h->shortcutTable);
@@ -135,7 +166,8 @@ void setAnchor(HWND child, int anchor) {
       it->anchor = anchor;
     return;
   }
-  if (!plain) h->anchored.push_back(AnchoredChild{child, anchor});
+  RECT now = placeIn(parent, child);
+  if (!plain) h->anchored.push_back(AnchoredChild{child, anchor, now, now});
 }
 
 int anchorOf(HWND child) {
@@ -144,6 +176,20 @@ int anchorOf(HWND child) {
     for (const AnchoredChild& a : h->anchored)
       if (a.window == child) return a.anchor;
   return anchorLeft | anchorTop;
+}
+
+void followParentSize(HWND child, std::function<void(HWND)> follow) {
+  WindowHooks* h = hooks(child != NULL ? GetParent(child) : NULL);
+  if (h == nullptr) return;
+  for (auto it = h->followers.begin(); it != h->followers.end(); ++it) {
+    if (it->window != child) continue;
+    if (follow)
+      it->follow = std::move(follow);
+    else
+      h->followers.erase(it);
+    return;
+  }
+  if (follow) h->followers.push_back(SizeFollower{child, std::move(follow)});
 }
 
 }  // namespace detail

@@ -15,9 +15,23 @@ namespace tarn {
 namespace detail {
 
 // A child that keeps its distances to the anchored edges of its parent.
+// `place` is where the layout wants the child in its parent's client area, kept
+// even where the window had to be clamped (a size below 0), so a parent that
+// shrinks and grows again gives its children back their places; `placed` is
+// where the last layout put it, so a child the program moved itself is taken
+// from where it now stands.
 struct AnchoredChild {
   HWND window;
   int anchor;  // anchorLeft | anchorTop | anchorRight | anchorBottom
+  RECT place;
+  RECT placed;
+};
+
+// A child that lays itself out again whenever its parent's client area changes
+// size (the bars along the parent's edges).
+struct SizeFollower {
+  HWND window;
+  std::function<void(HWND)> follow;  // given the child's window
 };
 
 struct WindowHooks {
@@ -27,6 +41,7 @@ struct WindowHooks {
   std::vector<ACCEL> shortcuts;
   HACCEL shortcutTable = NULL;  // built from `shortcuts` when first needed after a change
   std::vector<AnchoredChild> anchored;
+  std::vector<SizeFollower> followers;
   SIZE lastClient = {0, 0};  // the client size the anchored children were laid out for
 };
 
@@ -44,6 +59,11 @@ bool translateShortcut(MSG& message);
 // Anchoring of child windows (the values of Control::anchor).
 void setAnchor(HWND child, int anchor);
 int anchorOf(HWND child);
+
+// Has `follow(child)` run whenever the client area of `child`'s parent changes
+// size, before the parent's own procedure sees WM_SIZE; a second call for the
+// same child replaces the first, a null `follow` ends it.
+void followParentSize(HWND child, std::function<void(HWND)> follow);
 
 }  // namespace detail
 }  // namespace tarn

@@ -16,8 +16,7 @@ using testing_support::pumpUntil;
 namespace {
 
 Form makeForm(bool visible = false) {
-  return Form("Bars", 60, 60, 400, 300, 0, true, visible, false, false, false, Control(), false,
-              0);
+  return Form("Bars", 60, 60, 400, 300, 0, true, visible, false, false, false, Control(), false, 0);
 }
 
 std::string buttonText(HWND toolbar, int command) {
@@ -106,9 +105,9 @@ TEST(Toolbar, ButtonsWithAndWithoutTextAndTheirImages) {
     int image, command;
     const char* shown;
   } rows[] = {
-      {true, "Open", 0, 101, "Open"},     {false, "Hidden", 1, 102, "(none)"},
-      {true, "Save", 2, 103, "Save"},     {true, "", 3, 104, "(none)"},
-      {false, "", 4, 105, "(none)"},      {true, "Print", 5, 106, "Print"},
+      {true, "Open", 0, 101, "Open"}, {false, "Hidden", 1, 102, "(none)"},
+      {true, "Save", 2, 103, "Save"}, {true, "", 3, 104, "(none)"},
+      {false, "", 4, 105, "(none)"},  {true, "Print", 5, 106, "Print"},
   };
   for (const Row& row : rows) {
     bar.setShowText(row.showText);
@@ -201,7 +200,8 @@ TEST(CoolBar, BandsHoldTheirChildTextAndRow) {
     bool newLine;
     COLORREF fore;
     int width, height;
-  } rows[] = {{"First", true, 0x0000FF, 120, 22}, {"Second", false, 0x00FF00, 80, 30},
+  } rows[] = {{"First", true, 0x0000FF, 120, 22},
+              {"Second", false, 0x00FF00, 80, 30},
               {"Third", true, 0xFF0000, 60, 18}};
   std::vector<Control> children;
   for (const Row& row : rows) {
@@ -249,5 +249,45 @@ TEST(CoolBar, WithoutAWindowItSaysSoAndStaysUsable) {
   EXPECT_EQ(0, bar.addBand("Lost", child));
   EXPECT_EQ(form.hwnd, GetParent(child.hwnd));
   EXPECT_EQ(0, bar.refresh());
+  form.destroy();
+}
+
+// Standard pictures: each button names its picture among the system's small
+// ones, loaded once however many buttons use them; numbers outside the set add
+// no button.
+TEST(Toolbar, StandardButtonsShowTheSystemsSmallPictures) {
+  Form form = makeForm();
+  Toolbar bar(202, form, 0, 0);
+  bar.setShowText(true);
+  struct Row {
+    int image, command;
+    const char* text;
+    bool added;
+  } rows[] = {
+      {STD_FILENEW, 301, "New", true},     {STD_FILEOPEN, 302, "Open", true},
+      {STD_FILESAVE, 303, "Save", true},   {STD_PRINT, 304, "Print", true},
+      {STD_CUT, 305, "Cut", true},         {-1, 306, "Below", false},
+      {STD_PRINT + 1, 307, "Past", false},
+  };
+  int added = 0;
+  for (const Row& row : rows) {
+    ToolbarButton made = bar.addStandardButton(row.image, row.command, row.text);
+    EXPECT_EQ(row.added ? bar.hwnd : NULL, made.control) << row.text;
+    if (!row.added) {
+      EXPECT_EQ("(none)", buttonText(bar.hwnd, row.command)) << row.text;
+      continue;
+    }
+    EXPECT_EQ(row.image, buttonAt(bar.hwnd, added++).iBitmap) << row.text;
+    EXPECT_EQ(row.text, buttonText(bar.hwnd, row.command)) << row.text;
+  }
+  EXPECT_EQ(added, SendMessageA(bar.hwnd, TB_BUTTONCOUNT, 0, 0));
+  HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(bar.hwnd, TB_GETIMAGELIST, 0, 0));
+  ASSERT_TRUE(images != NULL);
+  EXPECT_EQ(STD_PRINT + 1, ImageList_GetImageCount(images));  // loaded once
+  int w = 0, h = 0;
+  ImageList_GetIconSize(images, &w, &h);
+  EXPECT_EQ(16, w);
+  EXPECT_EQ(16, h);
+  EXPECT_EQ(nullptr, Toolbar().addStandardButton(STD_FILENEW, 1, "x").control);  // no window
   form.destroy();
 }

@@ -13,8 +13,8 @@ namespace {
 
 std::vector<int> edgesOf(const StatusBar& bar) {
   int edges[StatusBar::maxParts] = {0};
-  int n = static_cast<int>(SendMessageA(bar.hwnd, SB_GETPARTS, StatusBar::maxParts,
-                                        reinterpret_cast<LPARAM>(edges)));
+  int n = static_cast<int>(
+      SendMessageA(bar.hwnd, SB_GETPARTS, StatusBar::maxParts, reinterpret_cast<LPARAM>(edges)));
   return std::vector<int>(edges, edges + (n > 0 ? n : 0));
 }
 
@@ -83,6 +83,30 @@ TEST_F(ControlHost, PartCountsAreTakenIntoOneToAHundred) {
   EXPECT_EQ((std::vector<bool>{false, false, false, false, false}), fresh.raised);
   fresh.partCount = 0;
   EXPECT_EQ(1, int(fresh.partCount));
+}
+
+// Given widths become the right edges; parts of width -1 share what the others
+// leave of the parent's 600 pixels; a last such part runs to the edge (-1).
+TEST_F(ControlHost, PartWidthsGiveTheEdgesAndShareTheRest) {
+  StatusBar bar("a;b;c", 603, form, 3, true, true, 0);
+  std::vector<int> many(150, 2);
+  struct Row {
+    std::vector<int> widths;
+    std::vector<int> edges;
+  } rows[] = {
+      {{100, -1}, {100, -1}}, {{100, 200, -1}, {100, 300, -1}}, {{-1, 150}, {450, 600}},
+      {{-1, -1}, {300, -1}},  {{80, -5, 80}, {80, 520, 600}},   {{}, {-1}},
+      {{700, -1}, {700, -1}},
+  };
+  for (const Row& row : rows) {
+    bar.setPartWidths(row.widths);
+    EXPECT_EQ(row.edges, edgesOf(bar)) << row.widths.size() << " widths";
+    EXPECT_GE(bar.raised.size(), row.edges.size());
+  }
+  bar.setPartWidths(many);
+  EXPECT_EQ(StatusBar::maxParts, int(bar.partCount));
+  EXPECT_EQ(200, edgesOf(bar).back());
+  EXPECT_EQ("a", shownIn(bar, 0).text);  // the texts stay
 }
 
 TEST_F(ControlHost, SetTextsShowsNonEmptyPiecesUpToThePartCountAndKeepsThemAll) {
