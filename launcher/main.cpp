@@ -83,13 +83,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
   // takes the machine's attention, and the splash exists to cover it.
   RedrawWindow(splashForm.hwnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
   startProgram("Lumo.exe -diag", SW_HIDE, splashForm.hwnd, mainProgramStarted);
-
-  MSG msg = {};
-  // GetMessageA answers -1 on failure; treating that as a message would spin.
-  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-    if (IsDialogMessageA(GetParent(msg.hwnd), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return messageLoop();
 }

@@ -25,7 +25,8 @@ INT_PTR CALLBACK defaultFormProcedure(HWND window, UINT message, WPARAM wParam, 
 INT_PTR CALLBACK commandForwardProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The program's message loop: keyboard navigation among each form's controls
-// (the dialog manager's), the forms' shortcuts (Form::addShortcut), and every
+// (the dialog manager's), the forms' shortcuts (Form::addShortcut), the MDI
+// children's window keys (Ctrl+F4, Ctrl+F6) in a window with an MDI client, and every
 // other message dispatched. Answers the quit code that ended it (-1 when the
 // system failed to deliver a message).
 int messageLoop();

@@ -179,11 +179,7 @@ INT_PTR CALLBACK procedure(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NOTIFY:
       if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) layout();
       return 0;
-    case WM_SIZE:
-      SendMessageA(toolbar.hwnd, TB_AUTOSIZE, 0, 0);
-      status.setParts(2);
-      layout();
-      return 0;
+    case WM_SIZE: layout(); return 0;  // the bars follow the window by themselves
     case WM_CLOSE: quit(); return 1;
   }
   return 0;
@@ -223,14 +219,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   window.procedure = procedure;
   barsPage.procedure = barsProcedure;
   layout();
+  window.centreOnScreen();
   window.show();
-
-  MSG msg;
-  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-    if (!IsDialogMessageA(GetParent(msg.hwnd), &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  return 0;
+  return messageLoop();
 }

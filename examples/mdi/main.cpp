@@ -182,14 +182,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
                "puts the windows side by side; drag the bar between the "
                "tree and the table to share the space.");
   frame.show();
-
-  MSG msg;
-  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-    if (!TranslateMDISysAccel(frame.client.hwnd, &msg) &&
-        !IsDialogMessageA(GetParent(msg.hwnd), &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  return 0;
+  return messageLoop();
 }

@@ -179,29 +179,12 @@ void command(int id) {
   showState();
 }
 
-INT_PTR CALLBACK procedure(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND:
-      if (lParam != 0 && HWND(lParam) == editor.hwnd) {
-        if (HIWORD(wParam) == EN_CHANGE) showState();
-        return 1;
-      }
-      command(LOWORD(wParam));
-      return 1;
-    case WM_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(lParam)->code == EN_SELCHANGE) showState();
-      return 0;
-    case WM_SIZE: {
-      SendMessageA(toolbar.hwnd, TB_AUTOSIZE, 0, 0);
-      status.setParts(2);
-      int top = toolbar.height;
-      editor.moveTo(0, top);
-      editor.resize(window.clientWidth, window.clientHeight - top - status.height);
-      return 0;
-    }
-    case WM_CLOSE: command(cmdExit); return 1;
-  }
-  return 0;
+// Commands come from the menu, the toolbar and the shortcuts; closing the
+// window is Exit.
+INT_PTR CALLBACK procedure(HWND, UINT message, WPARAM wParam, LPARAM) {
+  if (message == WM_COMMAND) command(LOWORD(wParam));
+  if (message == WM_CLOSE) command(cmdExit);
+  return message == WM_COMMAND || message == WM_CLOSE;
 }
 
 // The find bar hides on close and Escape, and finds on its button and Enter.
@@ -221,9 +204,9 @@ INT_PTR CALLBACK findProcedure(HWND, UINT message, WPARAM wParam, LPARAM) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   MenuItem file = menuBar.addPopup("&File", 0);
-  file.add("&New", cmdNew);
-  file.add("&Open...", cmdOpen);
-  file.add("&Save", cmdSave);
+  file.add("&New\tCtrl+N", cmdNew);
+  file.add("&Open...\tCtrl+O", cmdOpen);
+  file.add("&Save\tCtrl+S", cmdSave);
   file.add("Save &as...", cmdSaveAs);
   file.addSeparator();
   file.add("E&xit", cmdExit);
@@ -231,9 +214,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   MenuItem fonts = menuBar.addPopup("F&ormat", 2).insertPopup("&Font", 0);
   for (int i = 0; i < faceCount; ++i) faceItems[i] = fonts.add(faces[i], cmdFontFirst + i);
   toolbar.setShowText(true);
-  const char* buttons[] = {"New", "Open", "Save", "Find"};
-  const int commands[] = {cmdNew, cmdOpen, cmdSave, cmdFind};
-  for (int i = 0; i < 4; ++i) toolbar.addButton(buttons[i], -1, commands[i]);
+  toolbar.addStandardButton(STD_FILENEW, cmdNew, "New");
+  toolbar.addStandardButton(STD_FILEOPEN, cmdOpen, "Open");
+  toolbar.addStandardButton(STD_FILESAVE, cmdSave, "Save");
+  toolbar.addStandardButton(STD_FIND, cmdFind, "Find");
+  window.addShortcut(FCONTROL, 'N', cmdNew);
+  window.addShortcut(FCONTROL, 'O', cmdOpen);
+  window.addShortcut(FCONTROL, 'S', cmdSave);
 
   window.fileDialog.addFilter("Text files (*.txt)", "*.txt");
   findForm.parentHwnd = window.hwnd;
@@ -247,17 +234,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   StringList args = application.arguments();
   if (args.size() > 0 && !args[0].str().empty()) open(args[0]);
   window.procedure = procedure;
-  SendMessageA(window.hwnd, WM_SIZE, 0, 0);
+  window.onCommand(editor.id, showState);  // EN_CHANGE and the editor's other news
+  window.onNotify(editor.id, EN_SELCHANGE, [](NMHDR*) -> LRESULT {
+    showState();
+    return 0;
+  });
+  // The editor fills the space between the bars, which follow the window by themselves.
+  editor.moveTo(0, toolbar.height);
+  editor.resize(window.clientWidth, window.clientHeight - toolbar.height - status.height);
+  editor.anchor = anchorLeft | anchorTop | anchorRight | anchorBottom;
   showState();
+  window.centreOnScreen();
   window.show();
   editor.focus();
-
-  MSG msg;
-  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-    if (!IsDialogMessageA(GetParent(msg.hwnd), &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-  return 0;
+  return messageLoop();
 }

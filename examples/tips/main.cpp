@@ -18,14 +18,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                 "and turn them into a file with <U>tarn-tips</U>.");
   }
 
-  // The dialog hides itself when closed; the loop ends then.
-  MSG msg;
-  while (IsWindowVisible(tips.hwnd) && GetMessageA(&msg, NULL, 0, 0) > 0) {
-    if (!IsDialogMessageA(GetParent(msg.hwnd), &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+  // Closing the dialog (or Escape) arrives as IDCANCEL: the dialog hides and the loop ends.
+  tips.onCommand(IDCANCEL, [&] {
+    tips.hide();
+    PostQuitMessage(0);
+  });
+  messageLoop();
   if (haveFile) tips.saveTips(file, -1);
   return bool(tips.showOnStartup.checked) ? 1 : 0;
 }
