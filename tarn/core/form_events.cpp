@@ -4,22 +4,32 @@
 
 namespace tarn {
 
-void Form::onCommand(int commandId, std::function<void()> handler) {
-  detail::WindowHooks* h = detail::hooks(hwnd);
+namespace detail {
+
+void setHandler(HWND window, UINT message, int id, UINT code, std::function<LRESULT(NMHDR*)> run) {
+  WindowHooks* h = hooks(window);
   if (h == nullptr) return;
-  if (handler)
-    h->commands[commandId] = std::move(handler);
-  else
-    h->commands.erase(commandId);
+  for (auto it = h->handlers.begin(); it != h->handlers.end(); ++it) {
+    if (it->message != message || it->id != id || it->code != code) continue;
+    if (run)
+      it->run = std::move(run);
+    else
+      h->handlers.erase(it);
+    return;
+  }
+  if (run) h->handlers.push_back(MessageHandler{message, id, code, std::move(run)});
+}
+
+}  // namespace detail
+
+void Form::onCommand(int commandId, std::function<void()> handler) {
+  std::function<LRESULT(NMHDR*)> run;
+  if (handler) run = [handler](NMHDR*) -> LRESULT { return handler(), 0; };
+  detail::setHandler(hwnd, WM_COMMAND, commandId, 0, std::move(run));
 }
 
 void Form::onNotify(int controlId, UINT code, std::function<LRESULT(NMHDR*)> handler) {
-  detail::WindowHooks* h = detail::hooks(hwnd);
-  if (h == nullptr) return;
-  if (handler)
-    h->notifications[{controlId, code}] = std::move(handler);
-  else
-    h->notifications.erase({controlId, code});
+  detail::setHandler(hwnd, WM_NOTIFY, controlId, code, std::move(handler));
 }
 
 void Form::addShortcut(int modifiers, int key, int command) {

@@ -9,11 +9,8 @@ namespace detail {
 
 namespace {
 
-// Never destroyed: windows may still be served while other statics go away.
-std::map<HWND, WindowHooks>& allHooks() {
-  static std::map<HWND, WindowHooks>* all = new std::map<HWND, WindowHooks>;
-  return *all;
-}
+// The window property that holds a window's hooks.
+constexpr const char* hooksProperty = "TarnWindowHooks";
 
 SIZE clientSize(HWND window) {
   RECT r = {0, 0, 0, 0};
@@ -48,7 +45,7 @@ RECT anchoredPlace(RECT r, int anchor, int dw, int dh) {
 // client area since the last layout. Children that were destroyed or moved to
 // another parent are dropped.
 void layOutAnchored(HWND parent, WindowHooks& h, int dw, int dh) {
-  std::vector<AnchoredChild> kept;
+  std::size_t kept = 0;
   for (AnchoredChild child : h.anchored) {
     if (!IsWindow(child.window) || GetParent(child.window) != parent) continue;
     RECT now = placeIn(parent, child.window);
@@ -58,17 +55,33 @@ void layOutAnchored(HWND parent, WindowHooks& h, int dw, int dh) {
     MoveWindow(child.window, to.left, to.top, to.right > to.left ? to.right - to.left : 0,
                to.bottom > to.top ? to.bottom - to.top : 0, TRUE);
     child.placed = placeIn(parent, child.window);  // a window may refuse a size (a combo box)
-    kept.push_back(child);
+    h.anchored[kept++] = child;
   }
-  h.anchored.swap(kept);
+  h.anchored.erase(h.anchored.begin() + static_cast<std::ptrdiff_t>(kept), h.anchored.end());
 }
 
+// A follower may set followers again while it runs, so each is called from a copy.
 void runFollowers(HWND parent, WindowHooks& h) {
-  std::vector<SizeFollower> kept;
-  for (const SizeFollower& follower : h.followers)
-    if (IsWindow(follower.window) && GetParent(follower.window) == parent) kept.push_back(follower);
-  h.followers = kept;
-  for (const SizeFollower& follower : kept) follower.follow(follower.window);
+  for (std::size_t i = 0; i < h.followers.size();) {
+    SizeFollower follower = h.followers[i];
+    if (!IsWindow(follower.window) || GetParent(follower.window) != parent) {
+      h.followers.erase(h.followers.begin() + static_cast<std::ptrdiff_t>(i));
+      continue;
+    }
+    follower.follow(follower.window);
+    ++i;
+  }
+}
+
+// The handler for this WM_COMMAND or WM_NOTIFY, or null.
+MessageHandler* handlerFor(WindowHooks& h, UINT message, WPARAM wParam, LPARAM lParam) {
+  const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+  if (message == WM_NOTIFY && header == nullptr) return nullptr;
+  int id = message == WM_COMMAND ? LOWORD(wParam) : static_cast<int>(header->idFrom);
+  UINT code = message == WM_COMMAND ? 0 : header->code;
+  for (MessageHandler& handler : h.handlers)
+    if (handler.message == message && handler.id == id && handler.code == code) return &handler;
+  return nullptr;
 }
 
 // The client size is read from the window, not from the message: programs
@@ -89,32 +102,21 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
   if (h == nullptr) return DefWindowProcA(window, message, wParam, lParam);
   WNDPROC previous = h->previous;
   switch (message) {
-    case WM_COMMAND: {
-      auto found = h->commands.find(LOWORD(wParam));
-      if (found != h->commands.end()) {
-        std::function<void()> handler = found->second;  // it may replace itself
-        handler();
-        return 0;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+      if (MessageHandler* found = handlerFor(*h, message, wParam, lParam)) {
+        std::function<LRESULT(NMHDR*)> run = found->run;  // it may replace itself
+        return run(message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam) : nullptr);
       }
       break;
-    }
-    case WM_NOTIFY: {
-      const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-      if (header == nullptr) break;
-      auto found = h->notifications.find({static_cast<int>(header->idFrom), header->code});
-      if (found != h->notifications.end()) {
-        std::function<LRESULT(NMHDR*)> handler = found->second;
-        return handler(reinterpret_cast<NMHDR*>(lParam));
-      }
-      break;
-    }
     case WM_SIZE:
       followClientSize(window, *h);
       break;  // the form's own procedure still sees the size
     case WM_NCDESTROY: {
       if (h->shortcutTable != NULL) DestroyAcceleratorTable(h->shortcutTable);
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-      allHooks().erase(window);
+      RemovePropA(window, hooksProperty);
+      delete h;
       return CallWindowProcA(previous, window, message, wParam, lParam);
     }
   }
@@ -124,18 +126,21 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
 }  // namespace
 
 WindowHooks* findHooks(HWND window) {
-  auto found = allHooks().find(window);
-  return found == allHooks().end() ? nullptr : &found->second;
+  return window == NULL ? nullptr : static_cast<WindowHooks*>(GetPropA(window, hooksProperty));
 }
 
 WindowHooks* hooks(HWND window) {
   if (window == NULL || !IsWindow(window)) return nullptr;
   if (WindowHooks* h = findHooks(window)) return h;
-  WindowHooks& h = allHooks()[window];
-  h.lastClient = clientSize(window);
-  h.previous = reinterpret_cast<WNDPROC>(
+  WindowHooks* h = new WindowHooks;
+  if (!SetPropA(window, hooksProperty, h)) {
+    delete h;
+    return nullptr;
+  }
+  h->lastClient = clientSize(window);
+  h->previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&hookProcedure)));
-  return &h;
+  return h;
 }
 
 bool translateShortcut(MSG& message) {
@@ -176,20 +181,6 @@ int anchorOf(HWND child) {
     for (const AnchoredChild& a : h->anchored)
       if (a.window == child) return a.anchor;
   return anchorLeft | anchorTop;
-}
-
-void followParentSize(HWND child, std::function<void(HWND)> follow) {
-  WindowHooks* h = hooks(child != NULL ? GetParent(child) : NULL);
-  if (h == nullptr) return;
-  for (auto it = h->followers.begin(); it != h->followers.end(); ++it) {
-    if (it->window != child) continue;
-    if (follow)
-      it->follow = std::move(follow);
-    else
-      h->followers.erase(it);
-    return;
-  }
-  if (follow) h->followers.push_back(SizeFollower{child, std::move(follow)});
 }
 
 }  // namespace detail

@@ -5,8 +5,6 @@
 #define TARN_CORE_WINDOW_HOOKS_H
 
 #include <functional>
-#include <map>
-#include <utility>
 #include <vector>
 
 #include "tarn/property.h"
@@ -34,10 +32,18 @@ struct SizeFollower {
   std::function<void(HWND)> follow;  // given the child's window
 };
 
+// A handler that runs instead of the form's procedure: for WM_COMMAND with
+// `id` (`code` unused), or for WM_NOTIFY from control `id` with `code`.
+struct MessageHandler {
+  UINT message;
+  int id;
+  UINT code;
+  std::function<LRESULT(NMHDR*)> run;  // given the NMHDR for WM_NOTIFY, null for WM_COMMAND
+};
+
 struct WindowHooks {
   WNDPROC previous = nullptr;
-  std::map<int, std::function<void()>> commands;
-  std::map<std::pair<int, UINT>, std::function<LRESULT(NMHDR*)>> notifications;
+  std::vector<MessageHandler> handlers;
   std::vector<ACCEL> shortcuts;
   HACCEL shortcutTable = NULL;  // built from `shortcuts` when first needed after a change
   std::vector<AnchoredChild> anchored;
@@ -47,6 +53,9 @@ struct WindowHooks {
 
 // The hooks of `window`, or null when it has none.
 WindowHooks* findHooks(HWND window);
+// Sets, replaces or (for a null `run`) removes the handler for `message`
+// (WM_COMMAND or WM_NOTIFY) from `id` with `code` on `window`.
+void setHandler(HWND window, UINT message, int id, UINT code, std::function<LRESULT(NMHDR*)> run);
 // The hooks of `window`, subclassing it on first use (null for no window). The
 // record ends with the window (WM_NCDESTROY), with its shortcut table.
 WindowHooks* hooks(HWND window);
