@@ -24,23 +24,25 @@ namespace tarn {
 // Runtime checks
 // ===========================================================================
 
-// Caption and flags of the runtime-check message box.
+/// Caption and flags of the runtime-check message box.
 constexpr const char* runtimeCheckCaption = "Tarn runtime check";
+/// The runtime-check box's buttons and icon: Abort, Retry, Ignore (the default), error icon.
 constexpr unsigned runtimeCheckFlags = MB_ABORTRETRYIGNORE | MB_ICONERROR | MB_DEFBUTTON3;  // 0x212
+/// The room formatRuntimeCheck is given for the box's text, terminator included.
 constexpr std::size_t runtimeCheckBufferSize = 1024;
 
-// Builds the runtime-check message into `out` (capacity `size`, always
-// zero-terminated, cut when the parts are longer) and returns the length written.
+/// Builds the runtime-check message into `out` (capacity `size`, always
+/// zero-terminated, cut when the parts are longer) and returns the length written.
 std::size_t formatRuntimeCheck(char* out, std::size_t size, const char* program, const char* file,
                                long line, const char* expression, const char* date,
                                const char* time);
 
-// Shows the runtime-check box for a failed condition. Abort ends the process
-// with exit code 0; Retry and Ignore return to the caller.
+/// Shows the runtime-check box for a failed condition. Abort ends the process
+/// with exit code 0; Retry and Ignore return to the caller.
 void runtimeCheckFailed(const char* conditionText, const char* file, long line,
                         const char* date = __DATE__, const char* time = __TIME__);
 
-// Returns `condition`; when it is false, shows the runtime-check box first.
+/// Returns `condition`; when it is false, shows the runtime-check box first.
 inline bool runtimeCheck(bool condition, const char* conditionText, const char* file, long line,
                          const char* date = __DATE__, const char* time = __TIME__) {
   if (!condition) runtimeCheckFailed(conditionText, file, line, date, time);
@@ -49,8 +51,8 @@ inline bool runtimeCheck(bool condition, const char* conditionText, const char* 
 
 }  // namespace tarn
 
-// Expands in place: one comparison when the condition holds; otherwise the box
-// names this file, line and compile time. Yields the condition's truth.
+/// Expands in place: one comparison when the condition holds; otherwise the box
+/// names this file, line and compile time. Yields the condition's truth.
 #define TARN_CHECK(condition) \
   ((condition)                \
        ? true                 \
@@ -62,40 +64,47 @@ namespace tarn {
 // Properties
 // ===========================================================================
 
-// A data-like member that reads through a getter and writes through a setter of
-// its owner. A property is copied only as part of its owner (the copy
-// operations are the owner's alone), and each copy is rebound to the new owner:
-// the owner pointer moves with the property, so a copied or moved object never
-// calls through the object it came from. Properties are not values of their
-// own: to copy a value between objects, convert it: `a.width = int(b.width)`.
+/// A data-like member that reads through a getter and writes through a setter of
+/// its owner. A property is copied only as part of its owner (the copy
+/// operations are the owner's alone), and each copy is rebound to the new owner:
+/// the owner pointer moves with the property, so a copied or moved object never
+/// calls through the object it came from. Properties are not values of their
+/// own: to copy a value between objects, convert it: `a.width = int(b.width)`.
 template <class Owner, class T>
 class Property {
  public:
+  /// The owner's member function a write calls with the new value.
   using Setter = void (Owner::*)(T);
+  /// The owner's member function a read calls.
   using Getter = T (Owner::*)() const;
 
   Property() = default;
 
+  /// Binds the property to its owner object (done by the owner's constructor).
   void bindOwner(Owner* owner) { m_cObject = owner; }
+  /// Sets the owner's function that writes go through.
   void bindSetter(Setter setter) { Set = setter; }
+  /// Sets the owner's function that reads go through.
   void bindGetter(Getter getter) { Get = getter; }
+  /// Binds owner, getter and setter at once; without a setter the property is read-only.
   void bind(Owner* owner, Getter getter, Setter setter = nullptr) {
     m_cObject = owner;
     Get = getter;
     Set = setter;
   }
 
-  // Read: after a failed check (Retry or Ignore) the value-initialised T.
+  /// Read: after a failed check (Retry or Ignore) the value-initialised T.
   T value() const {
     bool owned = TARN_CHECK(m_cObject != NULL);
     bool readable = TARN_CHECK(Get != NULL);
     if (!owned || !readable) return T();
     return (m_cObject->*Get)();
   }
+  /// Reads the value, as value() does, wherever a T is expected.
   operator T() const { return value(); }
 
-  // Write: yields the value given, not a fresh read. After a failed check the
-  // owner is left alone.
+  /// Write: yields the value given, not a fresh read. After a failed check the
+  /// owner is left alone.
   T operator=(const T& newValue) {
     bool owned = TARN_CHECK(m_cObject != NULL);
     bool writable = TARN_CHECK(Set != NULL);
@@ -103,7 +112,9 @@ class Property {
     return newValue;
   }
 
+  /// The object the property reads and writes through; null before binding.
   Owner* owner() const { return m_cObject; }
+  /// Whether the property has been bound to an owner.
   bool isBound() const { return m_cObject != nullptr; }
 
  private:

@@ -31,6 +31,7 @@
 //   richtext.h       RichTextBox                                   commctl/rich_text_box.cpp
 //   console.h        Console                                       text/console.cpp
 //   tips.h           TipsDialog, Tip, tips files                   text/tips_*.cpp
+//   version.h        version                                       (header only)
 // A program that includes only a subsystem header gets its classes but not the
 // globals below; the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -60,7 +61,10 @@
 #include "richtext.h"
 #include "console.h"
 #include "tips.h"
+#include "version.h"
 
+/// Everything the toolkit defines: window objects, controls, text, graphics,
+/// files and system services, and the global objects a program starts with.
 namespace tarn {
 
 // ===========================================================================
