@@ -183,16 +183,16 @@ class Control {
   Property<Control, int> textLength;  // read-only
   /// Read-only: a device context for the window's client area, a new GetDC at every read;
   /// the reader releases it with ReleaseDC.
-  Property<Control, HDC> dc;          // read-only: a new GetDC at every read
+  Property<Control, HDC> dc;  // read-only: a new GetDC at every read
   /// The window's left edge: relative to the parent's client area for a child window, a
   /// screen position for a top-level one; writing moves the window (at least 0).
   Property<Control, int> x;
   /// The window's top edge, as `x` is measured; writing moves the window (at least 0).
   Property<Control, int> y;
   /// Read-only: the width of the client area in pixels.
-  Property<Control, int> clientWidth;    // read-only
+  Property<Control, int> clientWidth;  // read-only
   /// Read-only: the height of the client area in pixels.
-  Property<Control, int> clientHeight;   // read-only
+  Property<Control, int> clientHeight;  // read-only
   /// Write-only: true keeps the window from painting over its children (WS_CLIPCHILDREN).
   Property<Control, bool> clipChildren;  // write-only
   /// The control identifier the window was created with (-1 for a window that has none).

@@ -62,7 +62,7 @@ class Form : public Control {
   /// Whether the tray icon is shown.
   bool trayIconShown;
   /// Read-only: colorValue, the colour last chosen.
-  Property<Form, int> color;                // read-only
+  Property<Form, int> color;  // read-only
   /// Write-only: installs a procedure as the form's dialog procedure (see FormProcedure).
   Property<Form, FormProcedure> procedure;  // write-only
   /// The form's big icon (the system's application icon when it has none); writing sets both

@@ -29,7 +29,7 @@ class Icon {
 
   /// Whether the icon is empty (none given, or the load failed).
   bool isNull() const { return handle == NULL; }
-/// The icon handle; 0 when empty or when the load failed.
+  /// The icon handle; 0 when empty or when the load failed.
 
   HICON handle;  // 0 when empty or when the load failed
 };
@@ -50,7 +50,7 @@ class Bitmap {
   explicit Bitmap(const char* resourceName);
 
   /// Read-only: the width in pixels.
-  Property<Bitmap, int> width;   // read-only, pixels
+  Property<Bitmap, int> width;  // read-only, pixels
   /// Read-only: the height in pixels.
   Property<Bitmap, int> height;  // read-only, pixels
   /// The bitmap handle; 0 for the empty bitmap.

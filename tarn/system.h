@@ -55,14 +55,14 @@ class FileDialog {
   bool save(const String& initialName = String());
 
   /// The request handed to the system, filled afresh for each dialog.
-  OPENFILENAMEA request;        // filled afresh for each dialog
+  OPENFILENAMEA request;  // filled afresh for each dialog
   /// The initial name going in and the chosen name coming out (zero-terminated).
-  char fileName[maxName];       // initial name in, chosen name out
+  char fileName[maxName];  // initial name in, chosen name out
   /// The filters in the order added.
   std::vector<Filter> filters;  // in the order added
   /// The zero-separated filter list handed to the system (a GlobalAlloc block, rebuilt before
   /// each dialog).
-  char* filterBlock;            // GlobalAlloc block, rebuilt before each dialog
+  char* filterBlock;  // GlobalAlloc block, rebuilt before each dialog
   /// The window that owns the dialogs (0: none).
   HWND owner;
   /// The path last chosen; empty before.
@@ -200,7 +200,7 @@ class TextFile {
   ~TextFile();
 
   /// Read-only: the end-of-file indicator; false when closed.
-  Property<TextFile, bool> eof;     // read-only: the end-of-file indicator; false when closed
+  Property<TextFile, bool> eof;  // read-only: the end-of-file indicator; false when closed
   /// Read-only: whether a stream is open.
   Property<TextFile, bool> isOpen;  // read-only
 
@@ -271,24 +271,24 @@ class System {
   System();
 
   /// Read-only: milliseconds since the system started.
-  Property<System, unsigned> uptime;          // milliseconds since start-up
+  Property<System, unsigned> uptime;  // milliseconds since start-up
   /// Read-only: the Windows folder.
   Property<System, String> windowsDirectory;  // read-only
   /// Read-only: the system folder.
-  Property<System, String> systemDirectory;   // read-only
-  /// Read-only: the letter of the drive holding Windows: "C" for C:\\...
-  Property<System, String> systemDrive;       // read-only: "C" for C:\...
+  Property<System, String> systemDirectory;  // read-only
+  /// Read-only: the letter of the drive holding Windows: "C" for `C:\...`
+  Property<System, String> systemDrive;  // read-only: "C" for C:\...
   /// The computer's name; empty when it cannot be read. Writing sets the name the system takes
   /// at its next start.
-  Property<System, String> computerName;      // empty when it cannot be read
+  Property<System, String> computerName;  // empty when it cannot be read
   /// The process's current folder; writing changes it.
   Property<System, String> currentDirectory;
   /// Read-only: the user's logon name; empty on failure.
-  Property<System, String> userName;        // read-only; empty on failure
+  Property<System, String> userName;  // read-only; empty on failure
   /// Read-only: the system's version and family: "5.1.2600-Windows NT/2000/XP".
-  Property<System, String> osVersion;       // read-only: "5.1.2600-Windows NT/2000/XP"
+  Property<System, String> osVersion;  // read-only: "5.1.2600-Windows NT/2000/XP"
   /// Read-only: the letters of the drives present: "A", "C", ...
-  Property<System, StringList> drives;      // read-only: "A", "C", ...
+  Property<System, StringList> drives;  // read-only: "A", "C", ...
   /// Read-only: each drive's kind, in the order of `drives`: "Removable", "Fixed", ...
   Property<System, StringList> driveTypes;  // read-only: "Removable", "Fixed", ...
 

@@ -177,9 +177,9 @@ String toString(double number);
 /// 3 blue, 10-point text; it ends in `"\fs20 "` with its delimiter.
 String rtfHeader();
 /// The end of a document: "}".
-String rtfEnd();                     // "}"
+String rtfEnd();  // "}"
 /// `"\par "` `count` times: `count` line breaks; "" when count <= 0 or too many to hold.
-String rtfNewLines(int count);       // "\par " count times; "" when count <= 0 or too many to hold
+String rtfNewLines(int count);  // "\par " count times; "" when count <= 0 or too many to hold
 /// `text` in bold: `"\b "` text `"\b0 "`.
 String rtfBold(const String& text);  // "\b " text "\b0 "
 /// `text` in italics: `"\i "` text `"\i0 "`.
@@ -187,15 +187,15 @@ String rtfItalic(const String& text);
 /// `text` underlined: `"\ul "` text `"\ulnone "`.
 String rtfUnderline(const String& text);
 /// `text` in colour 1 (red), then back to the automatic colour.
-String rtfRed(const String& text);    // colour 1, then back to the automatic colour
+String rtfRed(const String& text);  // colour 1, then back to the automatic colour
 /// `text` in colour 2 (green), then back to the automatic colour.
 String rtfGreen(const String& text);  // colour 2
 /// `text` in colour 3 (blue), then back to the automatic colour.
-String rtfBlue(const String& text);   // colour 3
+String rtfBlue(const String& text);  // colour 3
 /// `"\fs"` + points*2 + " " + text + `"\fs20 "`: afterwards the size is 10 points.
 String rtfFontSize(const String& text, int points);
 /// `text` right-aligned: `"\qr "` text; the alignment stays in force.
-String rtfRight(const String& text);   // "\qr " text; stays in force
+String rtfRight(const String& text);  // "\qr " text; stays in force
 /// `text` centred: `"\qc "` text; the alignment stays in force.
 String rtfCenter(const String& text);  // "\qc " text; stays in force
 /// A hyperlink field to `target` showing `text` red and underlined.
