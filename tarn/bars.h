@@ -31,6 +31,7 @@ struct ToolbarButton {
 /// the button's command identifier to the parent.
 class Toolbar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Toolbar();
   /// Makes the toolbar with identifier `id` along `parent`'s top edge (`x` and `y` are not
   /// used: the bar places itself); `flat` and `divider` set its look.
@@ -71,6 +72,7 @@ class Toolbar : public Control {
 /// stays a window-less Control.
 class CoolBar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   CoolBar();
   /// Makes the cool bar with identifier `id` at `parent`'s top edge; `vertical` stands it along
   /// the left edge instead.

@@ -17,6 +17,7 @@ LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARA
 /// from its edges, whose background is the colour.
 class ColorButton : public Button {
  public:
+  /// An object with no window (hwnd 0).
   ColorButton();
   /// Makes the button with identifier `id` in `parent`, its swatch showing `colour`.
   ColorButton(int id, int x, int y, int width, int height, const Control& parent, COLORREF colour);

@@ -14,6 +14,7 @@ namespace tarn {
 /// A progress bar showing a percentage.
 class Guage : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Guage();
   /// Makes the bar with identifier `id` in `parent`; `smooth` draws a continuous bar instead
   /// of blocks, `horizontal` false stands it upright.
@@ -36,6 +37,7 @@ class Guage : public Control {
 /// of the thumb would, so its handler sees programmatic changes like the user's.
 class Track : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Track();
   /// Makes the slider with identifier `id` in `parent`, from 0 to `maximum`; `vertical` stands
   /// it upright.
@@ -75,6 +77,7 @@ class Track : public Control {
 /// A month calendar with settable colours.
 class MonthCalendar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   MonthCalendar();
   /// Makes the calendar with identifier `id` in `parent`.
   /// `text` is not shown.
@@ -101,6 +104,7 @@ class MonthCalendar : public Control {
 /// A date picker: a field showing a date with a drop-down calendar.
 class DatePicker : public Control {
  public:
+  /// An object with no window (hwnd 0).
   DatePicker();
   /// Makes the date picker with identifier `id` in `parent`, showing today's date.
   /// `text` is not shown.
@@ -116,6 +120,7 @@ class DatePicker : public Control {
 /// reaches the parent as WM_HSCROLL / WM_VSCROLL.
 class ScrollBar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ScrollBar();
   /// Makes the scroll bar with identifier `id` in `parent`, range 1..100.
   /// `horizontal` 1 makes a horizontal bar; any other value a vertical one.
@@ -154,6 +159,7 @@ class ScrollBar : public Control {
 /// tab by index: removing an earlier tab moves the tabs after it.
 class TabPage {
  public:
+  /// A record naming no tab: index -1, control 0.
   TabPage();  // names no tab: index -1, control 0
   /// A record for tab `index` of `control`, keeping the request `item` (text pointer 0).
   TabPage(const TCITEMA& item, int index, HWND control);
@@ -198,6 +204,7 @@ class TabPage {
 /// A tab control. Commands reaching it from its pages go on to its parent.
 class Tab : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Tab();
   /// Makes the tab control with identifier `id` in `parent`, its tabs placed by `type`.
   /// `type`: 0 tabs on top, 1 vertical, 2 and 3 at the bottom, 4 buttons, 5

@@ -18,6 +18,7 @@ namespace tarn {
 /// An object added twice is acted on twice.
 class ControlGroup {
  public:
+  /// An empty group.
   ControlGroup();
 
   /// The members, in the order added.

@@ -25,6 +25,7 @@ namespace tarn {
 /// user-data slot when created.
 class Button : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Button();
   /// Makes the button with `text` and identifier `id` at (x, y) in `parent`'s client area;
   /// `isDefault` makes it the default push button, `hasIcon` shows `icon` instead of the text.
@@ -46,6 +47,7 @@ class Button : public Control {
 /// A two-state check box; `checked` reads false in the indeterminate state.
 class CheckBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   CheckBox();
   /// Makes the check box with `text` and identifier `id` in `parent`, ticked when `checked`.
   CheckBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -67,6 +69,7 @@ class CheckBox : public Control {
 /// (no clamping, no minimum size).
 class RadioButton : public Control {
  public:
+  /// An object with no window (hwnd 0).
   RadioButton();
   /// Makes the radio button with `text` and identifier `id` in `parent`.
   RadioButton(const String& text, int id, int x, int y, int width, int height,
@@ -87,6 +90,7 @@ class RadioButton : public Control {
 /// A captioned frame that starts a new dialog group (WS_GROUP).
 class GroupBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   GroupBox();
   /// Makes the frame with its caption `text` in `parent`.
   GroupBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -99,6 +103,7 @@ class GroupBox : public Control {
 /// A captioned frame inside the current dialog group.
 class Frame : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Frame();
   /// Makes the frame with its caption `text` in `parent`.
   Frame(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -120,6 +125,7 @@ using FrameBox = Frame;
 /// is the system's maximum.
 class TextBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   TextBox();
   /// Makes the box with `text` and identifier `id` in `parent`; `multiLine` makes it a
   /// multi-line box with scroll bars.
@@ -154,6 +160,7 @@ class TextBox : public Control {
 /// multi-line box keeps ES_PASSWORD but shows the text).
 class PasswordBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   PasswordBox();
   /// Makes the box with `text` and identifier `id` in `parent`.
   PasswordBox(const String& text, int id, int x, int y, int width, int height,
@@ -168,6 +175,7 @@ class PasswordBox : public Control {
 /// A text field the user cannot change; its default text limit is kept.
 class ReadOnlyBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ReadOnlyBox();
   /// Makes the box with `text` and identifier `id` in `parent`.
   ReadOnlyBox(const String& text, int id, int x, int y, int width, int height,
@@ -184,6 +192,7 @@ class ReadOnlyBox : public Control {
 /// operations (show, hide, move, enable, destroy) act on the field alone.
 class spinBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   spinBox();
   /// Makes the field with `text` and identifier `id` in `parent`, and its arrows.
   spinBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -206,6 +215,7 @@ class spinBox : public Control {
 /// A piece of left-aligned text, laid out as a multi-line edit control would.
 class Label : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Label();
   /// Makes the label with `text` in `parent`.
   Label(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -220,6 +230,7 @@ class Label : public Control {
 /// stays "IconBox" (and "BmpBox" below).
 class IconBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   IconBox();
   /// Makes the box showing `icon` in `parent`.
   IconBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -236,6 +247,7 @@ class IconBox : public Control {
 /// Shows one bitmap at its own size, centred, and reports clicks to its parent.
 class BmpBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   BmpBox();
   /// Makes the box showing `bitmap` in `parent`.
   BmpBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -253,6 +265,7 @@ class BmpBox : public Control {
 /// Every frame has the child identifier -1.
 class SunkenFrame : public Control {
  public:
+  /// An object with no window (hwnd 0).
   SunkenFrame();
   /// Makes the frame at (x, y), `width` x `height` pixels, in `parent`.
   SunkenFrame(int x, int y, int width, int height, const Control& parent);
@@ -272,6 +285,7 @@ class StatusBar : public Control {
   /// The most parts a bar has.
   static constexpr int maxParts = 100;
 
+  /// An object with no window (hwnd 0).
   StatusBar();
   /// `text`: the parts' first texts separated by ";". The bar is created
   /// visible directly when `visible`.

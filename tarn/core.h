@@ -23,6 +23,7 @@ class Application {
   Application(const Application& other) = default;
   /// Copies the start time, path, arguments and build stamp of `other`.
   Application& operator=(const Application& other) = default;
+  /// Ends the object; the program and its arguments are not touched.
   ~Application();
 
   /// Milliseconds since the object was constructed; read-only.
@@ -69,6 +70,7 @@ void quit();
 /// scaled to 96 DPI in one that is not).
 class Screen {
  public:
+  /// Binds the properties to the primary screen.
   Screen();
   /// The primary screen's width in pixels; read-only.
   Property<Screen, int> width;
@@ -85,6 +87,7 @@ class Screen {
 /// The mouse cursor: its position and whether it shows.
 class Cursor {
  public:
+  /// Binds the properties to the mouse cursor.
   Cursor();
   /// Write-only: true shows the cursor, false hides it (the system counts shows and hides).
   Property<Cursor, bool> visible;  // write-only

@@ -35,6 +35,7 @@ DWORD formExStyle(int kind, DWORD exStyle);
 /// The top-level window: a window of the system dialog class.
 class Form : public Control {
  public:
+  /// A form object with no window.
   Form();
   /// Makes a form with `caption` at (x, y) and `width` x `height` pixels. `kind` picks the frame
   /// (see formStyle and docs/guide.md); `parent` is the owner (a top-level form) or, with
@@ -141,6 +142,7 @@ class Form : public Control {
 /// gets them smaller, not stretched.
 class ImageBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ImageBox();
   /// Makes a picture box showing the bitmap file at `path`, tiled.
   ImageBox(int id, const std::string& path, int x, int y, int width, int height,

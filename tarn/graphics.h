@@ -16,6 +16,7 @@ namespace tarn {
 /// the handle, which lives until the process ends or the program frees it.
 class Icon {
  public:
+  /// The empty icon (handle 0).
   Icon() : handle(NULL) {}
   /// Holds `icon` (0: the empty icon).
   Icon(HICON icon) : handle(icon) {}

@@ -20,6 +20,7 @@ class Buffer;
 /// the later value. Entries are kept sorted by key in byte order.
 class LanguageTable {
  public:
+  /// An empty table.
   LanguageTable();
   /// A table loaded from the file at `path` (empty when it cannot be read).
   explicit LanguageTable(const String& path);

@@ -18,6 +18,7 @@ namespace tarn {
 /// list from its first item.
 class ListBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ListBox();
   /// Makes the list with identifier `id` in `parent`; `border` draws a frame around it (`text`
   /// is the window's name and shows nowhere).
@@ -84,6 +85,7 @@ class ListBox : public Control {
 /// 0 and wrap, so a match at index 1 or later wins over one at index 0.
 class MCListBox : public ListBox {
  public:
+  /// An object with no window (hwnd 0).
   MCListBox();
   /// Makes the list with identifier `id` in `parent`, in columns `columnWidth` pixels wide.
   MCListBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -105,6 +107,7 @@ class MCListBox : public ListBox {
 /// a text, a value and an image index into the attached image list.
 class ComboBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ComboBox();
   /// Makes the combo box with identifier `id` in `parent`; `listOnly` leaves out the editable
   /// field.

@@ -28,6 +28,7 @@ INT_PTR CALLBACK mdiChildProcedure(HWND window, UINT message, WPARAM wParam, LPA
 /// WM_MDICASCADE, WM_MDIACTIVATE, WM_MDINEXT or WM_MDIGETACTIVE to client.hwnd.
 class MDIForm : public Form {
  public:
+  /// A frame object with no window.
   MDIForm();
   /// The frame is always top-level: `parent` is kept as parentHwnd only, and
   /// `child` is ignored.

@@ -81,6 +81,7 @@ struct MenuItem {
 class Menu {
   /// A bar with no window; attach it to show it.
  public:
+  /// An object with no window (hwnd 0).
   Menu();
   /// A bar attached to `form`.
   explicit Menu(const Control& form);

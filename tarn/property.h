@@ -78,6 +78,7 @@ class Property {
   /// The owner's member function a read calls.
   using Getter = T (Owner::*)() const;
 
+  /// An unbound property: reading or writing it fails the runtime check until it is bound.
   Property() = default;
 
   /// Binds the property to its owner object (done by the owner's constructor).

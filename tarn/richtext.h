@@ -26,6 +26,7 @@ class RichTextBox : public Control {
   /// Multi-line with a vertical scroll bar; the control adds WS_CHILD | WS_TABSTOP.
   static constexpr int defaultStyle = ES_MULTILINE | WS_VSCROLL;
 
+  /// An object with no window (hwnd 0).
   RichTextBox();
   /// Makes the box with `text` (RTF or plain) and identifier `id` in `parent`; `style` gives
   /// its window style.

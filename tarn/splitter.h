@@ -23,12 +23,14 @@ int splitterClamp(int p, int minPos, int maxPos, int thickness);
 /// WM_COMMAND with its identifier as wParam and its new position as lParam.
 class Splitter : public Control {
  public:
+  /// An object with no bar.
   Splitter();
   /// Makes the bar with identifier `id` across (`horizontal`) or down `parent`'s client area,
   /// `thickness` pixels thick, and takes over its window procedure.
   /// horizontal: the bar lies across the parent and moves up and down.
   Splitter(int id, const Control& parent, bool horizontal, int thickness, bool visible,
            int exStyle);
+  /// Ends a drag under way and stops driving the bar; the window stays.
   ~Splitter();
   /// A copy that does not drive the bar (see the notes above).
   Splitter(const Splitter& other) = default;

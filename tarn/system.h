@@ -30,6 +30,7 @@ class FileDialog {
     String pattern;
   };
 
+  /// A dialog with no owner and no filters.
   FileDialog();
   /// A dialog owned by `window`'s window.
   explicit FileDialog(const Control& window);
@@ -43,6 +44,7 @@ class FileDialog {
   FileDialog(FileDialog&& other) noexcept;
   /// Takes over the filter block of `other`, which is left without one.
   FileDialog& operator=(FileDialog&& other) noexcept;
+  /// Frees the filter block.
   ~FileDialog();
 
   /// `pattern` may hold several patterns separated by "," or ";".
@@ -85,6 +87,7 @@ class FileDialog {
 /// it was and an operation with a result reports -1 (lengths) or false.
 class Buffer {
  public:
+  /// An empty buffer.
   Buffer();
   /// A copy of `other`'s bytes in a block of its own (empty when out of memory).
   Buffer(const Buffer& other);
@@ -94,6 +97,7 @@ class Buffer {
   explicit Buffer(int count);
   /// Replaces the content with a copy of `other`'s (unchanged when out of memory).
   Buffer& operator=(const Buffer& other);
+  /// Frees the block.
   ~Buffer();
 
   /// Read-only: the bytes, or null when empty.
@@ -195,8 +199,11 @@ class TextFile {
   TextFile();
   /// Opens the existing file at `path` for reading and writing, as open() does.
   explicit TextFile(const String& path);
+  /// Not copyable: each object owns its stream.
   TextFile(const TextFile&) = delete;
+  /// Not assignable: each object owns its stream.
   TextFile& operator=(const TextFile&) = delete;
+  /// Closes the stream, if open.
   ~TextFile();
 
   /// Read-only: the end-of-file indicator; false when closed.
@@ -268,6 +275,7 @@ class TextFile {
 /// Constructing the object makes no system call.
 class System {
  public:
+  /// The system object; constructing it makes no system call.
   System();
 
   /// Read-only: milliseconds since the system started.

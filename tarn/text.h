@@ -16,6 +16,7 @@ class StringList;
 /// The toolkit's text value: 8-bit characters in the ANSI code page.
 class String {
  public:
+  /// The empty text.
   String();
   /// A copy of a zero-terminated text; a null pointer gives the empty text.
   String(const char* chars);
@@ -31,6 +32,7 @@ class String {
   String& operator=(const String& other);
   /// Takes the characters of `other`.
   String& operator=(String&& other) noexcept;
+  /// Frees the characters.
   ~String();
 
   /// Replaces the text with a copy of `chars` and returns the new text.
@@ -114,6 +116,7 @@ class String {
 /// An ordered list of texts.
 class StringList {
  public:
+  /// An empty list.
   StringList();
   /// A copy of another list.
   StringList(const StringList& other);
@@ -123,6 +126,7 @@ class StringList {
   StringList& operator=(const StringList& other);
   /// Takes the items of `other`.
   StringList& operator=(StringList&& other) noexcept;
+  /// Frees the items.
   ~StringList();
 
   /// The number of items; read-only.

@@ -70,6 +70,7 @@ class TipsDialog : public Form {
   /// What the view shows when the file cannot be read.
   static constexpr const char* unreadableText = "\n\nAssociated tips file cannot be read...";
 
+  /// A dialog object with no window.
   TipsDialog();
   /// Builds the form and its controls, then loads `tipsFile` unless it is "".
   TipsDialog(const String& tipsFile, const String& caption, const Control& parent, bool visible);

@@ -18,6 +18,7 @@ namespace tarn {
 /// ACN_STOP in the high word.
 class VideoControl : public Control {
  public:
+  /// An object with no window (hwnd 0).
   VideoControl();
   /// Makes the control with identifier `id` in `parent`, opens `file` and, with `autoPlay`,
   /// plays it over and over.

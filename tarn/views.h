@@ -18,6 +18,7 @@ namespace tarn {
 /// One item handed out by ListView::addItem.
 class ListViewItem {
  public:
+  /// A record naming no item: index -1.
   ListViewItem();  // names no item: index -1
   /// A record for item `index` of `control`, keeping the request `item` (text pointer 0).
   ListViewItem(HWND control, const LVITEMA& item, int index);
@@ -40,6 +41,7 @@ class ListViewItem {
 /// (the control appends them).
 class ListView : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ListView();
   /// Makes the icon list with identifier `id` in `parent`.
   ListView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
@@ -86,6 +88,7 @@ class ListView : public Control {
 /// One column handed out by TableView::addColumn.
 class TableColumn {
  public:
+  /// A record naming no column: index -1.
   TableColumn();  // names no column: index -1
   /// A record for column `index` of `control`, keeping the request `column` (text pointer 0).
   TableColumn(const LVCOLUMNA& column, int index, HWND control);
@@ -108,6 +111,7 @@ class TableColumn {
 /// One row handed out by TableView::addRow.
 class TableRow {
  public:
+  /// A record naming no row: index -1.
   TableRow();  // names no row: index -1
   /// A record for row `index` of `control`, keeping the request `item` (text pointer 0).
   TableRow(const LVITEMA& item, int index, HWND control);
@@ -127,6 +131,7 @@ class TableRow {
 /// as ListView counts its items: the counters never go down.
 class TableView : public Control {
  public:
+  /// An object with no window (hwnd 0).
   TableView();
   /// Makes the table with identifier `id` in `parent`; `editable` lets the user edit the first
   /// column's texts in place.
@@ -171,6 +176,7 @@ class TableView : public Control {
 /// object at hand. The text and value are those given at insertion.
 class TreeItem {
  public:
+  /// A record naming no item; as a parent it stands for the root.
   TreeItem();  // names no item; as a parent it stands for the root
   /// A record for an item handle; `isRoot` is 1 exactly when `parent` is 0.
   TreeItem(HTREEITEM parent, HTREEITEM handle);
@@ -212,6 +218,7 @@ class TreeItem {
 /// the object keeps the records it handed out last.
 class TreeView : public Control {
  public:
+  /// An object with no window (hwnd 0).
   TreeView();
   /// `text` is not shown: the window name is always "TreeView".
   TreeView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
