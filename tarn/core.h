@@ -45,7 +45,7 @@ class Application {
   /// Posts the quit message: the program's message loop ends with exit code 0.
   void quit();
 
-  /// The folder of a module path: everything before its last '\' or '/'.
+  /// The folder of a module path: everything before its last `'\'` or `'/'`.
   static String folderOf(const String& path);
 
  private:

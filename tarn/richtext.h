@@ -11,8 +11,8 @@
 namespace tarn {
 
 /// A rich-edit control. Positions are the control's character indices; under
-/// the 1.0 control a line end counts as the characters it was given ("\r\n" is
-/// two, "\n" one), so they agree with the window text.
+/// the 1.0 control a line end counts as the characters it was given (`"\r\n"` is
+/// two, `"\n"` one), so they agree with the window text.
 ///
 /// `text` reads the plain window text but writes through set-text-ex, so a
 /// string that starts with an RTF header is read as RTF. The window text as

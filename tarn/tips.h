@@ -40,7 +40,7 @@ bool parseTipsFile(const std::string& bytes, std::vector<Tip>& tips, int& startT
 /// The text form of a list of tips: a line "# title" starts each tip, the lines
 /// up to the next one are its body (leading and trailing empty lines dropped).
 /// Lines before the first title are comments; a body line starting with '#' or
-/// '\' is written with a '\' in front. LF or CR LF line ends.
+/// `'\'` is written with a `'\'` in front. LF or CR LF line ends.
 std::vector<Tip> readTipsText(const String& text);
 /// The text form of `tips`, as readTipsText reads it.
 String writeTipsText(const std::vector<Tip>& tips);
