@@ -32,6 +32,7 @@
 //   console.h        Console                                       text/console.cpp
 //   tips.h           TipsDialog, Tip, tips files                   text/tips_*.cpp
 //   globals.h        the start-up globals (application, screen ...) core/startup.cpp
+//   version.h        version                                       (header only)
 // A program that includes only a subsystem header gets its classes but not the
 // globals (globals.h); the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
@@ -61,6 +62,7 @@
 #include "richtext.h"
 #include "console.h"
 #include "tips.h"
+#include "version.h"
 #include "globals.h"
 
 #endif  // TARN_TARN_H
