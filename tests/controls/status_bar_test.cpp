@@ -13,8 +13,8 @@ namespace {
 
 std::vector<int> edgesOf(const StatusBar& bar) {
   int edges[StatusBar::maxParts] = {0};
-  int n = static_cast<int>(
-      SendMessageA(bar.hwnd, SB_GETPARTS, StatusBar::maxParts, reinterpret_cast<LPARAM>(edges)));
+  int n = static_cast<int>(SendMessageA(bar.hwnd, SB_GETPARTS, StatusBar::maxParts,
+                                        reinterpret_cast<LPARAM>(edges)));
   return std::vector<int>(edges, edges + (n > 0 ? n : 0));
 }
 

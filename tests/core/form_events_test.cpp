@@ -2,9 +2,11 @@
 // handlers, and children anchored to the edges of their parent.
 #include <gtest/gtest.h>
 
+#include "support/support.h"
 #include <tarn/tarn.h>
 
 using namespace tarn;
+using testing_support::pressKeys;
 
 namespace {
 
@@ -17,24 +19,6 @@ int loopWithWatchdog() {
   int code = messageLoop();
   KillTimer(NULL, watchdog);
   return code;
-}
-
-void pressKeys(std::initializer_list<WORD> down) {
-  std::vector<INPUT> inputs;
-  for (WORD key : down) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = key;
-    inputs.push_back(in);
-  }
-  for (auto it = down.end(); it != down.begin();) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = *--it;
-    in.ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs.push_back(in);
-  }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 Form visibleForm() {

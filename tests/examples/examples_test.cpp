@@ -6,13 +6,13 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <initializer_list>
-#include <vector>
 
 #include "example_process.h"
 #include "support/folder.h"
+#include "support/support.h"
 
 using namespace examples_test;
+using testing_support::pressKeys;
 using testing_support::readFile;
 using testing_support::writeFile;
 
@@ -49,20 +49,6 @@ HWND waitForDialog(const ExampleProcess& example, const std::string& caption) {
 }
 
 void command(HWND window, int id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-// Presses the keys in order and lets them go in reverse, through the system's input.
-void pressKeys(std::initializer_list<WORD> keys) {
-  std::vector<INPUT> inputs;
-  for (int up = 0; up < 2; ++up)
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-      INPUT in = {};
-      in.type = INPUT_KEYBOARD;
-      in.ki.wVk = up ? keys.begin()[keys.size() - 1 - i] : keys.begin()[i];
-      in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-      inputs.push_back(in);
-    }
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
 
 // Drives one build of the gallery through every page and pictures each.
 void driveGallery(const std::string& program) {
@@ -146,10 +132,9 @@ void driveGallery(const std::string& program) {
   command(window, 102);
   HWND rich = findChild(window, "RICHEDIT");
   ASSERT_TRUE(waitFor([&] { return visible(rich); }));
-  EXPECT_EQ(
-      "Rich text takes markup: italic, underlined and bold words.\r\n\r\n"
-      "Colours, more colours and sizes.\r\n\r\nCentred text.",
-      textOf(rich).substr(0, textOf(rich).find_last_not_of("\r\n") + 1))
+  EXPECT_EQ("Rich text takes markup: italic, underlined and bold words.\r\n\r\n"
+            "Colours, more colours and sizes.\r\n\r\nCentred text.",
+            textOf(rich).substr(0, textOf(rich).find_last_not_of("\r\n") + 1))
       << textOf(rich);
   EXPECT_TRUE(waitForPaintedWhite(rich));
   EXPECT_TRUE(saveScreenshot(window, program + "-rich-text"));
@@ -222,7 +207,7 @@ TEST(Examples, NotepadEditsFindsSavesAndAsksBeforeLosingChanges) {
   command(window, 101);
   HWND dialog = waitForDialog(notepad, "Open");
   ASSERT_TRUE(dialog != NULL);
-  HWND name = GetDlgItem(dialog, 0x47C);               // the file name box (a combo box) ...
+  HWND name = GetDlgItem(dialog, 0x47C);  // the file name box (a combo box) ...
   if (name == NULL) name = GetDlgItem(dialog, 0x480);  // ... or a plain edit
   ASSERT_TRUE(name != NULL);
   SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(other.c_str()));
@@ -361,8 +346,7 @@ TEST(Examples, MdiBrowsesAFolderAndTilesItsTextViews) {
     GetWindowRect(tree, &treeAfter);
     GetWindowRect(table, &tableAfter);
     return treeAfter.right == treeBefore.right - 40;
-  })) << treeBefore.right
-      << " -> " << treeAfter.right;
+  })) << treeBefore.right << " -> " << treeAfter.right;
   EXPECT_EQ(tableBefore.left - 40, tableAfter.left);
   EXPECT_EQ(tableBefore.right, tableAfter.right);
 
@@ -398,8 +382,8 @@ TEST(Examples, MdiBrowsesAFolderAndTilesItsTextViews) {
 
   PostMessageA(frame, WM_CLOSE, 0, 0);
   EXPECT_EQ(0, mdi.waitForExit());
-  for (const char* file :
-       {"\\alpha.txt", "\\beta.txt", "\\one\\inner.txt", "\\two\\x.txt", "\\two\\y.txt"})
+  for (const char* file : {"\\alpha.txt", "\\beta.txt", "\\one\\inner.txt", "\\two\\x.txt",
+                           "\\two\\y.txt"})
     DeleteFileA((root + file).c_str());
   RemoveDirectoryA((root + "\\one").c_str());
   RemoveDirectoryA((root + "\\two").c_str());

@@ -154,6 +154,19 @@ std::string TempFile::read() const {
   return bytes;
 }
 
+void pressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (int up = 0; up < 2; ++up)
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+      INPUT in = {};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wVk = up ? keys.begin()[keys.size() - 1 - i] : keys.begin()[i];
+      in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+      inputs.push_back(in);
+    }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 }  // namespace testing_support
 
 namespace testing_support {

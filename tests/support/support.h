@@ -4,6 +4,7 @@
 #ifndef TARN_TESTS_SUPPORT_H
 #define TARN_TESTS_SUPPORT_H
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct ChildResult {
 // identifier) when answer != 0; the boxes' texts are collected in `boxes`.
 ChildResult runChild(const std::string& commandLine, DWORD timeoutMs, int answer = 0,
                      std::vector<std::string>* boxes = nullptr, const std::string& folder = "");
+
+// Presses the keys in order and lets them go in reverse, through the system's
+// input (SendInput): they reach the window in front, through its message loop.
+void pressKeys(std::initializer_list<WORD> keys);
 
 // Dispatches this thread's messages for about `ms` milliseconds.
 void pump(DWORD ms);
