@@ -160,9 +160,9 @@ bool translateShortcut(MSG& message) {
 
 void setAnchor(HWND child, int anchor) {
   HWND parent = child != NULL ? GetParent(child) : NULL;
-  WindowHooks* h = hooks(parent);
-  if (h == nullptr) return;
   bool plain = anchor == (anchorLeft | anchorTop);
+  WindowHooks* h = plain ? findHooks(parent) : hooks(parent);  // the default needs no hooks
+  if (h == nullptr) return;
   for (auto it = h->anchored.begin(); it != h->anchored.end(); ++it) {
     if (it->window != child) continue;
     if (plain)
