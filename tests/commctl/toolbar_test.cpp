@@ -269,7 +269,9 @@ TEST(Toolbar, StandardButtonsShowTheSystemsSmallPictures) {
   for (const Row& row : rows) {
     bool added = bar.addStandardButton(row.image, row.command, row.shown).control != NULL;
     EXPECT_EQ(row.shown, buttonText(bar.hwnd, row.command));
-    if (added) EXPECT_EQ(row.image, buttonAt(bar.hwnd, row.command - 301).iBitmap);
+    if (added) {
+      EXPECT_EQ(row.image, buttonAt(bar.hwnd, row.command - 301).iBitmap);
+    }
   }
   EXPECT_EQ(4, SendMessageA(bar.hwnd, TB_BUTTONCOUNT, 0, 0));
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageA(bar.hwnd, TB_GETIMAGELIST, 0, 0));
