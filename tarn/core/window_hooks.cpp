@@ -3,6 +3,7 @@
 #include "tarn/core/window_hooks.h"
 
 #include "tarn/core.h"
+#include "tarn/core/dpi.h"
 
 namespace tarn {
 namespace detail {
@@ -80,10 +81,14 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
       if (wParam != SIZE_MINIMIZED && !h->anchored.empty())
         layOutAnchored(window, *h, LOWORD(lParam), HIWORD(lParam));
       break;  // the form's own procedure still sees the size
+    case WM_DPICHANGED:
+      applyDpiChange(window, wParam, lParam);
+      break;  // then the form's own procedure sees the message
     case WM_NCDESTROY: {
       if (h->shortcutTable != NULL) DestroyAcceleratorTable(h->shortcutTable);
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
       allHooks().erase(window);
+      forgetWindowDpi(window);
       return CallWindowProcA(previous, window, message, wParam, lParam);
     }
   }
