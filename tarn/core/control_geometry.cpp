@@ -133,7 +133,8 @@ void Control::fitWidthToParent() {
   RECT r = windowRect();
   POINT origin = parentClientOrigin();
   placeInPixels(hwnd, parentHwnd, origin.x, position().y,
-                std::max<int>(clientRectOf(parentHwnd).right, scaled(minimumSize)), r.bottom - r.top);
+                std::max<int>(clientRectOf(parentHwnd).right, scaled(minimumSize)),
+                r.bottom - r.top);
 }
 
 void Control::fitHeightToParent() {

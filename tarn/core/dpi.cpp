@@ -140,7 +140,8 @@ void applyDpiChange(HWND form, WPARAM wParam, LPARAM lParam) {
     // Anchored children were just rescaled with the rest: the client size they
     // are laid out for is the old one at the new DPI.
     if (WindowHooks* h = findHooks(form))
-      h->lastClient = SIZE{rescale(h->lastClient.cx, from, to), rescale(h->lastClient.cy, from, to)};
+      h->lastClient =
+          SIZE{rescale(h->lastClient.cx, from, to), rescale(h->lastClient.cy, from, to)};
   }
   const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
   if (suggested != nullptr)

@@ -24,7 +24,9 @@ int dpiOf(HWND window);
 int screenDpi();
 
 // Device pixels for `units` 96-DPI units at `dpi`, rounded; and back.
-inline int scale(int units, int dpi) { return dpi == baseDpi ? units : MulDiv(units, dpi, baseDpi); }
+inline int scale(int units, int dpi) {
+  return dpi == baseDpi ? units : MulDiv(units, dpi, baseDpi);
+}
 inline int unscale(int pixels, int dpi) {
   return dpi == baseDpi ? pixels : MulDiv(pixels, baseDpi, dpi);
 }

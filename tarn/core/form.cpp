@@ -87,11 +87,11 @@ Form::Form(const String& caption, int x_, int y_, int width_, int height_, int k
   // asks otherwise, so it is made here rather than by detail::createChild.
   // Laid out in 96-DPI units for the DPI of the screen or parent it opens on.
   int dpiAtCreation = detail::dpiOf(parentHwnd);
-  hwnd = CreateWindowExA(formExStyle(kind, static_cast<DWORD>(exStyle)),
-                         MAKEINTATOM(dialogClassAtom), "Form", formStyle(kind, child),
-                         detail::scale(x_, dpiAtCreation), detail::scale(y_, dpiAtCreation),
-                         detail::scale(width_, dpiAtCreation), detail::scale(height_, dpiAtCreation),
-                         parentHwnd, NULL, GetModuleHandleA(NULL), NULL);
+  hwnd = CreateWindowExA(
+      formExStyle(kind, static_cast<DWORD>(exStyle)), MAKEINTATOM(dialogClassAtom), "Form",
+      formStyle(kind, child), detail::scale(x_, dpiAtCreation), detail::scale(y_, dpiAtCreation),
+      detail::scale(width_, dpiAtCreation), detail::scale(height_, dpiAtCreation), parentHwnd, NULL,
+      GetModuleHandleA(NULL), NULL);
   detail::hooks(hwnd);  // serves WM_DPICHANGED
   attachedSet = false;
   setDialogProcedure(defaultFormProcedure);
