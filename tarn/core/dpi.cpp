@@ -97,6 +97,30 @@ bool isDefaultFont(HFONT font) {
   return false;
 }
 
+HBITMAP scaledBitmap(HBITMAP picture, int dpi) {
+  BITMAP info = {};
+  if (picture == NULL || GetObjectA(picture, sizeof info, &info) == 0) return NULL;
+  int w = scale(info.bmWidth, dpi), h = scale(info.bmHeight, dpi);
+  if (w <= 0 || h <= 0) return NULL;
+  HDC screen = GetDC(NULL);
+  HDC source = CreateCompatibleDC(screen);
+  HDC target = CreateCompatibleDC(screen);
+  HBITMAP stretched = CreateCompatibleBitmap(screen, w, h);
+  if (source != NULL && target != NULL && stretched != NULL) {
+    HGDIOBJ oldSource = SelectObject(source, picture);
+    HGDIOBJ oldTarget = SelectObject(target, stretched);
+    SetStretchBltMode(target, HALFTONE);
+    SetBrushOrgEx(target, 0, 0, NULL);  // as HALFTONE asks
+    StretchBlt(target, 0, 0, w, h, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    SelectObject(source, oldSource);
+    SelectObject(target, oldTarget);
+  }
+  if (source != NULL) DeleteDC(source);
+  if (target != NULL) DeleteDC(target);
+  ReleaseDC(NULL, screen);
+  return stretched;
+}
+
 void setWindowDpi(HWND window, int dpi) {
   if (window != NULL && dpi > 0) announced()[window] = dpi;
 }

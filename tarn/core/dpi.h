@@ -39,6 +39,11 @@ HFONT defaultFont(int dpi);
 // defaultFont made): such a font follows its window's DPI.
 bool isDefaultFont(HFONT font);
 
+// A new bitmap of `picture` stretched by `dpi` / 96 with smooth (halftone)
+// stretching, so that it covers the same 96-DPI area; null when it cannot be
+// made. The caller deletes it.
+HBITMAP scaledBitmap(HBITMAP picture, int dpi);
+
 // Records that the form `window` is laid out for `dpi` from now on (its
 // WM_DPICHANGED); the record ends with the window.
 void setWindowDpi(HWND window, int dpi);
