@@ -183,6 +183,23 @@ TEST_F(DpiLayout, FormsAndFittingWorkInUnits) {
   f.destroy();
 }
 
+// A bitmap box shows its picture stretched over the same 96-DPI area, and
+// answers the program's own bitmap when it is replaced.
+TEST_F(DpiLayout, BitmapBoxPicturesCoverTheSameArea) {
+  HDC screen = GetDC(NULL);
+  HBITMAP picture = CreateCompatibleBitmap(screen, 40, 30);
+  ReleaseDC(NULL, screen);
+  tarn::BmpBox box("", 0, 0, 0, 60, 50, form, tarn::Bitmap(picture), true, true, false, 0);
+  BITMAP shown = {};
+  GetObjectA(reinterpret_cast<HBITMAP>(SendMessageA(box.hwnd, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+             sizeof shown, &shown);
+  EXPECT_EQ(shown.bmWidth, pixels(40, dpi));
+  EXPECT_EQ(shown.bmHeight, pixels(30, dpi));
+  EXPECT_EQ(box.setBitmap(tarn::Bitmap()), HANDLE(picture));
+  box.destroy();
+  DeleteObject(picture);
+}
+
 // What the program's own procedure saw.
 UINT seenMessage = 0;
 WPARAM seenDpi = 0;
