@@ -4,10 +4,7 @@
 // text whole, and follows a WM_DPICHANGED.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
 #include <string>
-#include <vector>
 
 #include <tarn/tarn.h>
 
@@ -46,63 +43,16 @@ int fontHeight(HWND window) {
   return face.lfHeight;
 }
 
-// One family of controls: how to make one at (x, y, width, height) in units,
-// with a text that fits it at 96 DPI, and what of its box the text must fit.
-struct Family {
-  const char* name;
-  std::function<tarn::Control(const tarn::Control&, const char*, int, int, int, int)> make;
-  int textRoom;  // units of the client width the system keeps for itself (check box's box)
-  bool wholeLines = false;  // the system rounds the height to whole lines of text
-};
-
 const char* const sample = "Second choice";
 
-std::vector<Family> families() {
-  using tarn::Control;
-  using tarn::String;
-  return {
-      {"button",
-       [](const Control& p, const char* t, int x, int y, int w, int h) -> Control {
-         return tarn::Button(t, 0, x, y, w, h, p, true, true, false, false, 0, false, tarn::Icon());
-       },
-       8},
-      {"check box",
-       [](const Control& p, const char* t, int x, int y, int w, int h) -> Control {
-         return tarn::CheckBox(t, 0, x, y, w, h, p, false, true, true, false, 0);
-       },
-       20},
-      {"radio button",
-       [](const Control& p, const char* t, int x, int y, int w, int h) -> Control {
-         return tarn::RadioButton(t, 0, x, y, w, h, p, true, true, false, 0);
-       },
-       20},
-      {"label",
-       [](const Control& p, const char* t, int x, int y, int w, int h) -> Control {
-         return tarn::Label(t, 0, x, y, w, h, p, true, true, false, 0);
-       },
-       0},
-      {"text box",
-       [](const Control& p, const char* t, int x, int y, int w, int h) -> Control {
-         return tarn::TextBox(t, 0, x, y, w, h, p, true, true, false, false, 0);
-       },
-       6},
-      {"list box",
-       [](const Control& p, const char*, int x, int y, int w, int h) -> Control {
-         return tarn::ListBox("", 0, x, y, w, h, p, true, true, false, true, 0);
-       },
-       -1, true},
-      {"list view",
-       [](const Control& p, const char*, int x, int y, int w, int h) -> Control {
-         return tarn::ListView("", 0, x, y, w, h, p);
-       },
-       -1},
-      {"tree view",
-       [](const Control& p, const char*, int x, int y, int w, int h) -> Control {
-         return tarn::TreeView("", 0, x, y, w, h, p);
-       },
-       -1},
-  };
-}
+// One control of each family, made at (13, 21) 110 x 23 units with a text that
+// fits it at 96 DPI.
+struct Family {
+  const char* name;
+  tarn::Control control;
+  int textRoom;             // units of the client width the control keeps for itself; -1: no text
+  bool wholeLines = false;  // the system rounds the height to whole lines of text
+};
 
 class DpiLayout : public ControlHost {
  protected:
@@ -114,9 +64,21 @@ class DpiLayout : public ControlHost {
 // 96 DPI fits at this one.
 TEST_F(DpiLayout, FamiliesScaleReadBackAndKeepTheirTextWhole) {
   EXPECT_EQ(form.dpi.get(), dpi);
-  for (const Family& family : families()) {
+  using namespace tarn;
+  Family families[] = {
+      {"button",
+       Button(sample, 0, 13, 21, 110, 23, form, true, true, false, false, 0, false, Icon()), 8},
+      {"check box", CheckBox(sample, 0, 13, 21, 110, 23, form, false, true, true, false, 0), 20},
+      {"radio button", RadioButton(sample, 0, 13, 21, 110, 23, form, true, true, false, 0), 20},
+      {"label", Label(sample, 0, 13, 21, 110, 23, form, true, true, false, 0), 0},
+      {"text box", TextBox(sample, 0, 13, 21, 110, 23, form, true, true, false, false, 0), 6},
+      {"list box", ListBox("", 0, 13, 21, 110, 23, form, true, true, false, true, 0), -1, true},
+      {"list view", ListView("", 0, 13, 21, 110, 23, form), -1},
+      {"tree view", TreeView("", 0, 13, 21, 110, 23, form), -1},
+  };
+  for (Family& family : families) {
     SCOPED_TRACE(family.name);
-    tarn::Control c = family.make(form, sample, 13, 21, 110, 23);
+    Control& c = family.control;
     ASSERT_NE(c.hwnd, HWND(NULL));
     EXPECT_EQ(c.dpi.get(), dpi);
     RECT r = placeOf(c.hwnd);
