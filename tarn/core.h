@@ -173,13 +173,15 @@ struct TimerEntry {
 /// to the object registered before it (or is cleared), so the slot never names a
 /// dead object.
 ///
-/// Sizes and DPI: positions, sizes and client sizes are passed to and from the
-/// system as they are: device pixels in a DPI-aware program, 96-DPI pixels that
-/// the system stretches in one that is not. The toolkit scales nothing: a program
-/// that opts in to the modern look (per-monitor DPI awareness) scales its own
-/// layout by the window's DPI / 96. The smallest width or height the toolkit
-/// applies (10 pixels) and the stock GUI font set at creation do not follow the
-/// monitor's DPI.
+/// Sizes and DPI: positions, sizes and client sizes are 96-DPI units. The toolkit
+/// converts them to the window's device pixels with the window's DPI (see `dpi`)
+/// where they reach the system and back where they are read, so a program reads
+/// what it wrote, within rounding; at 96 DPI the two are the same. The smallest
+/// width or height the toolkit applies is 10 units. Values a program passes to
+/// the system itself (its own MoveWindow, drawing in a device context) are
+/// device pixels: `scaled` converts them. The default font is the stock GUI
+/// font, or the same face at the window's DPI where that differs from the
+/// screen's.
 /// Text lengths (textLength, setTextLimit) count bytes of the ANSI code page:
 /// under UTF-8 a character takes one to four.
 class Control {
@@ -237,6 +239,9 @@ class Control {
   Property<Control, int> clientHeight;  // read-only
   /// Write-only: true keeps the window from painting over its children (WS_CLIPCHILDREN).
   Property<Control, bool> clipChildren;  // write-only
+  /// The DPI the window is laid out for (read-only): 96 on a screen at 100 %,
+  /// 144 at 150 %; the one announced by the form's last WM_DPICHANGED.
+  Property<Control, int> dpi;
   /// The edges of its parent this window keeps its distances to when the
   /// parent's client area changes size: anchorLeft | anchorTop (the default)
   /// keeps it where it is; anchored to both opposite edges it stretches. Reads
@@ -291,6 +296,9 @@ class Control {
   void fitToParent();
   /// Centres the window over its parent's client area (at least at its top left corner).
   void centre();
+  /// Device pixels of this window for `units` 96-DPI units, rounded: for the
+  /// program's own drawing and its own calls to the system.
+  int scaled(int units) const;
   /// Centres the window on the work area (the screen without the taskbar) of
   /// the screen that holds most of it; a window larger than the work area
   /// keeps its top left corner on it. A window-less object does nothing.
@@ -399,6 +407,7 @@ class Control {
   void setY(int value);
   int getClientWidth() const;
   int getClientHeight() const;
+  int getDpi() const;
   void setClipChildren(bool value);
   int getAnchor() const;
   void setAnchor(int value);

@@ -1,6 +1,7 @@
 // List and table views: ListView, TableView and the item, row and column
 // records their insertions hand out.
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/views.h"
 
 namespace tarn {
@@ -13,8 +14,12 @@ constexpr std::size_t itemTextCapacity = 10240;
 constexpr int columnWidth = 100;
 
 // Width in the low word, high word 0: -1 reaches the control as 0xFFFF, which
-// it reads as LVSCW_AUTOSIZE.
-LPARAM columnWidthParam(int width) { return static_cast<LPARAM>(width & 0xFFFF); }
+// it reads as LVSCW_AUTOSIZE. Widths are units, scaled to the control's DPI;
+// the negative requests are passed as they are.
+LPARAM columnWidthParam(HWND control, int width) {
+  int pixels = width >= 0 ? detail::scale(width, detail::dpiOf(control)) : width;
+  return static_cast<LPARAM>(pixels & 0xFFFF);
+}
 
 LVITEMA itemRequest(int index, const String& text, int image) {
   LVITEMA item = {};
@@ -151,11 +156,13 @@ bool TableColumn::remove() const {
 
 bool TableColumn::setWidth(int newWidth) const {
   return detail::send(control, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index),
-                      columnWidthParam(newWidth)) != 0;
+                      columnWidthParam(control, newWidth)) != 0;
 }
 
 int TableColumn::width() const {
-  return static_cast<int>(detail::send(control, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index)));
+  int pixels =
+      static_cast<int>(detail::send(control, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index)));
+  return detail::unscale(pixels, detail::dpiOf(control));
 }
 
 TableRow::TableRow() : item(), index(-1), control(NULL) {}
@@ -182,7 +189,7 @@ TableColumn TableView::addColumn(const String& columnText) {
   int index = columnCount++;
   LVCOLUMNA column = {};
   column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-  column.cx = columnWidth;
+  column.cx = detail::scale(columnWidth, detail::dpiOf(hwnd));
   column.pszText = const_cast<char*>(columnText.c_str());
   column.cchTextMax = static_cast<int>(columnText.str().size());
   column.iSubItem = index;
@@ -210,7 +217,7 @@ int TableView::setCell(int column, int row, const String& cellText) {
 
 bool TableView::setColumnWidth(int column, int newWidth) {
   return detail::send(hwnd, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                      columnWidthParam(newWidth)) != 0;
+                      columnWidthParam(hwnd, newWidth)) != 0;
 }
 
 bool TableView::clear() { return detail::send(hwnd, LVM_DELETEALLITEMS) != 0; }

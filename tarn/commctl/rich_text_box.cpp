@@ -132,20 +132,21 @@ void RichTextBox::setReadOnly(bool value) {
   readOnlyValue = value;
 }
 
+// Margins are units, sent in the box's device pixels.
 void RichTextBox::setLeftMargin(int value) {
-  detail::send(hwnd, EM_SETMARGINS, EC_LEFTMARGIN, static_cast<LPARAM>(value & 0xFFFF));
+  detail::send(hwnd, EM_SETMARGINS, EC_LEFTMARGIN, static_cast<LPARAM>(scaled(value) & 0xFFFF));
   leftMarginValue = value;
 }
 
 void RichTextBox::setRightMargin(int value) {
   detail::send(hwnd, EM_SETMARGINS, EC_RIGHTMARGIN,
-               static_cast<LPARAM>(static_cast<DWORD>(value) << 16));
+               static_cast<LPARAM>(static_cast<DWORD>(scaled(value)) << 16));
   rightMarginValue = value;
 }
 
 void RichTextBox::setMargins(int left, int right) {
   detail::send(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-               static_cast<LPARAM>(MAKELONG(left & 0xFFFF, right & 0xFFFF)));
+               static_cast<LPARAM>(MAKELONG(scaled(left) & 0xFFFF, scaled(right) & 0xFFFF)));
   leftMarginValue = left;
   rightMarginValue = right;
 }

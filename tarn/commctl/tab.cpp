@@ -3,6 +3,7 @@
 
 #include "tarn/commctl.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 
 namespace tarn {
 
@@ -10,7 +11,7 @@ namespace {
 
 // WS_CHILD | WS_CLIPCHILDREN | WS_TABSTOP | TCS_MULTILINE
 constexpr DWORD tabStyle = 0x42010200;
-constexpr int pageMargin = 5;
+constexpr int pageMarginUnits = 5;
 
 // The tab class's own procedure, which every subclassed tab control calls on.
 // It is the same for every tab control, so one slot serves them all.
@@ -34,8 +35,9 @@ RECT itemRect(HWND control, int index) {
 
 // Where a page goes, in the tab control's client area. With the tabs on top
 // the page sits below this tab's row; with tabs at the bottom or the side it
-// takes the control's display area. Either way 5 pixels in from the edges.
+// takes the control's display area. Either way 5 units in from the edges.
 RECT pageRect(HWND control, int index) {
+  const int pageMargin = detail::scale(pageMarginUnits, detail::dpiOf(control));
   RECT client = {0, 0, 0, 0};
   GetClientRect(control, &client);
   RECT page;
@@ -101,8 +103,10 @@ TabPage& TabPage::setPage(const Control& window) {
 int TabPage::layout() {
   if (index == -1 || !hasPage) return 1;
   RECT r = pageRect(control, index);
+  LONG smallest = detail::scale(10, detail::dpiOf(control));
   MoveWindow(page.hwnd, std::max<LONG>(r.left, 0), std::max<LONG>(r.top, 0),
-             std::max<LONG>(r.right - r.left, 10), std::max<LONG>(r.bottom - r.top, 10), TRUE);
+             std::max<LONG>(r.right - r.left, smallest), std::max<LONG>(r.bottom - r.top, smallest),
+             TRUE);
   if (isSelected()) page.show();
   return 1;
 }

@@ -1,7 +1,10 @@
 // Controls on the system STATIC class: labels, icon and bitmap boxes, and
 // sunken frames.
+#include <map>
+
 #include "tarn/controls.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 
 namespace tarn {
 
@@ -82,9 +85,40 @@ void BmpBox::create(const String& text_, int id_, int x_, int y_, int width_, in
                visible_, centred, exStyle, [&] { setBitmap(bitmap); });
 }
 
+namespace {
+
+// Above 96 DPI a bitmap box shows a copy of its bitmap stretched to the same
+// 96-DPI area: the copy each box shows, and the program's bitmap it stands for.
+struct ScaledPicture {
+  HBITMAP shown;
+  HBITMAP original;
+};
+
+std::map<HWND, ScaledPicture>& scaledPictures() {
+  static std::map<HWND, ScaledPicture>* all = new std::map<HWND, ScaledPicture>;
+  return *all;
+}
+
+}  // namespace
+
+// Answers the bitmap shown before, as the program gave it.
 HANDLE BmpBox::setBitmap(Bitmap bitmap) {
-  return reinterpret_cast<HANDLE>(
-      detail::send(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.bmp)));
+  int dpi = this->dpi;
+  HBITMAP shown = bitmap.bmp != NULL && dpi != detail::baseDpi && hwnd != NULL
+                      ? detail::scaledBitmap(bitmap.bmp, dpi)
+                      : NULL;
+  HANDLE previous = reinterpret_cast<HANDLE>(detail::send(
+      hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown ? shown : bitmap.bmp)));
+  auto found = scaledPictures().find(hwnd);
+  if (found != scaledPictures().end()) {
+    if (previous == found->second.shown) {
+      DeleteObject(found->second.shown);
+      previous = found->second.original;
+    }
+    scaledPictures().erase(found);
+  }
+  if (shown != NULL) scaledPictures()[hwnd] = ScaledPicture{shown, bitmap.bmp};
+  return previous;
 }
 
 SunkenFrame::SunkenFrame() { parentHwnd = NULL; }

@@ -4,6 +4,7 @@
 
 #include "tarn/core.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
 #include "tarn/core/registry.h"
 
@@ -55,6 +56,7 @@ void Control::bindControlProperties() {
   clientHeight.bind(this, &Control::getClientHeight);
   clipChildren.bind(this, nullptr, &Control::setClipChildren);
   anchor.bind(this, &Control::getAnchor, &Control::setAnchor);
+  dpi.bind(this, &Control::getDpi);
 }
 
 // ---------------------------------------------------------------------------
@@ -99,7 +101,7 @@ HWND Control::focus() { return SetFocus(hwnd); }
 LRESULT Control::killFocus() { return detail::send(hwnd, WM_KILLFOCUS); }
 
 void Control::setDefaultFont() {
-  detail::send(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)));
+  detail::send(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(detail::defaultFont(getDpi())));
 }
 
 HFONT Control::font() const { return reinterpret_cast<HFONT>(detail::send(hwnd, WM_GETFONT)); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tarn/core.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/window_hooks.h"
 
 namespace tarn {
@@ -15,6 +16,13 @@ RECT clientRectOf(HWND window) {
   RECT r = {0, 0, 0, 0};
   GetClientRect(window, &r);
   return r;
+}
+
+// Moves and sizes the window in device pixels; negative positions become 0.
+BOOL placeInPixels(HWND window, HWND parent, int x, int y, int width, int height) {
+  BOOL done = MoveWindow(window, std::max(x, 0), std::max(y, 0), width, height, TRUE);
+  UpdateWindow(parent);
+  return done;
 }
 
 }  // namespace
@@ -46,89 +54,115 @@ POINT Control::parentClientOrigin() const {
 
 // ---------------------------------------------------------------------------
 // Position and size
+//
+// The program's values are 96-DPI units; the window's are device pixels. Each
+// value is converted once, with the window's DPI, where it crosses: the
+// smallest size (10) and the clamp of negative positions apply in units.
+
+int Control::getDpi() const { return detail::dpiOf(hwnd != NULL ? hwnd : parentHwnd); }
+int Control::scaled(int units) const { return detail::scale(units, getDpi()); }
 
 int Control::getWidth() const {
   if (hwnd == NULL) return -1;
   RECT r = windowRect();
-  return r.right - r.left;
+  return detail::unscale(r.right - r.left, getDpi());
 }
 
 int Control::getHeight() const {
   if (hwnd == NULL) return -1;
   RECT r = windowRect();
-  return r.bottom - r.top;
+  return detail::unscale(r.bottom - r.top, getDpi());
 }
 
 void Control::setWidth(int value) {
   POINT p = position();
-  MoveWindow(hwnd, p.x, p.y, std::max(value, minimumSize), getHeight(), TRUE);
+  RECT r = windowRect();
+  MoveWindow(hwnd, p.x, p.y, scaled(std::max(value, minimumSize)), r.bottom - r.top, TRUE);
 }
 
 void Control::setHeight(int value) {
   POINT p = position();
-  MoveWindow(hwnd, p.x, p.y, getWidth(), std::max(value, minimumSize), TRUE);
+  RECT r = windowRect();
+  MoveWindow(hwnd, p.x, p.y, r.right - r.left, scaled(std::max(value, minimumSize)), TRUE);
 }
 
-int Control::getX() const { return position().x; }
-int Control::getY() const { return position().y; }
-void Control::setX(int value) { moveTo(value, getY()); }
-void Control::setY(int value) { moveTo(getX(), value); }
+int Control::getX() const { return detail::unscale(position().x, getDpi()); }
+int Control::getY() const { return detail::unscale(position().y, getDpi()); }
+
+void Control::setX(int value) {
+  RECT r = windowRect();
+  placeInPixels(hwnd, parentHwnd, scaled(std::max(value, 0)), position().y, r.right - r.left,
+                r.bottom - r.top);
+}
+
+void Control::setY(int value) {
+  RECT r = windowRect();
+  placeInPixels(hwnd, parentHwnd, position().x, scaled(std::max(value, 0)), r.right - r.left,
+                r.bottom - r.top);
+}
 
 int Control::getClientWidth() const {
   RECT r = clientRectOf(hwnd);
-  return r.right - r.left;
+  return detail::unscale(r.right - r.left, getDpi());
 }
 
 int Control::getClientHeight() const {
   RECT r = clientRectOf(hwnd);
-  return r.bottom - r.top;
+  return detail::unscale(r.bottom - r.top, getDpi());
 }
 
 BOOL Control::moveTo(int newX, int newY) {
-  BOOL done = MoveWindow(hwnd, std::max(newX, 0), std::max(newY, 0), getWidth(), getHeight(), TRUE);
-  UpdateWindow(parentHwnd);
-  return done;
+  RECT r = windowRect();
+  return placeInPixels(hwnd, parentHwnd, scaled(std::max(newX, 0)), scaled(std::max(newY, 0)),
+                       r.right - r.left, r.bottom - r.top);
 }
 
 BOOL Control::resize(int newWidth, int newHeight) {
   POINT p = position();
-  BOOL done = MoveWindow(hwnd, p.x, p.y, std::max(newWidth, minimumSize),
-                         std::max(newHeight, minimumSize), TRUE);
+  BOOL done = MoveWindow(hwnd, p.x, p.y, scaled(std::max(newWidth, minimumSize)),
+                         scaled(std::max(newHeight, minimumSize)), TRUE);
   UpdateWindow(parentHwnd);
   return done;
 }
 
 // ---------------------------------------------------------------------------
-// Fitting to the parent
+// Fitting to the parent, in device pixels: the parent's client area is already
+// at the window's DPI.
 
 void Control::fitWidthToParent() {
   if (parentHwnd == NULL) return;
-  setWidth(clientRectOf(parentHwnd).right);
-  moveTo(parentClientOrigin().x, getY());
+  RECT r = windowRect();
+  POINT origin = parentClientOrigin();
+  placeInPixels(hwnd, parentHwnd, origin.x, position().y,
+                std::max<int>(clientRectOf(parentHwnd).right, scaled(minimumSize)),
+                r.bottom - r.top);
 }
 
 void Control::fitHeightToParent() {
   if (parentHwnd == NULL) return;
-  setHeight(clientRectOf(parentHwnd).bottom);
-  moveTo(getX(), parentClientOrigin().y);
+  RECT r = windowRect();
+  POINT origin = parentClientOrigin();
+  placeInPixels(hwnd, parentHwnd, position().x, origin.y, r.right - r.left,
+                std::max<int>(clientRectOf(parentHwnd).bottom, scaled(minimumSize)));
 }
 
 void Control::fitToParent() {
   if (parentHwnd == NULL) return;
   RECT r = clientRectOf(parentHwnd);
-  setWidth(r.right);
-  setHeight(r.bottom);
   POINT origin = parentClientOrigin();
-  moveTo(origin.x, origin.y);
+  placeInPixels(hwnd, parentHwnd, origin.x, origin.y, std::max<int>(r.right, scaled(minimumSize)),
+                std::max<int>(r.bottom, scaled(minimumSize)));
 }
 
 void Control::centre() {
   if (parentHwnd == NULL) return;
   RECT r = clientRectOf(parentHwnd);
-  int left = std::max(static_cast<int>(r.right - getWidth()) / 2, 0);
-  int top = std::max(static_cast<int>(r.bottom - getHeight()) / 2, 0);
+  RECT own = windowRect();
+  int width = own.right - own.left, height = own.bottom - own.top;
+  int left = std::max(static_cast<int>(r.right - width) / 2, 0);
+  int top = std::max(static_cast<int>(r.bottom - height) / 2, 0);
   POINT origin = parentClientOrigin();
-  moveTo(origin.x + left, origin.y + top);
+  placeInPixels(hwnd, parentHwnd, origin.x + left, origin.y + top, width, height);
 }
 
 void Control::centreOnScreen() {

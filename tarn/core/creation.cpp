@@ -1,6 +1,7 @@
 // The one routine that makes a control's child window, the steps that follow
 // it, and reading a control's text through a memory block.
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
 
 namespace tarn {
@@ -19,7 +20,9 @@ HWND createChild(Control& owner, const char* className, const char* windowName, 
 HWND createChildWindow(const char* className, const char* windowName, DWORD style, DWORD exStyle,
                        int x, int y, int width, int height, HWND parent, int id,
                        void* createParam) {
-  return CreateWindowExA(exStyle, className, windowName, style, x, y, width, height, parent,
+  int dpi = dpiOf(parent);  // a new child is laid out for its parent's DPI
+  return CreateWindowExA(exStyle, className, windowName, style, scale(x, dpi), scale(y, dpi),
+                         scale(width, dpi), scale(height, dpi), parent,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL),
                          createParam);
 }

@@ -24,7 +24,8 @@ inline LPARAM textArgument(const std::string& text) { return textArgument(text.c
 
 // Makes `owner`'s window: records `id` and `parent` in the object, then creates a
 // child window of `parent` in this module with the control identifier `id` and
-// stores its handle in the object. `createParam` reaches WM_CREATE (the MDI
+// stores its handle in the object. The position and size are 96-DPI units,
+// scaled to the parent's DPI. `createParam` reaches WM_CREATE (the MDI
 // client's record). Answers the new handle, 0 when the system refused.
 HWND createChild(Control& owner, const char* className, const char* windowName, DWORD style,
                  DWORD exStyle, int x, int y, int width, int height, HWND parent, int id,

@@ -5,8 +5,10 @@
 
 #include "tarn/choosers.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/record_sizes.h"
 #include "tarn/core/shell_dlls.h"
+#include "tarn/core/window_hooks.h"
 #include "tarn/forms.h"
 
 namespace tarn {
@@ -83,9 +85,14 @@ Form::Form(const String& caption, int x_, int y_, int width_, int height_, int k
   parentHwnd = parent.hwnd;
   // A form's window has no control identifier and is top-level unless `child`
   // asks otherwise, so it is made here rather than by detail::createChild.
-  hwnd = CreateWindowExA(formExStyle(kind, static_cast<DWORD>(exStyle)),
-                         MAKEINTATOM(dialogClassAtom), "Form", formStyle(kind, child), x_, y_,
-                         width_, height_, parentHwnd, NULL, GetModuleHandleA(NULL), NULL);
+  // Laid out in 96-DPI units for the DPI of the screen or parent it opens on.
+  int dpiAtCreation = detail::dpiOf(parentHwnd);
+  hwnd = CreateWindowExA(
+      formExStyle(kind, static_cast<DWORD>(exStyle)), MAKEINTATOM(dialogClassAtom), "Form",
+      formStyle(kind, child), detail::scale(x_, dpiAtCreation), detail::scale(y_, dpiAtCreation),
+      detail::scale(width_, dpiAtCreation), detail::scale(height_, dpiAtCreation), parentHwnd, NULL,
+      GetModuleHandleA(NULL), NULL);
+  detail::hooks(hwnd);  // serves WM_DPICHANGED
   attachedSet = false;
   setDialogProcedure(defaultFormProcedure);
   setStandardIcons();

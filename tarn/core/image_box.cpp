@@ -4,6 +4,7 @@
 #include <string>
 
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
 #include "tarn/forms.h"
 
@@ -165,8 +166,13 @@ HBITMAP tileBitmap(HWND window, HBITMAP picture) {
 
 // The picture to hand over: loaded, and tiled to the window's client size when
 // asked; null when there is none.
+// Above 96 DPI the picture is stretched to cover the same 96-DPI area.
 HBITMAP preparePicture(HWND window, const std::string& pathOrUrl, bool tile) {
-  detail::GdiObject<HBITMAP> loaded(loadPicture(pathOrUrl));
+  detail::GdiObject<HBITMAP> original(loadPicture(pathOrUrl));
+  int dpi = detail::dpiOf(window);
+  HBITMAP stretched =
+      original != NULL && dpi != detail::baseDpi ? detail::scaledBitmap(original, dpi) : NULL;
+  detail::GdiObject<HBITMAP> loaded(stretched != NULL ? stretched : original.release());
   if (loaded == NULL || !tile) return loaded.release();
   return tileBitmap(window, loaded);
 }
@@ -184,7 +190,10 @@ bool requestPicture(HWND window, const std::string& pathOrUrl, bool tile) {
   request.xOffsetPercent = 0;
   request.yOffsetPercent = 0;
   OleInitialize(NULL);
-  if (detail::send(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&request)) != 0)
+  // The list view's own loading draws the picture at its size in pixels: above
+  // 96 DPI the picture is loaded and stretched here.
+  bool unscaled = detail::dpiOf(window) == detail::baseDpi;
+  if (unscaled && detail::send(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&request)) != 0)
     return true;
 
   if (window == NULL) return false;

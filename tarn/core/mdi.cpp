@@ -1,7 +1,9 @@
 // MDI forms: the frame with its MDICLIENT, child forms routed through the
 // system's MDI child handling, and the frame and child procedures.
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/window_class.h"
+#include "tarn/core/window_hooks.h"
 #include "tarn/mdi.h"
 
 namespace tarn {
@@ -83,12 +85,15 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
   parentHwnd = parent.hwnd;
   // The desktop as parent keeps the frame top-level whatever `parent` is: a
   // frame, not a child control, so not made by detail::createChild.
-  HWND frame =
-      CreateWindowExA(static_cast<DWORD>(exStyle) | WS_EX_ACCEPTFILES, MAKEINTATOM(dialogClassAtom),
-                      "MDIForm", mdiFrameStyle(kind), x_, y_, width_, height_, GetDesktopWindow(),
-                      NULL, GetModuleHandleA(NULL), NULL);
+  int dpi = detail::dpiOf(GetDesktopWindow());  // units, as for any form
+  HWND frame = CreateWindowExA(static_cast<DWORD>(exStyle) | WS_EX_ACCEPTFILES,
+                               MAKEINTATOM(dialogClassAtom), "MDIForm", mdiFrameStyle(kind),
+                               detail::scale(x_, dpi), detail::scale(y_, dpi),
+                               detail::scale(width_, dpi), detail::scale(height_, dpi),
+                               GetDesktopWindow(), NULL, GetModuleHandleA(NULL), NULL);
   if (!runtimeCheck(frame != NULL, "MDIForm_window_handle != NULL", __FILE__, __LINE__)) return;
   hwnd = frame;
+  detail::hooks(hwnd);  // serves WM_DPICHANGED
   detail::addRedrawOnResize(hwnd);
   attachedSet = false;
   setStandardIcons();
@@ -111,8 +116,14 @@ Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int he
     return child;
   child.kind = kind_;
   child.exStyleArg = exStyle;
-  HWND h = CreateMDIWindowA(MAKEINTATOM(dialogClassAtom), caption.c_str(), mdiChildStyle(kind_), x_,
-                            y_, width_, height_, client.hwnd, GetModuleHandleA(NULL), 0);
+  // Units, scaled to the client's DPI; CW_USEDEFAULT is left to the system.
+  int dpi = detail::dpiOf(client.hwnd);
+  auto px = [dpi](int units) {
+    return units == static_cast<int>(CW_USEDEFAULT) ? units : detail::scale(units, dpi);
+  };
+  HWND h =
+      CreateMDIWindowA(MAKEINTATOM(dialogClassAtom), caption.c_str(), mdiChildStyle(kind_), px(x_),
+                       px(y_), px(width_), px(height_), client.hwnd, GetModuleHandleA(NULL), 0);
   if (!runtimeCheck(h != NULL, "NewMDIChild_Window != NULL", __FILE__, __LINE__)) return child;
   child.hwnd = h;
   child.parentHwnd = client.hwnd;

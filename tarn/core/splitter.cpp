@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
 #include "tarn/core/registry.h"
 #include "tarn/core/window_class.h"
@@ -157,12 +158,13 @@ void Splitter::layoutPanes() {
 // Dragging
 
 // The bar at `at` along the moving axis, across the splitter's own extent.
+// Positions are units; the parent's context draws in device pixels.
 void Splitter::drawDragBar(int at) const {
   if (dragDc == NULL) return;
   if (horizontal)
-    invertBar(dragDc, x, at, width, thicknessValue);
+    invertBar(dragDc, scaled(x), scaled(at), scaled(width), scaled(thicknessValue));
   else
-    invertBar(dragDc, at, y, thicknessValue, height);
+    invertBar(dragDc, scaled(at), scaled(y), scaled(thicknessValue), scaled(height));
 }
 
 void Splitter::restoreParentClip() {
@@ -194,7 +196,7 @@ void Splitter::beginDrag() {
 void Splitter::moveDrag(LPARAM point) {
   drawDragBar(dragPos);
   int mouse = horizontal ? static_cast<short>(HIWORD(point)) : static_cast<short>(LOWORD(point));
-  int v = coordinate() + mouse;
+  int v = coordinate() + detail::unscale(mouse, dpi.get());  // the mouse is in device pixels
   int extent = horizontal ? parentControl.clientHeight : parentControl.clientWidth;
   v = std::min(v, extent - thicknessValue);
   v = std::max(static_cast<int>(static_cast<short>(v)), 0);

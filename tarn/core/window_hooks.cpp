@@ -3,6 +3,7 @@
 #include "tarn/core/window_hooks.h"
 
 #include "tarn/core.h"
+#include "tarn/core/dpi.h"
 
 namespace tarn {
 namespace detail {
@@ -112,11 +113,15 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_SIZE:
       followClientSize(window, *h);
       break;  // the form's own procedure still sees the size
+    case WM_DPICHANGED:
+      applyDpiChange(window, wParam, lParam);
+      break;  // then the form's own procedure sees the message
     case WM_NCDESTROY: {
       if (h->shortcutTable != NULL) DestroyAcceleratorTable(h->shortcutTable);
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
       RemovePropA(window, hooksProperty);
       delete h;
+      forgetWindowDpi(window);
       return CallWindowProcA(previous, window, message, wParam, lParam);
     }
   }

@@ -1,4 +1,5 @@
 // Image lists: a system image list of icons with the icon handles kept in order.
+#include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
 #include "tarn/graphics.h"
 
@@ -56,7 +57,26 @@ int ImageList::addIcon(const Icon& icon) {
   return count++;
 }
 
-int ImageList::addIcon(unsigned resource) { return addIcon(Icon(resource)); }
+// Above 96 DPI the list's slots are larger than at 96: the image is taken from
+// the resource at the slot's size where it has one, rather than stretched
+// from the standard icon (which iconAt still answers).
+int ImageList::addIcon(unsigned resource) {
+  Icon standard(resource);
+  if (detail::screenDpi() == detail::baseDpi || standard.handle == NULL) return addIcon(standard);
+  if (list == NULL) createList();
+  int cx = 0, cy = 0;
+  if (list == NULL || !ImageList_GetIconSize(list, &cx, &cy)) return addIcon(standard);
+  HICON sized =
+      static_cast<HICON>(LoadImageA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(resource & 0xFFFF),
+                                    IMAGE_ICON, cx, cy, LR_DEFAULTCOLOR));
+  if (sized == NULL) return addIcon(standard);
+  int before = ImageList_GetImageCount(list);
+  if (ImageList_ReplaceIcon(list, -1, sized) < 0 && ImageList_GetImageCount(list) == before)
+    appendBlank(list);
+  DestroyIcon(sized);  // the list keeps a copy
+  icons.push_back(standard.handle);
+  return count++;
+}
 
 int ImageList::addIcon(const char* name, HINSTANCE instance) {
   HICON handle = name ? LoadIconA(instance, name) : NULL;

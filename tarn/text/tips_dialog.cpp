@@ -1,9 +1,13 @@
 // TipsDialog: the form and its controls, loading and saving tips files,
 // stepping through the tips, and the tips procedure.
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "tarn/core.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
+#include "tarn/graphics/dib.h"
 #include "tarn/graphics.h"
 #include "tarn/text.h"
 #include "tarn/text/tips_file.h"
@@ -84,6 +88,16 @@ TipsDialog* TipsDialog::dialogOf(HWND window) {
 // ---------------------------------------------------------------------------
 // Construction
 
+namespace {
+
+// Where a window `units` long starts, in units, to be centred on a screen
+// `pixels` long.
+int centredStart(int pixels, int units) {
+  return (detail::unscale(pixels, detail::screenDpi()) - units) / 2;
+}
+
+}  // namespace
+
 void TipsDialog::bindProperties() {
   tipCount.bind(this, &TipsDialog::getTipCount);
   currentTip.bind(this, &TipsDialog::getCurrentTip, &TipsDialog::setCurrentTip);
@@ -95,8 +109,9 @@ TipsDialog::TipsDialog() : current(0) { bindProperties(); }
 
 TipsDialog::TipsDialog(const String& tipsFile, const String& caption, const Control& parent,
                        bool visible_)
-    : Form(caption, (Screen().width - formWidth) / 2, (Screen().height - centringHeight) / 2,
-           formWidth, formHeight, formKind, true, visible_, false, false, false, parent, false, 0),
+    : Form(caption, centredStart(Screen().width, formWidth),
+           centredStart(Screen().height, centringHeight), formWidth, formHeight, formKind, true,
+           visible_, false, false, false, parent, false, 0),
       current(0) {
   bindProperties();
   // The system keeps the topmost state in the z-order: the style bit alone
@@ -118,7 +133,7 @@ TipsDialog::TipsDialog(const String& tipsFile, const String& caption, const Cont
   setDialogProcedure(tipsProcedure);
   // Placing the controls painted the form under its first procedure: paint
   // the strip again under this one.
-  RECT stripArea = {0, 0, stripWidth, viewHeight};
+  RECT stripArea = {0, 0, scaled(stripWidth), scaled(viewHeight)};
   InvalidateRect(hwnd, &stripArea, TRUE);
   if (tipsFile != "") load(tipsFile);
 }
@@ -223,7 +238,18 @@ void TipsDialog::paintStrip() {
   PAINTSTRUCT paint;
   BeginPaint(hwnd, &paint);
   const tipsstrip::Picture& strip = tipsstrip::picture();
-  drawDib(hwnd, 0, 0, strip.width, strip.height, strip.pixels, strip.bytesPerPixel * 8);
+  int bits = strip.bytesPerPixel * 8;
+  if (dpi == detail::baseDpi) {
+    drawDib(hwnd, 0, 0, strip.width, strip.height, strip.pixels, bits);
+  } else if (dib::drawable(strip.width, strip.height, bits)) {
+    // Stretched smoothly over the strip's 96-DPI area.
+    std::vector<std::uint8_t> info = dib::infoBytes(strip.width, strip.height, bits);
+    SetStretchBltMode(paint.hdc, HALFTONE);
+    SetBrushOrgEx(paint.hdc, 0, 0, NULL);
+    StretchDIBits(paint.hdc, 0, 0, scaled(strip.width), scaled(strip.height), 0, 0, strip.width,
+                  strip.height, strip.pixels, reinterpret_cast<const BITMAPINFO*>(info.data()),
+                  DIB_RGB_COLORS, SRCCOPY);
+  }
   EndPaint(hwnd, &paint);
 }
 
