@@ -9,6 +9,7 @@
 
 #include "tarn/controls.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/dpi.h"
 #include "tarn/core/window_hooks.h"
 
 namespace tarn {
@@ -104,8 +105,16 @@ void StatusBar::setPartWidths(std::vector<int> widths) {
   if (widths.empty()) widths.push_back(-1);
   if (widths.size() > static_cast<std::size_t>(maxParts)) widths.resize(maxParts);
   if (raised.size() < widths.size()) raised.resize(widths.size(), false);
-  setEdges(hwnd, partEdges(widths, parentWidth(hwnd)));
-  followParent(hwnd, [widths](int) { return widths; });
+  // Widths are units: each layout turns them into the bar's pixels at its DPI.
+  auto pixels = [bar = hwnd, widths](int) {
+    std::vector<int> scaled = widths;
+    int dpi = detail::dpiOf(bar);
+    for (int& w : scaled)
+      if (w > 0) w = detail::scale(w, dpi);
+    return scaled;
+  };
+  setEdges(hwnd, partEdges(pixels(0), parentWidth(hwnd)));
+  followParent(hwnd, pixels);
   detail::send(hwnd, WM_SIZE);
 }
 
