@@ -52,6 +52,10 @@ class FileDialog {
   char* filterBlock;            // GlobalAlloc block, rebuilt before each dialog
   HWND owner;
   String path;
+  // The extension the dialog adds to a typed name that has none ("txt" or
+  // ".txt": a leading dot is dropped); empty adds none. Only the first three
+  // characters count: the system appends at most three.
+  String defaultExtension;
 
  private:
   bool showing;  // a dialog of this object is up

@@ -23,7 +23,7 @@ class ListViewItem {
 
   HWND control;
   LVITEMA item;
-  int index;
+  int index;  // where the control placed the item (-1: refused); the counter is in item.iItem
 
   // Deletes the item at `index` (which no longer names it once an earlier item
   // went: the control closes the gap).
@@ -31,9 +31,9 @@ class ListViewItem {
 };
 
 // An icon view of items with a caption and an image. The control keeps the
-// texts; the object counts the items it inserted and never counts down, so
-// after `remove` or `clear` new items take indices past the control's count
-// (the control appends them).
+// texts; the object counts the items it inserted and never counts down, while
+// each record names the place the control gave its item. Image lists given to
+// the view stay the program's: the view never destroys them.
 class ListView : public Control {
  public:
   ListView();
@@ -75,7 +75,7 @@ class TableColumn {
   TableColumn(const LVCOLUMNA& column, int index, HWND control);
 
   LVCOLUMNA column;
-  int index;
+  int index;  // where the control placed the column (-1: refused)
   HWND control;
 
   bool remove() const;
@@ -90,14 +90,17 @@ class TableRow {
   TableRow(const LVITEMA& item, int index, HWND control);
 
   LVITEMA item;
-  int index;
+  int index;  // where the control placed the row (-1: refused); the counter is in item.iItem
   HWND control;
 
+  // Deletes the row at `index` (an earlier row's removal moves this one up).
   bool remove() const;
 };
 
 // A report view: columns and rows of text cells. Rows and columns are counted
-// as ListView counts its items: the counters never go down.
+// as ListView counts its items (the counters never go down); the records
+// handed out name the places the control gave them. Image lists given to the
+// view stay the program's: the view never destroys them.
 class TableView : public Control {
  public:
   TableView();
@@ -107,6 +110,8 @@ class TableView : public Control {
 
   int rowCount;
   int columnCount;
+  /// Read-only: the first selected row, -1 when no row is selected.
+  Property<TableView, int> selectedRow;
 
   // A 100-pixel column at the next column index.
   TableColumn addColumn(const String& text);
@@ -121,6 +126,24 @@ class TableView : public Control {
   HIMAGELIST setImageList(const ImageList& images);
   int setBackColor(COLORREF colour);
   bool setTextColor(COLORREF colour);
+
+  /// Selects `row` alone, gives it the focus and scrolls it into view; -1
+  /// clears the selection. False, with nothing changed, for a row that does
+  /// not exist.
+  bool select(int row);
+  /// The whole text of a cell, however long; empty for a cell that does not exist.
+  String cellText(int column, int row) const;
+  /// Deletes the row at `row`; the rows below move up. False when there is none.
+  bool removeRow(int row);
+  /// Clicking anywhere in a row selects the whole row (on), or only its first cell.
+  void setFullRowSelect(bool on);
+  /// Lines between the rows and columns.
+  void setGridLines(bool on);
+
+ private:
+  void bindProperties();
+  int getSelectedRow() const;
+  void setListViewStyle(DWORD bits, bool on);
 };
 
 // ===========================================================================
