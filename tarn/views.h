@@ -3,6 +3,8 @@
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
 
+#include <functional>
+
 #include "graphics.h"
 
 namespace tarn {
@@ -139,6 +141,30 @@ class TableView : public Control {
   void setFullRowSelect(bool on);
   /// Lines between the rows and columns.
   void setGridLines(bool on);
+
+  // Virtual mode: for tables of any length. The control keeps no texts; it
+  // asks for the cells it paints, and `cell(row, column)` answers each (the
+  // toolkit keeps only the rows last painted). Sorting is the program's: it
+  // orders its data and calls refresh(). addRow, setCell and clear do not
+  // apply; selectedRow, select, cellText and removeRow work as before.
+
+  /// Turns the table virtual with `rows` rows (negative: 0) whose texts
+  /// `cell` gives; a null `cell` shows empty cells. The first call makes the
+  /// control again in place (an owner-data list view can only be made so):
+  /// same parent, identifier, place among its siblings, geometry, styles,
+  /// colours, font, columns, image lists, visibility and anchoring, but no
+  /// rows. `hwnd` then names the new window; a copy of this object made before
+  /// the call still names the old, destroyed one, and whatever it sends is
+  /// answered with 0. Later calls only change the function and the row count.
+  void setVirtual(int rows, std::function<String(int row, int column)> cell);
+  /// Grows or shrinks a virtual table at once (keeping the scroll position
+  /// when it can); selected rows past the new end are no longer selected.
+  /// Nothing for a table that is not virtual.
+  void setRowCount(int rows);
+  /// Paints the table again, asking for every text it shows afresh.
+  void refresh();
+  /// True once setVirtual has turned the table virtual.
+  bool isVirtual() const;
 
  private:
   void bindProperties();

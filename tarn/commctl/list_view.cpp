@@ -1,5 +1,8 @@
 // List and table views: ListView, TableView and the item, row and column
 // records their insertions hand out.
+#include <utility>
+
+#include "tarn/commctl/virtual_table.h"
 #include "tarn/core/detail.h"
 #include "tarn/views.h"
 
@@ -251,6 +254,12 @@ bool TableView::select(int row) {
 
 String TableView::cellText(int column, int row) const {
   if (row < 0 || column < 0) return String();
+  if (isVirtual()) {
+    HWND header = reinterpret_cast<HWND>(detail::send(hwnd, LVM_GETHEADER));
+    if (row >= count() || column >= static_cast<int>(detail::send(header, HDM_GETITEMCOUNT)))
+      return String();
+    return detail::servedCell(hwnd, row, column);
+  }
   // The control answers no length for a text that fills the buffer (Wine answers
   // a wrong one), so a text that filled all but the zero may have been cut: ask
   // again with twice the room.
@@ -273,6 +282,41 @@ bool TableView::removeRow(int row) {
 
 void TableView::setFullRowSelect(bool on) { setListViewStyle(LVS_EX_FULLROWSELECT, on); }
 void TableView::setGridLines(bool on) { setListViewStyle(LVS_EX_GRIDLINES, on); }
+
+void TableView::setVirtual(int rows, std::function<String(int, int)> cell) {
+  if (hwnd == NULL) return;
+  if (!isVirtual()) {
+    HWND made = detail::remakeAsOwnerData(hwnd);
+    if (made == NULL) return;
+    hwnd = made;
+  }
+  detail::serveCells(hwnd, std::move(cell));
+  setRowCount(rows);
+}
+
+void TableView::setRowCount(int rows) {
+  if (!isVirtual()) return;
+  if (rows < 0) rows = 0;
+  // Only the selected rows past the end are visited, not every row.
+  LVITEMA state = {};
+  state.stateMask = LVIS_SELECTED;
+  for (int row = rows - 1;;) {
+    row = static_cast<int>(
+        detail::send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+    if (row < rows) break;  // -1: none left
+    detail::send(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&state));
+  }
+  detail::forgetCachedCells(hwnd);
+  detail::send(hwnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOSCROLL);
+}
+
+void TableView::refresh() {
+  detail::forgetCachedCells(hwnd);
+  InvalidateRect(hwnd, NULL, TRUE);
+}
+
+bool TableView::isVirtual() const { return hwnd != NULL && hasStyle(LVS_OWNERDATA); }
 
 void TableView::setListViewStyle(DWORD bits, bool on) {
   detail::send(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, bits, on ? bits : 0);

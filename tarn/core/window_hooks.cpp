@@ -52,6 +52,22 @@ void layOutAnchored(HWND parent, WindowHooks& h, int width, int height) {
   h.anchored.swap(kept);
 }
 
+// The handler a control's notification is reflected to, if any; a copy runs,
+// so a handler may replace itself.
+bool runReflected(const WindowHooks& h, NMHDR* header, LRESULT& result) {
+  if (h.reflected.empty()) return false;
+  auto found = h.reflected.find(header->hwndFrom);
+  if (found == h.reflected.end()) return false;
+  ReflectedNotification handler = found->second;
+  return handler(header, result);
+}
+
+// A control going away takes its reflected handler with it.
+void dropReflected(HWND control, const WindowHooks& h) {
+  if (h.reflectingTo == NULL) return;
+  if (WindowHooks* parent = findHooks(h.reflectingTo)) parent->reflected.erase(control);
+}
+
 LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowHooks* h = findHooks(window);
   if (h == nullptr) return DefWindowProcA(window, message, wParam, lParam);
@@ -69,6 +85,9 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header == nullptr) break;
+      LRESULT reflectedResult = 0;
+      if (runReflected(*h, reinterpret_cast<NMHDR*>(lParam), reflectedResult))
+        return reflectedResult;
       auto found = h->notifications.find({static_cast<int>(header->idFrom), header->code});
       if (found != h->notifications.end()) {
         std::function<LRESULT(NMHDR*)> handler = found->second;
@@ -81,6 +100,7 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
         layOutAnchored(window, *h, LOWORD(lParam), HIWORD(lParam));
       break;  // the form's own procedure still sees the size
     case WM_NCDESTROY: {
+      dropReflected(window, *h);
       if (h->shortcutTable != NULL) DestroyAcceleratorTable(h->shortcutTable);
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
       allHooks().erase(window);
@@ -120,6 +140,19 @@ bool translateShortcut(MSG& message) {
     return h->shortcutTable != NULL && TranslateAcceleratorA(window, h->shortcutTable, &message);
   }
   return false;
+}
+
+void reflectNotifications(HWND control, ReflectedNotification handler) {
+  HWND parent = control != NULL ? GetParent(control) : NULL;
+  if (!handler) {
+    if (WindowHooks* p = findHooks(parent)) p->reflected.erase(control);
+    return;
+  }
+  WindowHooks* p = hooks(parent);
+  WindowHooks* c = p != nullptr ? hooks(control) : nullptr;  // its WM_NCDESTROY drops the handler
+  if (c == nullptr) return;
+  c->reflectingTo = parent;
+  p->reflected[control] = std::move(handler);
 }
 
 void setAnchor(HWND child, int anchor) {

@@ -20,6 +20,11 @@ struct AnchoredChild {
   int anchor;  // anchorLeft | anchorTop | anchorRight | anchorBottom
 };
 
+// A handler for the notifications one control sends its parent, run in the
+// parent's procedure before anything else sees them. It answers whether it
+// took the notification; then `result` is the parent's answer.
+using ReflectedNotification = std::function<bool(NMHDR* header, LRESULT& result)>;
+
 struct WindowHooks {
   WNDPROC previous = nullptr;
   std::map<int, std::function<void()>> commands;
@@ -28,6 +33,8 @@ struct WindowHooks {
   HACCEL shortcutTable = NULL;  // built from `shortcuts` when first needed after a change
   std::vector<AnchoredChild> anchored;
   SIZE lastClient = {0, 0};  // the client size the anchored children were laid out for
+  std::map<HWND, ReflectedNotification> reflected;  // by the control that notifies
+  HWND reflectingTo = NULL;                         // a control's: the parent holding its handler
 };
 
 // The hooks of `window`, or null when it has none.
@@ -40,6 +47,10 @@ WindowHooks* hooks(HWND window);
 // the first of its ancestors that has shortcuts) into that form's WM_COMMAND.
 // True when the message was a shortcut and is done.
 bool translateShortcut(MSG& message);
+
+// Hands the notifications `control` sends its parent to `handler` (a null
+// handler stops that). The handler goes when the control is destroyed.
+void reflectNotifications(HWND control, ReflectedNotification handler);
 
 // Anchoring of child windows (the values of Control::anchor).
 void setAnchor(HWND child, int anchor);
