@@ -92,7 +92,7 @@ Times plainTable(HWND parent, int rows, int pages) {
 }
 
 TableView makeTable(const Control& parent) {
-  TableView table("virtual", 1, 0, 0, width, height, parent, false, true, false);
+  TableView table("virtual", 1, 0, 0, width, height, parent, false, true, true);
   for (int c = 0; c < columns; ++c) table.addColumn("column");
   for (int c = 0; c < columns; ++c) table.setColumnWidth(c, 120);
   return table;

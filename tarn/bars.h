@@ -15,32 +15,45 @@ namespace tarn {
 // Toolbar And Cool Bar
 // ===========================================================================
 
-// What addButton made: the button record, the toolbar, and its command twice.
+/// What addButton made: the button record, the toolbar, and its command twice.
 struct ToolbarButton {
+  /// The system's record of the button (image, command, state, style, text).
   TBBUTTON button = {};
+  /// The toolbar's window.
   HWND control = NULL;
+  /// The button's command identifier (WM_COMMAND's low word).
   int command = 0;
+  /// The same identifier again.
   int id = 0;
 };
 
-// A strip of buttons along the parent's edge; each click sends WM_COMMAND with
-// the button's command identifier to the parent.
+/// A strip of buttons along the parent's edge; each click sends WM_COMMAND with
+/// the button's command identifier to the parent.
 class Toolbar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Toolbar();
+  /// Makes the toolbar with identifier `id` along `parent`'s top edge (`x` and `y` are not
+  /// used: the bar places itself); `flat` and `divider` set its look.
   Toolbar(int id, const Control& parent, int x, int y, bool enabled = true, bool visible = true,
           bool flat = false, bool divider = true, int exStyle = 0);
 
+  /// Whether buttons added from now on show their text.
   bool showText;
-  Property<Toolbar, bool> flat;      // TBSTYLE_FLAT
-  Property<Toolbar, bool> divider;   // CCS_NODIVIDER clear
+  /// Whether the buttons are flat (TBSTYLE_FLAT); writing changes the style.
+  Property<Toolbar, bool> flat;  // TBSTYLE_FLAT
+  /// Whether the bar draws a divider line above itself (CCS_NODIVIDER clear).
+  Property<Toolbar, bool> divider;  // CCS_NODIVIDER clear
+  /// Whether buttons wrap onto more rows when the bar is narrow (TBSTYLE_WRAPABLE).
   Property<Toolbar, bool> wrapable;  // TBSTYLE_WRAPABLE
 
-  // Buttons get `text` only while showText is on; an empty text gives none.
+  /// Buttons get `text` only while showText is on; an empty text gives none.
   ToolbarButton addButton(const String& text, int image, int command);
+  /// Adds a gap between buttons; true on success.
   bool addSeparator();
-  // Returns the previous image list handle.
+  /// Returns the previous image list handle.
   HIMAGELIST setImageList(const ImageList& images);
+  /// Sets showText.
   void setShowText(bool show) { showText = show; }
 
  private:
@@ -53,22 +66,25 @@ class Toolbar : public Control {
   void setWrapable(bool on) { on ? addStyle(TBSTYLE_WRAPABLE) : removeStyle(TBSTYLE_WRAPABLE); }
 };
 
-// A container of bands, each holding one child window with a caption and a
-// gripper. Created at the parent's top left; `x` and `y` are not used. When the
-// window cannot be made, a box says "Cannot create CoolBar" and the object
-// stays a window-less Control.
+/// A container of bands, each holding one child window with a caption and a
+/// gripper. Created at the parent's top left; `x` and `y` are not used. When the
+/// window cannot be made, a box says "Cannot create CoolBar" and the object
+/// stays a window-less Control.
 class CoolBar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   CoolBar();
+  /// Makes the cool bar with identifier `id` at `parent`'s top edge; `vertical` stands it along
+  /// the left edge instead.
   CoolBar(int id, const Control& parent, int x = 0, int y = 0, bool enabled = true,
           bool visible = true, bool divider = true, bool vertical = false, int exStyle = 0);
 
-  // Appends a band holding `child`, as tall as its client area and as wide as
-  // its window; `newLine` starts a new row. Returns the bar's answer to the
-  // insertion (non-zero: the band is there).
+  /// Appends a band holding `child`, as tall as its client area and as wide as
+  /// its window; `newLine` starts a new row. Returns the bar's answer to the
+  /// insertion (non-zero: the band is there).
   LRESULT addBand(const String& text, const Control& child, bool newLine = false,
                   COLORREF foreColor = 0);
-  // Repaints and lays the bands out again.
+  /// Repaints and lays the bands out again.
   LRESULT refresh();
 };
 

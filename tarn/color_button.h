@@ -1,5 +1,8 @@
 // Tarn colour button: ColorButton, a push button whose face shows a solid
 // colour swatch (a Button with an item-less ListView inside).
+//
+// Classes and functions in this file (sources):
+//   ColorButton   core/color_button.cpp
 #ifndef TARN_COLOR_BUTTON_H
 #define TARN_COLOR_BUTTON_H
 
@@ -8,19 +11,25 @@
 
 namespace tarn {
 
-// The swatch's window procedure: a click on the swatch presses the button and
-// reports to the button's parent as WM_COMMAND with the button's identifier
-// and, as lParam, the release point (y high, x low, swatch coordinates).
+/// The swatch's window procedure: a click on the swatch presses the button and
+/// reports to the button's parent as WM_COMMAND with the button's identifier
+/// and, as lParam, the release point (y high, x low, swatch coordinates).
 LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+/// A push button showing a colour swatch: a list view inside the button, `margin` pixels in
+/// from its edges, whose background is the colour.
 class ColorButton : public Button {
  public:
+  /// An object with no window (hwnd 0).
   ColorButton();
+  /// Makes the button with identifier `id` in `parent`, its swatch showing `colour`.
   ColorButton(int id, int x, int y, int width, int height, const Control& parent, COLORREF colour);
 
+  /// The swatch's colour; writing repaints it.
   Property<ColorButton, COLORREF> color;
-  // The distance between the button's client edge and the swatch (5 at first).
+  /// The distance between the button's client edge and the swatch (5 at first).
   Property<ColorButton, int> margin;
+  /// The list view that shows the colour.
   ListView swatch;
 
  private:

@@ -1,5 +1,11 @@
 // Tarn common controls: Guage (progress bar), Track (slider), MonthCalendar,
 // DatePicker, ScrollBar, and Tab with the TabPage records naming its tabs.
+//
+// Classes and functions in this file (sources):
+//   Guage, Track                commctl/bars.cpp
+//   MonthCalendar, DatePicker   commctl/dates.cpp
+//   ScrollBar                   commctl/scroll_bar.cpp
+//   TabPage, Tab                commctl/tab.cpp
 #ifndef TARN_COMMCTL_H
 #define TARN_COMMCTL_H
 
@@ -11,15 +17,20 @@ namespace tarn {
 // Bars and dates
 // ===========================================================================
 
-// A progress bar showing a percentage.
+/// A progress bar showing a percentage.
 class Guage : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Guage();
+  /// Makes the bar with identifier `id` in `parent`; `smooth` draws a continuous bar instead
+  /// of blocks, `horizontal` false stands it upright.
   Guage(int id, int x, int y, int width, int height, const Control& parent, bool horizontal = true,
         bool enabled = true, bool visible = true, bool centred = false, bool smooth = false,
         int exStyle = 0);
 
-  int percent;                 // the last value set, 0..100
+  /// The last value set, 0..100.
+  int percent;  // the last value set, 0..100
+  /// The percentage shown; written values are clamped to 0..100.
   Property<Guage, int> value;  // written values are clamped to 0..100
 
  private:
@@ -28,25 +39,33 @@ class Guage : public Control {
   void setValue(int newValue);
 };
 
-// A slider from 0 to `maximum`. Setting `value` notifies the parent as a drag
-// of the thumb would, so its handler sees programmatic changes like the user's.
+/// A slider from 0 to `maximum`. Setting `value` notifies the parent as a drag
+/// of the thumb would, so its handler sees programmatic changes like the user's.
 class Track : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Track();
+  /// Makes the slider with identifier `id` in `parent`, from 0 to `maximum`; `vertical` stands
+  /// it upright.
   Track(int id, int x, int y, int width, int height, const Control& parent, int maximum = 100,
         bool enabled = true, bool visible = true, bool centred = false, bool vertical = false,
         int exStyle = 0);
 
+  /// The last value set through `value`.
   int position;  // the last value set through `value`
-  int maximum;   // as constructed
-  // Negative values become 0; there is no upper clamp here (the control
-  // keeps the thumb in its range).
+  /// The top of the range as constructed.
+  int maximum;  // as constructed
+  /// Negative values become 0; there is no upper clamp here (the control
+  /// keeps the thumb in its range).
   Property<Track, int> value;
-  // Reads the control's tick count; writing sets the range 0..value.
+  /// Reads the control's tick count; writing sets the range 0..value.
   Property<Track, int> range;
+  /// The bottom of the range; writing sets it and redraws.
   Property<Track, int> min;
+  /// The top of the range; writing sets it and redraws.
   Property<Track, int> max;
 
+  /// Removes the tick marks the program set (the first and last stay).
   void clearTicks();
 
  private:
@@ -61,19 +80,24 @@ class Track : public Control {
   void setMax(int newMax);
 };
 
-// A month calendar with settable colours.
+/// A month calendar with settable colours.
 class MonthCalendar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   MonthCalendar();
-  // `text` is not shown.
+  /// Makes the calendar with identifier `id` in `parent`.
+  /// `text` is not shown.
   MonthCalendar(const String& text, int id, int x, int y, int width, int height,
                 const Control& parent, bool enabled = true, bool visible = true,
                 bool centred = false, int exStyle = 0);
 
-  // Write-only.
+  /// Write-only.
+  /// The background of the title (month and year).
   Property<MonthCalendar, COLORREF> titleBackColor;
+  /// Write-only: the colour of the title's text.
   Property<MonthCalendar, COLORREF> titleTextColor;
-  // Also colours the days before and after the month, so they are not seen.
+  /// Also colours the days before and after the month, so they are not seen.
+  /// Write-only: the background of the month's days.
   Property<MonthCalendar, COLORREF> monthBackColor;
 
  private:
@@ -83,11 +107,13 @@ class MonthCalendar : public Control {
   void setMonthBackColor(COLORREF colour);
 };
 
-// A date picker: a field showing a date with a drop-down calendar.
+/// A date picker: a field showing a date with a drop-down calendar.
 class DatePicker : public Control {
  public:
+  /// An object with no window (hwnd 0).
   DatePicker();
-  // `text` is not shown.
+  /// Makes the date picker with identifier `id` in `parent`, showing today's date.
+  /// `text` is not shown.
   DatePicker(const String& text, int id, int x, int y, int width, int height, const Control& parent,
              bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
 };
@@ -96,23 +122,29 @@ class DatePicker : public Control {
 // Scroll bar
 // ===========================================================================
 
-// A stand-alone scroll bar, range 1..100 when created. The user's scrolling
-// reaches the parent as WM_HSCROLL / WM_VSCROLL.
+/// A stand-alone scroll bar, range 1..100 when created. The user's scrolling
+/// reaches the parent as WM_HSCROLL / WM_VSCROLL.
 class ScrollBar : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ScrollBar();
-  // `horizontal` 1 makes a horizontal bar; any other value a vertical one.
+  /// Makes the scroll bar with identifier `id` in `parent`, range 1..100.
+  /// `horizontal` 1 makes a horizontal bar; any other value a vertical one.
   ScrollBar(int id, int x, int y, int width, int height, const Control& parent, int horizontal = 1,
             bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
 
+  /// Whether the bar is vertical.
   bool vertical;
-  // Reading `position` commits the thumb's track position (where the user is
-  // dragging or left it) as the position and answers it; 0 when the bar
-  // cannot be asked.
+  /// Reading `position` commits the thumb's track position (where the user is
+  /// dragging or left it) as the position and answers it; 0 when the bar
+  /// cannot be asked.
   Property<ScrollBar, int> position;
+  /// The bottom of the range; writing keeps max.
   Property<ScrollBar, int> min;  // writing keeps max
+  /// The top of the range; writing keeps min.
   Property<ScrollBar, int> max;  // writing keeps min
 
+  /// Sets the range `min`..`max` and redraws the bar; true on success.
   bool setRange(int min, int max);
 
  private:
@@ -129,31 +161,43 @@ class ScrollBar : public Control {
 // Tab control
 // ===========================================================================
 
-// One tab of a tab control, and the page attached to it. A record names its
-// tab by index: removing an earlier tab moves the tabs after it.
+/// One tab of a tab control, and the page attached to it. A record names its
+/// tab by index: removing an earlier tab moves the tabs after it.
 class TabPage {
  public:
+  /// A record naming no tab: index -1, control 0.
   TabPage();  // names no tab: index -1, control 0
+  /// A record for tab `index` of `control`, keeping the request `item` (text pointer 0).
   TabPage(const TCITEMA& item, int index, HWND control);
 
+  /// Whether a page has been attached.
   bool hasPage;
+  /// A plain object for the attached window.
   Control page;  // a plain object for the attached window
+  /// The request as sent, without its text pointer.
   TCITEMA item;  // the request as sent, without its text pointer
+  /// The tab's index.
   int index;
+  /// The tab control's window.
   HWND control;
-  Property<TabPage, int> width;   // read-only: the tab's width, 0 for an empty record
+  /// Read-only: the tab's width in pixels; 0 for an empty record.
+  Property<TabPage, int> width;  // read-only: the tab's width, 0 for an empty record
+  /// Read-only: the tab's height in pixels; 0 for an empty record.
   Property<TabPage, int> height;  // read-only
 
-  // Makes `window` the page: a child of the tab control, laid out and shown
-  // when this tab is selected, hidden otherwise.
+  /// Makes `window` the page: a child of the tab control, laid out and shown
+  /// when this tab is selected, hidden otherwise.
   TabPage& setPage(const Control& window);
-  // Places the page in the tab control's display area, 5 pixels in from its
-  // edges, and shows it when this tab is selected. Answers 1.
+  /// Places the page in the tab control's display area, 5 pixels in from its
+  /// edges, and shows it when this tab is selected. Answers 1.
   int layout();
+  /// Selects this tab and shows its page (other pages stay as they are).
   void select();
+  /// Hides the page, if any; answers 1.
   int hide();
-  // Destroys the page's window and deletes the tab. An empty record answers true.
+  /// Destroys the page's window and deletes the tab. An empty record answers true.
   bool remove();
+  /// The tab's rectangle in the tab control's client area (empty for a tab that does not exist).
   RECT rect() const;
 
  private:
@@ -163,33 +207,44 @@ class TabPage {
   bool isSelected() const;
 };
 
-// A tab control. Commands reaching it from its pages go on to its parent.
+/// A tab control. Commands reaching it from its pages go on to its parent.
 class Tab : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Tab();
-  // `type`: 0 tabs on top, 1 vertical, 2 and 3 at the bottom, 4 buttons, 5
-  // vertical buttons, 6 and 7 buttons at the bottom, 8 a modal frame; others
-  // as 0. `text` is not shown.
+  /// Makes the tab control with identifier `id` in `parent`, its tabs placed by `type`.
+  /// `type`: 0 tabs on top, 1 vertical, 2 and 3 at the bottom, 4 buttons, 5
+  /// vertical buttons, 6 and 7 buttons at the bottom, 8 a modal frame; others
+  /// as 0. `text` is not shown.
   Tab(const String& text, int id, int x, int y, int width, int height, const Control& parent,
       int type = 0, bool enabled = true, bool visible = true, bool centred = false,
       int exStyle = 0);
 
+  /// Read-only: the number of tabs.
   Property<Tab, int> count;  // read-only
 
+  /// Adds a tab with `text` and image `image` (-1: none) at the end; returns its record.
   TabPage addTab(const String& text, int image = -1);
-  // The record of an existing tab; an empty record when there is no such tab.
+  /// The record of an existing tab; an empty record when there is no such tab.
   TabPage tab(int index) const;
+  /// Deletes the tab at `index` (its page's window stays); true on success.
   bool removeTab(int index);
+  /// Deletes every tab; true on success.
   bool clear();
+  /// The rectangle of tab `index` in the control's client area (empty when there is no such tab).
   RECT tabRect(int index) const;
+  /// The selected tab's index; -1 when none is.
   int selected() const;
-  // Each answers the previous selection (-1 when the index is refused).
+  /// Each answers the previous selection (-1 when the index is refused).
   int select(int index);
+  /// Selects the tab `page` names; the previous selection (-1 when the index is refused).
   int select(const TabPage& page);
+  /// Gives the tabs an image list; returns the previous one.
   HIMAGELIST setImageList(const ImageList& images);
 
-  // The extra style bits and extended style bits of a tab type.
+  /// The extra style bits and extended style bits of a tab type.
   static DWORD typeStyle(int type);
+  /// The extended style bits of a tab type.
   static DWORD typeExStyle(int type);
 
  private:

@@ -10,6 +10,12 @@
 // sizes below 10 become 10), gives it the default GUI font, centres it when
 // asked, disables it when not enabled and shows it when visible. Pictures are
 // passed by value and never freed by the controls.
+//
+// Classes and functions in this file (sources):
+//   Button, CheckBox, RadioButton, GroupBox, Frame   controls/buttons.cpp
+//   TextBox, PasswordBox, ReadOnlyBox, spinBox       controls/text_boxes.cpp
+//   Label, IconBox, BmpBox, SunkenFrame              controls/statics.cpp
+//   StatusBar                                        controls/status_bar.cpp
 #ifndef TARN_CONTROLS_H
 #define TARN_CONTROLS_H
 
@@ -21,35 +27,43 @@ namespace tarn {
 // Buttons, check boxes, radio buttons and group frames
 // ===========================================================================
 
-// A push button, optionally showing an icon. It stores itself in its window's
-// user-data slot when created.
+/// A push button, optionally showing an icon. It stores itself in its window's
+/// user-data slot when created.
 class Button : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Button();
+  /// Makes the button with `text` and identifier `id` at (x, y) in `parent`'s client area;
+  /// `isDefault` makes it the default push button, `hasIcon` shows `icon` instead of the text.
   Button(const String& text, int id, int x, int y, int width, int height, const Control& parent,
          bool enabled, bool visible, bool centred, bool isDefault, int exStyle, bool hasIcon,
          Icon icon);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool isDefault,
               int exStyle, bool hasIcon, Icon icon);
 
-  // Each returns the previous image handle. A button created without an icon
-  // (no BS_ICON) shows no image and may answer 0.
+  /// Each returns the previous image handle. A button created without an icon
+  /// (no BS_ICON) shows no image and may answer 0.
   HANDLE setIcon(Icon icon);
-  // The program's icon resource; the number's low 16 bits name it.
+  /// The program's icon resource; the number's low 16 bits name it.
   HANDLE setIconResource(unsigned resourceId);
 };
 
-// A two-state check box; `checked` reads false in the indeterminate state.
+/// A two-state check box; `checked` reads false in the indeterminate state.
 class CheckBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   CheckBox();
+  /// Makes the check box with `text` and identifier `id` in `parent`, ticked when `checked`.
   CheckBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool checked, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool checked, bool enabled, bool visible, bool centred,
               int exStyle);
 
+  /// Whether the box is ticked; writing ticks or clears it.
   Property<CheckBox, bool> checked;
 
  private:
@@ -57,16 +71,21 @@ class CheckBox : public Control {
   void setChecked(bool value);
 };
 
-// A radio button. It keeps exactly the position and size it was created with
-// (no clamping, no minimum size).
+/// A radio button. It keeps exactly the position and size it was created with
+/// (no clamping, no minimum size).
 class RadioButton : public Control {
  public:
+  /// An object with no window (hwnd 0).
   RadioButton();
+  /// Makes the radio button with `text` and identifier `id` in `parent`.
   RadioButton(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
 
+  /// Whether the button is chosen; writing chooses or clears it (the others of its group are
+  /// left as they are).
   Property<RadioButton, bool> checked;
 
  private:
@@ -74,98 +93,124 @@ class RadioButton : public Control {
   void setChecked(bool value);
 };
 
-// A captioned frame that starts a new dialog group (WS_GROUP).
+/// A captioned frame that starts a new dialog group (WS_GROUP).
 class GroupBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   GroupBox();
+  /// Makes the frame with its caption `text` in `parent`.
   GroupBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
 };
 
-// A captioned frame inside the current dialog group.
+/// A captioned frame inside the current dialog group.
 class Frame : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Frame();
+  /// Makes the frame with its caption `text` in `parent`.
   Frame(const String& text, int id, int x, int y, int width, int height, const Control& parent,
         bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
 };
 
+/// The same class under its other name.
 using FrameBox = Frame;
 
 // ===========================================================================
 // Text boxes and the spin box
 // ===========================================================================
 
-// An editable text field, single-line (scrolling sideways as it is typed into,
-// so it takes text wider than itself) or multi-line with both scroll bars. Its
-// text limit is the system's maximum.
+/// An editable text field, single-line (scrolling sideways as it is typed into,
+/// so it takes text wider than itself) or multi-line with both scroll bars. Its
+/// text limit is the system's maximum.
 class TextBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   TextBox();
+  /// Makes the box with `text` and identifier `id` in `parent`; `multiLine` makes it a
+  /// multi-line box with scroll bars.
   TextBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
           bool enabled, bool visible, bool centred, bool multiLine, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
 
+  /// Read-only: the number of lines (1 for an empty box).
   Property<TextBox, int> lineCount;  // read-only
 
-  // Replaces the selection with `text`; the replacement cannot be undone.
+  /// Replaces the selection with `text`; the replacement cannot be undone.
   void replaceSelection(const String& text);
+  /// The line (0-based) that holds character `charIndex`; -1 asks for the caret's line.
   int lineFromChar(int charIndex) const;
-  // The first character of `line`, or -1 for a line that does not exist.
+  /// The first character of `line`, or -1 for a line that does not exist.
   int lineIndex(int line) const;
+  /// The length of the line that holds character `charIndex`, without its line end.
   int lineLength(int charIndex) const;
+  /// Selects the characters from `start` up to `end` (0, -1 selects everything; -1, 0 none).
   void setSelection(int start, int end);
-  // Non-zero when something was undone.
+  /// Non-zero when something was undone.
   LRESULT undo();
 
  private:
   int getLineCount() const;
 };
 
-// A text field that shows its text masked (single-line boxes only; a
-// multi-line box keeps ES_PASSWORD but shows the text).
+/// A text field that shows its text masked (single-line boxes only; a
+/// multi-line box keeps ES_PASSWORD but shows the text).
 class PasswordBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   PasswordBox();
+  /// Makes the box with `text` and identifier `id` in `parent`.
   PasswordBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
 };
 
-// A text field the user cannot change; its default text limit is kept.
+/// A text field the user cannot change; its default text limit is kept.
 class ReadOnlyBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ReadOnlyBox();
+  /// Makes the box with `text` and identifier `id` in `parent`.
   ReadOnlyBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
 };
 
-// A numbers-only field with up-down arrows attached at its right edge, inside
-// the width given. The arrows are shown with a field created visible; the base
-// operations (show, hide, move, enable, destroy) act on the field alone.
+/// A numbers-only field with up-down arrows attached at its right edge, inside
+/// the width given. The arrows are shown with a field created visible; the base
+/// operations (show, hide, move, enable, destroy) act on the field alone.
 class spinBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   spinBox();
+  /// Makes the field with `text` and identifier `id` in `parent`, and its arrows.
   spinBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
           bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
 
+  /// Hides the up-down arrows (the field stays).
   void hideArrows();
 
+  /// The up-down arrows' window; 0 until created.
   HWND spinHandle;  // the up-down arrows; 0 until created
 };
 
@@ -173,51 +218,62 @@ class spinBox : public Control {
 // Labels, icon boxes, bitmap boxes and sunken frames
 // ===========================================================================
 
-// A piece of left-aligned text, laid out as a multi-line edit control would.
+/// A piece of left-aligned text, laid out as a multi-line edit control would.
 class Label : public Control {
  public:
+  /// An object with no window (hwnd 0).
   Label();
+  /// Makes the label with `text` in `parent`.
   Label(const String& text, int id, int x, int y, int width, int height, const Control& parent,
         bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
 };
 
-// Shows one icon and reports clicks to its parent. The box takes the icon's
-// size. The system reads a new window text as a resource name, so the text
-// stays "IconBox" (and "BmpBox" below).
+/// Shows one icon and reports clicks to its parent. The box takes the icon's
+/// size. The system reads a new window text as a resource name, so the text
+/// stays "IconBox" (and "BmpBox" below).
 class IconBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   IconBox();
+  /// Makes the box showing `icon` in `parent`.
   IconBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
           Icon icon, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, Icon icon, bool enabled, bool visible, bool centred,
               int exStyle);
 
-  // Returns the previous icon, which stays the caller's.
+  /// Returns the previous icon, which stays the caller's.
   HICON setIcon(Icon icon);
 };
 
-// Shows one bitmap at its own size, centred, and reports clicks to its parent.
+/// Shows one bitmap at its own size, centred, and reports clicks to its parent.
 class BmpBox : public Control {
  public:
+  /// An object with no window (hwnd 0).
   BmpBox();
+  /// Makes the box showing `bitmap` in `parent`.
   BmpBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
          Bitmap bitmap, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, Bitmap bitmap, bool enabled, bool visible, bool centred,
               int exStyle);
 
-  // Returns the previous bitmap, which stays the caller's.
+  /// Returns the previous bitmap, which stays the caller's.
   HANDLE setBitmap(Bitmap bitmap);
 };
 
-// An empty sunken rectangle, visible at once, placed and sized exactly as given.
-// Every frame has the child identifier -1.
+/// An empty sunken rectangle, visible at once, placed and sized exactly as given.
+/// Every frame has the child identifier -1.
 class SunkenFrame : public Control {
  public:
+  /// An object with no window (hwnd 0).
   SunkenFrame();
+  /// Makes the frame at (x, y), `width` x `height` pixels, in `parent`.
   SunkenFrame(int x, int y, int width, int height, const Control& parent);
 };
 
@@ -225,42 +281,51 @@ class SunkenFrame : public Control {
 // Status bar
 // ===========================================================================
 
-// A strip along the bottom of its parent, divided into parts of equal width
-// (the last runs to the right edge), each showing a text. The bar keeps each
-// part's text and raised-border flag; changing a flag redraws every part from
-// the kept texts. Parts number 1 to 100; texts and flags are kept for parts
-// 0 to 99.
+/// A strip along the bottom of its parent, divided into parts of equal width
+/// (the last runs to the right edge), each showing a text. The bar keeps each
+/// part's text and raised-border flag; changing a flag redraws every part from
+/// the kept texts. Parts number 1 to 100; texts and flags are kept for parts
+/// 0 to 99.
 class StatusBar : public Control {
  public:
+  /// The most parts a bar has.
   static constexpr int maxParts = 100;
 
+  /// An object with no window (hwnd 0).
   StatusBar();
-  // `text`: the parts' first texts separated by ";". The bar is created
-  // visible directly when `visible`.
+  /// `text`: the parts' first texts separated by ";". The bar is created
+  /// visible directly when `visible`.
   StatusBar(const String& text, int id, const Control& parent, int parts, bool enabled,
             bool visible, int exStyle);
+  /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, const Control& parent, int parts, bool enabled,
               bool visible, int exStyle);
 
+  /// The texts the bar keeps for its parts, by part index.
   StringList texts;
+  /// The raised-border flags the bar keeps for its parts, by part index.
   std::vector<bool> raised;
+  /// The number of parts; writing it calls setParts.
   Property<StatusBar, int> partCount;  // writing it calls setParts
 
-  // Divides the bar into `n` equal parts of the parent's present width (n is
-  // taken into 1..100) and lays the bar out again; returns what WM_SIZE answers.
+  /// Divides the bar into `n` equal parts of the parent's present width (n is
+  /// taken into 1..100) and lays the bar out again; returns what WM_SIZE answers.
   LRESULT setParts(int n);
-  // Shows `text` in part `index` (raised when its flag is set) and keeps it.
-  // Indices outside 0..99 are ignored. The bar reports text lengths in 16
-  // bits, so it is given at most 65,535 characters; `texts` keeps them all.
+  /// Shows `text` in part `index` (raised when its flag is set) and keeps it.
+  /// Indices outside 0..99 are ignored. The bar reports text lengths in 16
+  /// bits, so it is given at most 65,535 characters; `texts` keeps them all.
   void setText(int index, const String& text);
-  // Shows each non-empty piece in its part, up to the part count, then keeps
-  // all the pieces. An empty list or a bar without parts changes nothing.
+  /// Shows each non-empty piece in its part, up to the part count, then keeps
+  /// all the pieces. An empty list or a bar without parts changes nothing.
   void setTexts(const StringList& list);
+  /// Splits `text` at ";" and shows the pieces as setTexts(const StringList&) does.
   void setTexts(const String& text);
-  // The text the bar shows in part `index`; empty for a part it does not have.
+  /// The text the bar shows in part `index`; empty for a part it does not have.
   String text(int index) const;
-  // Sets part `index`'s raised border (0..99) and redraws every part.
+  /// Sets part `index`'s raised border (0..99) and redraws every part.
   void setRaised(int index, bool flag);
+  /// Lays the bar out again along its parent's bottom edge and repaints it; nonzero on
+  /// success.
   BOOL refresh();
 
  private:

@@ -1,6 +1,14 @@
 // Tarn core: Application, Screen and Cursor, and Control, the window object
 // base every form and control derives from, with its named timers (TimerEntry)
-// and its message boxes (also free functions taking an owner).
+// and its message boxes (the same boxes as free functions: message_box.h).
+//
+// Classes and functions in this file (sources):
+//   Application, Screen, Cursor   core/startup.cpp
+//   Control                       core/control.cpp, control_geometry.cpp,
+//                                 control_tooltip.cpp, control_timers.cpp
+//   TimerEntry, named timers      core/control_timers.cpp
+//   detail::ObjectLink            core/registry.cpp
+//   Control's message boxes       commctl/message_box.cpp
 #ifndef TARN_CORE_H
 #define TARN_CORE_H
 
@@ -12,28 +20,40 @@ namespace tarn {
 // Application, screen, cursor
 // ===========================================================================
 
+/// The running program: its path and folder, its arguments, its build stamp and the time since
+/// it started. The global `application` (from tarn.h) is the one a program uses.
 class Application {
  public:
-  // The build stamp defaults to the compile date and time of the translation
-  // unit that constructs the object (for the global: the program's own).
+  /// The build stamp defaults to the compile date and time of the translation
+  /// unit that constructs the object (for the global: the program's own).
   explicit Application(const char* buildDate = __DATE__, const char* buildTime = __TIME__);
+  /// A copy of another application object (the same start time, path and arguments).
   Application(const Application& other) = default;
+  /// Copies the start time, path, arguments and build stamp of `other`.
   Application& operator=(const Application& other) = default;
+  /// Ends the object; the program and its arguments are not touched.
   ~Application();
 
+  /// Milliseconds since the object was constructed; read-only.
   Property<Application, unsigned> elapsed;
+  /// The full path of the running program's executable; read-only.
   Property<Application, String> exePath;
+  /// The folder of the running program, without a trailing backslash; read-only.
   Property<Application, String> folder;
+  /// The build stamp's date ("Mmm dd yyyy"); read-only.
   Property<Application, String> compileDate;
+  /// The build stamp's time ("hh:mm:ss"); read-only.
   Property<Application, String> compileTime;
 
-  // Replaces the arguments with the pieces of `line` cut at tabs, each without
-  // its double quotes.
+  /// Replaces the arguments with the pieces of `line` cut at tabs, each without
+  /// its double quotes.
   void setCommandLine(const char* line);
+  /// The arguments set by setCommandLine (none before it is called).
   StringList arguments() const { return args; }
+  /// Posts the quit message: the program's message loop ends with exit code 0.
   void quit();
 
-  // The folder of a module path: everything before its last '\' or '/'.
+  /// The folder of a module path: everything before its last `'\'` or `'/'`.
   static String folderOf(const String& path);
 
  private:
@@ -51,15 +71,20 @@ class Application {
   String buildTime;
 };
 
+/// Posts the quit message: the program's message loop ends with exit code 0.
 void quit();
 
-// The primary screen's size in pixels (device pixels in a DPI-aware program,
-// scaled to 96 DPI in one that is not).
+/// The primary screen's size in pixels (device pixels in a DPI-aware program,
+/// scaled to 96 DPI in one that is not).
 class Screen {
  public:
+  /// Binds the properties to the primary screen.
   Screen();
+  /// The primary screen's width in pixels; read-only.
   Property<Screen, int> width;
+  /// The primary screen's height in pixels; read-only.
   Property<Screen, int> height;
+  /// The desktop window's handle.
   HWND desktop;
 
  private:
@@ -67,15 +92,23 @@ class Screen {
   int getHeight() const;
 };
 
+/// The mouse cursor: its position and whether it shows.
 class Cursor {
  public:
+  /// Binds the properties to the mouse cursor.
   Cursor();
+  /// Write-only: true shows the cursor, false hides it (the system counts shows and hides).
   Property<Cursor, bool> visible;  // write-only
+  /// The cursor's screen position, x; -1 when it cannot be read. Writing moves the cursor.
   Property<Cursor, int> x;
+  /// The cursor's screen position, y; -1 when it cannot be read. Writing moves the cursor.
   Property<Cursor, int> y;
 
+  /// Shows the cursor; returns the system's new display count (it shows at 0 and above).
   int show();
+  /// Hides the cursor; returns the system's new display count (it shows at 0 and above).
   int hide();
+  /// Moves the cursor to screen position (x, y); nonzero on success.
   BOOL moveTo(int x, int y);
 
  private:
@@ -90,149 +123,252 @@ class Cursor {
 // Window Object Base, Forms, Events, Timers, Image Box
 // ===========================================================================
 
-// One named timer of a window object.
+class Control;
+
+namespace detail {
+
+class Registry;
+
+// Private to the toolkit (core/registry.cpp). A member of a window object that
+// keeps a registry's entries for that object true: they follow the object when
+// it is moved, are not taken by copies, are given up for windows the object no
+// longer stands for, and go with the object.
+class ObjectLink {
+ public:
+  ObjectLink() = default;
+  ObjectLink(const ObjectLink& other) : registry(other.registry), offset(other.offset) {}
+  ObjectLink(ObjectLink&& other) noexcept;
+  ObjectLink& operator=(const ObjectLink& other);
+  ObjectLink& operator=(ObjectLink&& other) noexcept;
+  ~ObjectLink();
+  // Ties the link to `owner`, the object it is a member of, in `registry`.
+  void place(const Control* owner, Registry& registry);
+
+ private:
+  Control* owner() const;
+  void takeOver(const ObjectLink& other);
+
+  Registry* registry = nullptr;
+  std::ptrdiff_t offset = 0;
+};
+
+}  // namespace detail
+
+/// One named timer of a window object.
 struct TimerEntry {
+  /// The timer's name, as the program gave it.
   String name;
+  /// The identifier the window's WM_TIMER carries for this timer (from 1).
   int id = 0;
+  /// Milliseconds between ticks.
   int interval = 0;
 };
 
-// The window object base: wraps one native window handle and its parent's.
-// Objects never own their windows: destroying or copying an object leaves the
-// window alone, and a copy is a second object for the same window. The window's
-// user-data slot names the object registered with it last (setDialogProcedure,
-// subclass, backColor); moving a registered object re-registers the new one, and
-// when a registered object is destroyed or takes another window the slot passes
-// to the object registered before it (or is cleared), so the slot never names a
-// dead object.
-//
-// Sizes and DPI: positions, sizes and client sizes are passed to and from the
-// system as they are: device pixels in a DPI-aware program, 96-DPI pixels that
-// the system stretches in one that is not. The toolkit scales nothing: a program
-// that opts in to the modern look (per-monitor DPI awareness) scales its own
-// layout by the window's DPI / 96. The smallest width or height the toolkit
-// applies (10 pixels) and the stock GUI font set at creation do not follow the
-// monitor's DPI.
-// Text lengths (textLength, setTextLimit) count bytes of the ANSI code page:
-// under UTF-8 a character takes one to four.
+/// The window object base: wraps one native window handle and its parent's.
+/// Objects never own their windows: destroying or copying an object leaves the
+/// window alone, and a copy is a second object for the same window. The window's
+/// user-data slot names the object registered with it last (setDialogProcedure,
+/// subclass, backColor); moving a registered object re-registers the new one, and
+/// when a registered object is destroyed or takes another window the slot passes
+/// to the object registered before it (or is cleared), so the slot never names a
+/// dead object.
+///
+/// Sizes and DPI: positions, sizes and client sizes are passed to and from the
+/// system as they are: device pixels in a DPI-aware program, 96-DPI pixels that
+/// the system stretches in one that is not. The toolkit scales nothing: a program
+/// that opts in to the modern look (per-monitor DPI awareness) scales its own
+/// layout by the window's DPI / 96. The smallest width or height the toolkit
+/// applies (10 pixels) and the stock GUI font set at creation do not follow the
+/// monitor's DPI.
+/// Text lengths (textLength, setTextLimit) count bytes of the ANSI code page:
+/// under UTF-8 a character takes one to four.
 class Control {
  public:
+  /// An object for no window (hwnd and parentHwnd 0): what a top-level form is given as its
+  /// parent.
   Control();
+  /// An object for `window` and its parent, to call the toolkit on a window made elsewhere.
   explicit Control(HWND window);
 
-  // Returns a plain object for the same window and parent.
+  /// Returns a plain object for the same window and parent.
   static Control wrap(const Control& other);
 
+  /// The identifier the next named timer takes (starts at 1, only counts up).
   int timerCounter;
-  // The tooltip made by writing `toolTip`: owned by the window's top-level
-  // window and ended with the window it describes (by destroy() or otherwise).
-  // A window-less object gets none.
+  /// The tooltip made by writing `toolTip`: owned by the window's top-level
+  /// window and ended with the window it describes (by destroy() or otherwise).
+  /// A window-less object gets none.
   HWND tooltipHwnd;
+  /// The colour last written to `backColor`.
   COLORREF backColorValue;
+  /// Write-only: paints the window's background in this colour (the object registers with the
+  /// window so the form procedures can find the colour).
   Property<Control, COLORREF> backColor;  // write-only
+  /// Whether `backColor` has been written.
   bool backColorSet;
+  /// The window's text (a form's caption, a control's text); writing sets it.
   Property<Control, String> text;
+  /// The window's text, the same as `text`.
   Property<Control, String> caption;
+  /// The window's tooltip text (empty without a live window); writing makes or changes the
+  /// tooltip.
   Property<Control, String> toolTip;
+  /// The window's width in pixels, frame included; writing keeps the position (at least 10).
   Property<Control, int> width;
+  /// The window's height in pixels, frame included; writing keeps the position (at least 10).
   Property<Control, int> height;
+  /// Whether the window is shown; writing shows or hides it.
   Property<Control, bool> visible;
+  /// Whether the window takes input; writing enables or disables it.
   Property<Control, bool> enabled;
+  /// Read-only: the length of the window's text in bytes.
   Property<Control, int> textLength;  // read-only
-  Property<Control, HDC> dc;          // read-only: a new GetDC at every read
+  /// Read-only: a device context for the window's client area, a new GetDC at every read;
+  /// the reader releases it with ReleaseDC.
+  Property<Control, HDC> dc;  // read-only: a new GetDC at every read
+  /// The window's left edge: relative to the parent's client area for a child window, a
+  /// screen position for a top-level one; writing moves the window (at least 0).
   Property<Control, int> x;
+  /// The window's top edge, as `x` is measured; writing moves the window (at least 0).
   Property<Control, int> y;
-  Property<Control, int> clientWidth;    // read-only
-  Property<Control, int> clientHeight;   // read-only
+  /// Read-only: the width of the client area in pixels.
+  Property<Control, int> clientWidth;  // read-only
+  /// Read-only: the height of the client area in pixels.
+  Property<Control, int> clientHeight;  // read-only
+  /// Write-only: true keeps the window from painting over its children (WS_CLIPCHILDREN).
   Property<Control, bool> clipChildren;  // write-only
+  /// The control identifier the window was created with (-1 for a window that has none).
   int id;
+  /// Where the next drawText line goes: the y position in pixels, 20 more after each line.
   int drawLine;
+  /// The parent's (or a pop-up's owner's) window handle; 0 for a top-level window.
   HWND parentHwnd;
+  /// The native window handle; 0 when the object has no window.
   HWND hwnd;
+  /// The object's named timers, in the order they were started.
   std::vector<TimerEntry> timers;
+  /// A form's notification identifier (3024 + its number among forms), used as its tray
+  /// icon's identifier and callback message; 0 for controls.
   int notifyId;
 
+  /// Moves the window to (x, y) (as `x` and `y` are measured, at least 0) keeping its size;
+  /// nonzero on success.
   BOOL moveTo(int x, int y);
+  /// Sets the window's size (each at least 10 pixels) keeping its position; nonzero on success.
   BOOL resize(int width, int height);
+  /// Shows the window; nonzero when it was visible before.
   BOOL show();
+  /// Hides the window; nonzero when it was visible before.
   BOOL hide();
+  /// Lets the window take input; nonzero when it was disabled before.
   BOOL enable();
+  /// Keeps the window from taking input; nonzero when it was disabled before.
   BOOL disable();
+  /// Destroys the window (and its tooltip); true on success. The object keeps its handle.
   bool destroy();
+  /// Gives the window the keyboard focus; returns the window that had it (0 if none).
   HWND focus();
+  /// Sends the window WM_KILLFOCUS and returns its answer; the focus itself stays.
   LRESULT killFocus();
+  /// Gives the window the system's default GUI font.
   void setDefaultFont();
+  /// The window's font; 0 for the system font.
   HFONT font() const;
+  /// Gives the window `font` and redraws it; the caller keeps the font alive meanwhile.
   void setFont(HFONT font);
+  /// Limits a text box to `limit` bytes (EM_LIMITTEXT); returns the control's answer.
   LRESULT setTextLimit(int limit);
+  /// Makes the window as wide as its parent's client area, at its left edge.
   void fitWidthToParent();
+  /// Makes the window as tall as its parent's client area, at its top edge.
   void fitHeightToParent();
+  /// Makes the window fill its parent's client area.
   void fitToParent();
+  /// Centres the window over its parent's client area (at least at its top left corner).
   void centre();
+  /// Marks the whole window for repainting, background included; always true.
   bool redraw();
+  /// Sends the window WM_SIZE (so it lays out its children again) and repaints it; always true.
   bool refreshLayout();
+  /// Installs `procedure` as the dialog procedure of the window (a form) and registers the
+  /// object with the window; returns the procedure it replaces.
   DLGPROC setDialogProcedure(DLGPROC procedure);
+  /// Replaces the window's window procedure with `procedure` and registers the object with the
+  /// window; returns the procedure it replaces, for the new one to call on.
   WNDPROC subclass(WNDPROC procedure);
+  /// The window's current dialog procedure; 0 for a window that is not a dialog.
   DLGPROC dialogProcedure() const;
+  /// The window's style bits (GWL_STYLE).
   LONG currentStyle() const;
+  /// The window's extended style bits (GWL_EXSTYLE).
   LONG currentExStyle() const;
+  /// Whether any of `bits` is set in the window's style.
   bool hasStyle(LONG bits) const;
+  /// Whether any of `bits` is set in the window's extended style.
   bool hasExStyle(LONG bits) const;
+  /// Replaces the window's style and redraws its frame; returns the previous style.
   LONG setStyle(LONG style);
+  /// Adds `bits` to the window's style and redraws its frame; returns the previous style.
   LONG addStyle(LONG bits);
+  /// Removes `bits` from the window's style and redraws its frame; returns the previous style.
   LONG removeStyle(LONG bits);
+  /// Replaces the extended style and redraws the frame; returns the previous extended style.
   LONG setExStyle(LONG style);
+  /// Adds `bits` to the extended style and redraws the frame; returns the previous one.
   LONG addExStyle(LONG bits);
+  /// Removes `bits` from the extended style and redraws the frame; returns the previous one.
   LONG removeExStyle(LONG bits);
+  /// The window's control identifier as the system knows it (0 for a top-level window).
   int dialogId() const;
+  /// Whether the object has a window.
   bool isCreated() const { return hwnd != NULL; }
+  /// Whether the object has no window.
   bool isNull() const { return hwnd == NULL; }
+  /// Writes `text` on the window's client area at (0, drawLine) and moves drawLine down 20
+  /// pixels; returns the new drawLine.
   int drawText(const String& text);
+  /// Starts drawText's lines at the top again.
   void resetText() { drawLine = 0; }
 
-  // Named timers: identifiers are handed out from 1 per object and never reused.
-  // An object without a window starts none (startTimer answers false).
+  /// Named timers: identifiers are handed out from 1 per object and never reused.
+  /// An object without a window starts none (startTimer answers false).
+  /// Starts (or restarts under a new identifier) the timer `name`, ticking every `interval`
+  /// milliseconds as WM_TIMER to the window; false without a window.
   bool startTimer(const String& name, int interval);
+  /// Stops the timer `name`; false when no such timer runs.
   bool stopTimer(const String& name);
+  /// The identifier WM_TIMER carries for the timer `name`; 0 when there is none.
   int timerId(const String& name) const;
+  /// The timer's position in `timers`; -1 when there is none.
   int timerIndex(const String& name) const;
 
-  // Stores this object in the window's user-data slot.
+  /// Stores this object in the window's user-data slot.
   void registerObject();
 
-  // Message boxes owned by this window: text first, then caption. The plain
-  // boxes answer the system's result (IDOK ... IDNO; 0 or -1 when the box
-  // failed). yesNoBox is true for Yes, okCancelBox for OK; yesNoCancelBox
-  // answers 0 for Yes, 1 for No and 2 for anything else.
+  /// Message boxes owned by this window: text first, then caption. The plain
+  /// boxes answer the system's result (IDOK ... IDNO; 0 or -1 when the box
+  /// failed). yesNoBox is true for Yes, okCancelBox for OK; yesNoCancelBox
+  /// answers 0 for Yes, 1 for No and 2 for anything else.
   int msgBox(const std::string& text, const std::string& caption, UINT type) const;
+  /// The information box (OK, information icon); the system's answer.
   int infoBox(const std::string& text, const std::string& caption) const;
+  /// The warning box (OK, exclamation icon); the system's answer.
   int warningBox(const std::string& text, const std::string& caption) const;
+  /// The error box (OK, error icon); the system's answer.
   int errorBox(const std::string& text, const std::string& caption) const;
+  /// The Yes/No box (question icon, No the default); true for Yes.
   bool yesNoBox(const std::string& text, const std::string& caption) const;
+  /// The OK/Cancel box (question icon, Cancel the default); true for OK.
   bool okCancelBox(const std::string& text, const std::string& caption) const;
+  /// The Yes/No/Cancel box (question icon, Cancel the default): 0 for Yes, 1 for No, 2 for
+  /// anything else.
   int yesNoCancelBox(const std::string& text, const std::string& caption) const;
 
  protected:
+  /// Binds the base's properties to this object (each constructor and copy calls it).
   void bindControlProperties();
 
  private:
-  // Keeps the window's user-data slot pointing at a live object; see above.
-  class ObjectLink {
-   public:
-    ObjectLink() = default;
-    ObjectLink(const ObjectLink& other) : offset(other.offset) {}
-    ObjectLink(ObjectLink&& other) noexcept;
-    ObjectLink& operator=(const ObjectLink& other);
-    ObjectLink& operator=(ObjectLink&& other) noexcept;
-    ~ObjectLink();
-    void place(const Control* owner);
-
-   private:
-    Control* owner() const;
-    void takeOver(const ObjectLink& other);
-    std::ptrdiff_t offset = 0;
-  };
-
   void setBackColor(COLORREF colour);
   String getText() const;
   void setText(String value);
@@ -262,19 +398,21 @@ class Control {
   void endTooltip();
 
   std::size_t tooltipTextLength = 0;
-  ObjectLink link;
+  // Keeps the window's user-data slot pointing at a live object; see above.
+  detail::ObjectLink link;
 };
 
-// The edges of its parent a control keeps its distances to (Control::anchor).
-// Anchored to both opposite edges it stretches with the parent.
-constexpr int anchorLeft = 1;
-constexpr int anchorTop = 2;
-constexpr int anchorRight = 4;
-constexpr int anchorBottom = 8;
+/// The edges of its parent a control keeps its distances to (Control::anchor).
+/// Anchored to both opposite edges it stretches with the parent.
+constexpr int anchorLeft = 1;    ///< keeps its distance to the parent's left edge
+constexpr int anchorTop = 2;     ///< keeps its distance to the parent's top edge
+constexpr int anchorRight = 4;   ///< keeps its distance to the parent's right edge
+constexpr int anchorBottom = 8;  ///< keeps its distance to the parent's bottom edge
 
-// Identifier counters: controls take ++controlIdCounter (the first gets 151);
-// each form takes 3024 + formCounter++.
+/// Identifier counters: controls take ++controlIdCounter (the first gets 151);
+/// each form takes 3024 + formCounter++.
 inline int controlIdCounter = 150;
+/// The number of forms made so far.
 inline int formCounter = 0;
 
 }  // namespace tarn

@@ -15,7 +15,11 @@ namespace tarn {
 // Message boxes
 // ===========================================================================
 
-// The same boxes as Control's operations, owned by `owner` (0: no owner) ...
+/// The same boxes as Control's operations, owned by `owner` (0: no owner) ...
+/// msgBox shows `type`'s buttons and icon and answers the system's result (IDOK ... IDNO; 0
+/// or -1 when the box failed); info, warning and error boxes show OK with their icon; yesNoBox
+/// is true for Yes, okCancelBox for OK; yesNoCancelBox answers 0 for Yes, 1 for No, 2 otherwise.
+///@{
 int msgBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 int infoBox(HWND owner, const std::string& text, const std::string& caption);
 int warningBox(HWND owner, const std::string& text, const std::string& caption);
@@ -23,9 +27,12 @@ int errorBox(HWND owner, const std::string& text, const std::string& caption);
 bool yesNoBox(HWND owner, const std::string& text, const std::string& caption);
 bool okCancelBox(HWND owner, const std::string& text, const std::string& caption);
 int yesNoCancelBox(HWND owner, const std::string& text, const std::string& caption);
+///@}
 
-// ... or by a window object's window, with character strings (a null pointer
-// is the empty text).
+/// ... or by a window object's window, with character strings (a null pointer
+/// is the empty text).
+/// The boxes and their answers are those above.
+///@{
 int msgBox(const Control& owner, const char* text, const char* caption, UINT type);
 int infoBox(const Control& owner, const char* text, const char* caption);
 int warningBox(const Control& owner, const char* text, const char* caption);
@@ -33,6 +40,7 @@ int errorBox(const Control& owner, const char* text, const char* caption);
 bool yesNoBox(const Control& owner, const char* text, const char* caption);
 bool okCancelBox(const Control& owner, const char* text, const char* caption);
 int yesNoCancelBox(const Control& owner, const char* text, const char* caption);
+///@}
 
 }  // namespace tarn
 

@@ -1,6 +1,9 @@
 // Tarn rich text: RichTextBox, the control over the system's rich-edit class
 // "RICHEDIT", which takes RTF through `text` and selects, formats, colours,
 // searches and loads files.
+//
+// Classes and functions in this file (sources):
+//   RichTextBox   commctl/rich_text_box.cpp
 #ifndef TARN_RICHTEXT_H
 #define TARN_RICHTEXT_H
 
@@ -10,86 +13,124 @@
 
 namespace tarn {
 
-// A rich-edit control. Positions are the control's character indices; under
-// the 1.0 control a line end counts as the characters it was given ("\r\n" is
-// two, "\n" one), so they agree with the window text.
-//
-// `text` reads the plain window text but writes through set-text-ex, so a
-// string that starts with an RTF header is read as RTF. The window text as
-// such stays reachable as `Control::text`. The inherited `textLength` property
-// gives the length of the plain text as the control counts it. `text` and
-// `selectedText` are read in UTF-16 and handed over in the program's code
-// page, so with UTF-8 as that code page (the modern look) they come back whole
-// while positions and lengths stay counts of characters, not bytes.
+/// A rich-edit control. Positions are the control's character indices; under
+/// the 1.0 control a line end counts as the characters it was given (`"\r\n"` is
+/// two, `"\n"` one), so they agree with the window text.
+///
+/// `text` reads the plain window text but writes through set-text-ex, so a
+/// string that starts with an RTF header is read as RTF. The window text as
+/// such stays reachable as `Control::text`. The inherited `textLength` property
+/// gives the length of the plain text as the control counts it. `text` and
+/// `selectedText` are read in UTF-16 and handed over in the program's code
+/// page, so with UTF-8 as that code page (the modern look) they come back whole
+/// while positions and lengths stay counts of characters, not bytes.
 class RichTextBox : public Control {
  public:
-  // Multi-line with a vertical scroll bar; the control adds WS_CHILD | WS_TABSTOP.
+  /// Multi-line with a vertical scroll bar; the control adds WS_CHILD | WS_TABSTOP.
   static constexpr int defaultStyle = ES_MULTILINE | WS_VSCROLL;
 
+  /// An object with no window (hwnd 0).
   RichTextBox();
+  /// Makes the box with `text` (RTF or plain) and identifier `id` in `parent`; `style` gives
+  /// its window style.
   RichTextBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
               int style = defaultStyle, int exStyle = 0);
-  // Creates the window of an object built without arguments.
+  /// Creates the window of an object built without arguments.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
               int style = defaultStyle, int exStyle = 0);
 
+  /// The plain text (read); writing takes RTF (a text starting with an RTF header shows
+  /// formatted) or plain text.
   Property<RichTextBox, String> text;
+  /// Whether the user cannot change the text; writing sets it.
   Property<RichTextBox, bool> readOnly;
-  Property<RichTextBox, int> leftMargin;         // the last value set (the control may ignore it)
-  Property<RichTextBox, int> rightMargin;        // the last value set
-  Property<RichTextBox, int> lineCount;          // read-only
-  Property<RichTextBox, int> caretPos;           // write: an empty selection there
-  Property<RichTextBox, int> currentLine;        // read-only: the line of the selection start
+  /// The left margin in pixels: the last value set (the control may ignore it).
+  Property<RichTextBox, int> leftMargin;  // the last value set (the control may ignore it)
+  /// The right margin in pixels: the last value set.
+  Property<RichTextBox, int> rightMargin;  // the last value set
+  /// Read-only: the number of lines.
+  Property<RichTextBox, int> lineCount;  // read-only
+  /// The caret's position (the selection's start); writing leaves an empty selection there.
+  Property<RichTextBox, int> caretPos;  // write: an empty selection there
+  /// Read-only: the line of the selection start.
+  Property<RichTextBox, int> currentLine;  // read-only: the line of the selection start
+  /// Read-only: the length of the caret's line.
   Property<RichTextBox, int> currentLineLength;  // read-only
-  Property<RichTextBox, int> currentLineStart;   // read-only
-  Property<RichTextBox, int> selStart;           // read-only
-  Property<RichTextBox, int> selEnd;             // read-only
-  Property<RichTextBox, int> selLength;          // read-only
-  Property<RichTextBox, int> firstVisibleChar;   // read-only: at the client's top left
-  Property<RichTextBox, int> lastVisibleChar;    // read-only: at the client's bottom right
-  Property<RichTextBox, int> bottomLeftChar;     // read-only
-  Property<RichTextBox, int> topRightChar;       // read-only
-  Property<RichTextBox, bool> hasSelection;      // read-only
-  // Read: the selected characters of the window text. Write: replaces the
-  // selection and leaves the new text selected.
+  /// Read-only: the position of the caret's line's first character.
+  Property<RichTextBox, int> currentLineStart;  // read-only
+  /// Read-only: the selection's start.
+  Property<RichTextBox, int> selStart;  // read-only
+  /// Read-only: the selection's end.
+  Property<RichTextBox, int> selEnd;  // read-only
+  /// Read-only: the number of characters selected.
+  Property<RichTextBox, int> selLength;  // read-only
+  /// Read-only: the character at the client's top left.
+  Property<RichTextBox, int> firstVisibleChar;  // read-only: at the client's top left
+  /// Read-only: the character at the client's bottom right.
+  Property<RichTextBox, int> lastVisibleChar;  // read-only: at the client's bottom right
+  /// Read-only: the character at the client's bottom left.
+  Property<RichTextBox, int> bottomLeftChar;  // read-only
+  /// Read-only: the character at the client's top right.
+  Property<RichTextBox, int> topRightChar;  // read-only
+  /// Read-only: whether any character is selected.
+  Property<RichTextBox, bool> hasSelection;  // read-only
+  /// Read: the selected characters of the window text. Write: replaces the
+  /// selection and leaves the new text selected.
   Property<RichTextBox, String> selectedText;
 
-  // Replacing cannot be undone (the control is told so).
+  /// Replacing cannot be undone (the control is told so).
   LRESULT replaceSelection(const String& text);
+  /// The line (0-based) holding character `index`.
   int lineFromChar(int index) const;
-  int lineIndex(int line) const;     // first character of the line; -1 past the last
-  int lineLength(int index) const;   // length of the line holding character `index`
+  /// The first character of the line; -1 past the last line.
+  int lineIndex(int line) const;  // first character of the line; -1 past the last
+  /// The length of the line holding character `index`.
+  int lineLength(int index) const;  // length of the line holding character `index`
+  /// The length of line `line`.
   int lineLengthOf(int line) const;  // length of line `line`
+  /// The line holding character `index`, through the extended message (for long texts).
   int lineFromCharEx(int index) const;
+  /// Selects the characters from `start` up to `end` (end -1: to the end); the control's answer.
   LRESULT select(int start, int end);  // end -1: to the end
+  /// Sets both margins in pixels (and keeps them for leftMargin and rightMargin).
   void setMargins(int left, int right);
+  /// Undoes the last change; non-zero when something was undone.
   LRESULT undo();
 
-  // Each switches an effect on for the selection; nothing switches one off.
+  /// Each switches an effect on for the selection; nothing switches one off.
   LRESULT setBold();
+  /// Switches italics on for the selection.
   LRESULT setItalic();
+  /// Switches underlining on for the selection.
   LRESULT setUnderline();
+  /// Colours the selection.
   LRESULT setSelectionColor(COLORREF colour);
+  /// Colours the word at the caret, or the selection.
   LRESULT setWordColor(COLORREF colour);  // the word at the caret, or the selection
+  /// Colours all the text.
   LRESULT setTextColor(COLORREF colour);  // all text
 
+  /// Hides the selection's highlight (the selection stays); the control's answer.
   LRESULT hideSelection();
+  /// Shows the selection's highlight again; the control's answer.
   LRESULT showSelection();
-  // Each returns the previous background colour.
+  /// Each returns the previous background colour.
   COLORREF setBackColor(COLORREF colour);
+  /// Goes back to the system's window colour for the background.
   COLORREF useSystemBackColor();
 
-  // Position of the first match (case-insensitive), or -1. `find` searches
-  // the whole text, `findInLine` one line; a line that does not exist, an
-  // empty range or a text longer than the range gives -1 without a search.
+  /// Position of the first match (case-insensitive), or -1. `find` searches
+  /// the whole text, `findInLine` one line; a line that does not exist, an
+  /// empty range or a text longer than the range gives -1 without a search.
   int find(const String& text, bool wholeWord = false) const;
+  /// Like find(), within line `line` only.
   int findInLine(const String& text, int line, bool wholeWord = false) const;
 
-  // Puts a file's contents into the box as `text` does (so RTF files show
-  // formatted), with CR LF pairs read as LF. False, and the text unchanged,
-  // when the file cannot be opened, measured or read, or memory runs out.
+  /// Puts a file's contents into the box as `text` does (so RTF files show
+  /// formatted), with CR LF pairs read as LF. False, and the text unchanged,
+  /// when the file cannot be opened, measured or read, or memory runs out.
   bool loadFile(const String& path);
 
  private:

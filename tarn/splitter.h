@@ -13,46 +13,67 @@ namespace tarn {
 // Splitter
 // ===========================================================================
 
-// Where a splitter may stand for position `p`: at least minPos (a negative
-// minPos counts as 0), at most maxPos - thickness, and minPos when those cross.
+/// Where a splitter may stand for position `p`: at least minPos (a negative
+/// minPos counts as 0), at most maxPos - thickness, and minPos when those cross.
 int splitterClamp(int p, int minPos, int maxPos, int thickness);
 
-// A thin bar the user drags to divide the parent between the controls before
-// it (above or left) and after it (below or right). While dragging it inverts
-// a hatched bar on the parent; on release it moves there and sends the parent
-// WM_COMMAND with its identifier as wParam and its new position as lParam.
+/// A thin bar the user drags to divide the parent between the controls before
+/// it (above or left) and after it (below or right). While dragging it inverts
+/// a hatched bar on the parent; on release it moves there and sends the parent
+/// WM_COMMAND with its identifier as wParam and its new position as lParam.
 class Splitter : public Control {
  public:
+  /// An object with no bar.
   Splitter();
-  // horizontal: the bar lies across the parent and moves up and down.
+  /// Makes the bar with identifier `id` across (`horizontal`) or down `parent`'s client area,
+  /// `thickness` pixels thick, and takes over its window procedure.
+  /// horizontal: the bar lies across the parent and moves up and down.
   Splitter(int id, const Control& parent, bool horizontal, int thickness, bool visible,
            int exStyle);
+  /// Ends a drag under way and stops driving the bar; the window stays.
   ~Splitter();
+  /// A copy that does not drive the bar (see the notes above).
   Splitter(const Splitter& other) = default;
+  /// Takes over driving the bar from `other`.
   Splitter(Splitter&& other) = default;
+  /// Copies the fields of `other`; the copy does not drive the bar.
   Splitter& operator=(const Splitter& other) = default;
+  /// Takes over driving the bar from `other`.
   Splitter& operator=(Splitter&& other) = default;
 
+  /// Read-only: the bar's thickness in pixels.
   Property<Splitter, int> thickness;  // read-only
-  // Write: setPosition. Read: the bar's y (horizontal) or x (vertical).
+  /// Write: setPosition. Read: the bar's y (horizontal) or x (vertical).
   Property<Splitter, int> position;
+  /// The smallest position the bar takes.
   int minPos;
+  /// The largest position of the bar's far edge.
   int maxPos;
+  /// The window procedure the bar had before the splitter took it over.
   WNDPROC previousProc;
+  /// Whether a drag is under way.
   bool dragging;
+  /// Whether the bar lies across the parent and moves up and down.
   bool horizontal;
+  /// A plain object for the parent window.
   Control parentControl;
+  /// Where the bar stands during a drag.
   int dragPos;
+  /// The controls above or left of the bar, resized by layoutPanes.
   std::vector<Control*> before;
+  /// The controls below or right of the bar, resized by layoutPanes.
   std::vector<Control*> after;
 
-  // Moves the bar to `p` clamped by the limits (a negative p goes to the far
-  // end) and reports the place to the parent.
+  /// Moves the bar to `p` clamped by the limits (a negative p goes to the far
+  /// end) and reports the place to the parent.
   void setPosition(int p);
+  /// Sets the limits and moves the bar inside them when it stands outside.
   void setLimits(int min, int max);
+  /// Adds a control above or left of the bar; it must outlive the splitter's use of it.
   void addBefore(Control* control) { before.push_back(control); }
+  /// Adds a control below or right of the bar; it must outlive the splitter's use of it.
   void addAfter(Control* control) { after.push_back(control); }
-  // Adds controls to `after` (true) or `before` (false), up to the first null.
+  /// Adds controls to `after` (true) or `before` (false), up to the first null.
   template <class... Controls>
   void addControls(bool toAfter, Controls... controls) {
     Control* list[] = {static_cast<Control*>(controls)..., nullptr};
@@ -61,31 +82,14 @@ class Splitter : public Control {
       (toAfter ? after : before).push_back(c);
     }
   }
-  // Fits the controls of both lists to the bar, keeping their far edges.
+  /// Fits the controls of both lists to the bar, keeping their far edges.
   void layoutPanes();
 
-  // The position last requested through setPosition.
+  /// The position last requested through setPosition.
   int requestedPosition() const { return requested; }
 
  private:
   friend LRESULT CALLBACK splitterProcedure(HWND, UINT, WPARAM, LPARAM);
-
-  // Names the splitter that drives its window to splitterProcedure: follows
-  // moves, is not taken by copies, and is cleared when the splitter goes.
-  class Link {
-   public:
-    Link() = default;
-    Link(const Link& other) : offset(other.offset) {}
-    Link(Link&& other) noexcept;
-    Link& operator=(const Link& other);
-    Link& operator=(Link&& other) noexcept;
-    ~Link();
-    void place(const Splitter* owner);
-
-   private:
-    Splitter* owner() const;
-    std::ptrdiff_t offset = 0;
-  };
 
   void bindSplitterProperties();
   int getThickness() const { return thicknessValue; }
@@ -100,14 +104,19 @@ class Splitter : public Control {
   void endDrag();
   void cancelDrag();
   void restoreParentClip();
+  void releaseDragDc();
 
   int thicknessValue;
   int requested;
-  HDC dragDc;
+  HDC dragDc;  // the parent's, from beginDrag to releaseDragDc
   bool parentClipped;
-  Link link;
+  // Names the splitter that drives its window to splitterProcedure: follows
+  // moves, is not taken by copies, and is cleared when the splitter goes.
+  detail::ObjectLink link;
 };
 
+/// The splitter's window procedure: drives the drag and reports the new position; other
+/// messages go to the bar's previous procedure.
 LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace tarn

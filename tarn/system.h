@@ -1,6 +1,14 @@
 // Tarn system services: FileDialog, Buffer, Spreadsheet, fileSize, TextFile,
 // the System object with run, startProgram, fileExists and playWaveResource,
 // and LanguageTable.
+//
+// Classes and functions in this file (sources):
+//   FileDialog                  system/file_dialog.cpp, file_dialog_filter.cpp
+//   Buffer                      system/buffer.cpp
+//   Spreadsheet                 system/spreadsheet.cpp, biff.cpp
+//   TextFile                    system/text_file.cpp, file_text.cpp
+//   System, startProgram, ...   system/system.cpp, program_start.cpp,
+//                               system_text.cpp, file_size.cpp
 #ifndef TARN_SYSTEM_H
 #define TARN_SYSTEM_H
 
@@ -14,43 +22,60 @@ namespace tarn {
 // File Dialog
 // ===========================================================================
 
-// The open and save dialogs with a list of file-type filters; remembers the
-// last chosen path. Names are at most 259 characters: longer initial names are
-// cut, and a chosen path that does not fit makes the dialog fail.
+/// The open and save dialogs with a list of file-type filters; remembers the
+/// last chosen path. Names are at most 259 characters: longer initial names are
+/// cut, and a chosen path that does not fit makes the dialog fail.
 class FileDialog {
  public:
+  /// The bytes of `fileName`, terminator included.
   static constexpr int maxName = 260;  // bytes of `fileName`, terminator included
 
+  /// One file-type filter: the text the dialog shows and the patterns it matches.
   struct Filter {
+    /// What the dialog shows, for example "Text files (*.txt)".
     String description;
+    /// The patterns, for example "*.txt"; several are separated by "," or ";".
     String pattern;
   };
 
+  /// A dialog with no owner and no filters.
   FileDialog();
+  /// A dialog owned by `window`'s window.
   explicit FileDialog(const Control& window);
+  /// A dialog owned by `owner`.
   explicit FileDialog(HWND owner);
-  // Copies share nothing: the copy builds its own filter block.
+  /// Copies share nothing: the copy builds its own filter block.
   FileDialog(const FileDialog& other);
+  /// Copies the filters and path of `other`; this object builds its own filter block.
   FileDialog& operator=(const FileDialog& other);
-  // Moves take over the filter block (the source is left without one).
+  /// Moves take over the filter block (the source is left without one).
   FileDialog(FileDialog&& other) noexcept;
+  /// Takes over the filter block of `other`, which is left without one.
   FileDialog& operator=(FileDialog&& other) noexcept;
+  /// Frees the filter block.
   ~FileDialog();
 
-  // `pattern` may hold several patterns separated by "," or ";".
+  /// `pattern` may hold several patterns separated by "," or ";".
   void addFilter(const String& description, const String& pattern);
-  // The open dialog (existing folders only); true and `path` := the chosen file.
-  // While a dialog of this object is up (a call from a timer or another
-  // window's handler), open and save return false at once and change nothing.
+  /// The open dialog (existing folders only); true and `path` := the chosen file.
+  /// While a dialog of this object is up (a call from a timer or another
+  /// window's handler), open and save return false at once and change nothing.
   bool open(const String& initialName = String());
-  // The save dialog (asks before replacing a file); true and `path` := the name.
+  /// The save dialog (asks before replacing a file); true and `path` := the name.
   bool save(const String& initialName = String());
 
-  OPENFILENAMEA request;        // filled afresh for each dialog
-  char fileName[maxName];       // initial name in, chosen name out
+  /// The request handed to the system, filled afresh for each dialog.
+  OPENFILENAMEA request;  // filled afresh for each dialog
+  /// The initial name going in and the chosen name coming out (zero-terminated).
+  char fileName[maxName];  // initial name in, chosen name out
+  /// The filters in the order added.
   std::vector<Filter> filters;  // in the order added
-  char* filterBlock;            // GlobalAlloc block, rebuilt before each dialog
+  /// The zero-separated filter list handed to the system (a GlobalAlloc block, rebuilt before
+  /// each dialog).
+  char* filterBlock;  // GlobalAlloc block, rebuilt before each dialog
+  /// The window that owns the dialogs (0: none).
   HWND owner;
+  /// The path last chosen; empty before.
   String path;
   // The extension the dialog adds to a typed name that has none ("txt" or
   // ".txt": a leading dot is dropped); empty adds none. Only the first three
@@ -67,52 +92,58 @@ class FileDialog {
 // Buffers, Spreadsheets, Text Files
 // ===========================================================================
 
-// A block of bytes in global memory (GlobalAlloc, zero-filled), exactly as long
-// as its content: no spare capacity and no terminating zero. Copies own their
-// own blocks. Positions and counts are signed 32-bit; a negative count is
-// treated as 0. When a block cannot be allocated or grown, the content stays as
-// it was and an operation with a result reports -1 (lengths) or false.
+/// A block of bytes in global memory (GlobalAlloc, zero-filled), exactly as long
+/// as its content: no spare capacity and no terminating zero. Copies own their
+/// own blocks. Positions and counts are signed 32-bit; a negative count is
+/// treated as 0. When a block cannot be allocated or grown, the content stays as
+/// it was and an operation with a result reports -1 (lengths) or false.
 class Buffer {
  public:
+  /// An empty buffer.
   Buffer();
+  /// A copy of `other`'s bytes in a block of its own (empty when out of memory).
   Buffer(const Buffer& other);
-  // A copy of the `count` bytes at `source`; empty when count <= 0 or source is null.
+  /// A copy of the `count` bytes at `source`; empty when count <= 0 or source is null.
   Buffer(const void* source, int count);
-  // `count` zero bytes; empty when count <= 0.
+  /// `count` zero bytes; empty when count <= 0.
   explicit Buffer(int count);
+  /// Replaces the content with a copy of `other`'s (unchanged when out of memory).
   Buffer& operator=(const Buffer& other);
+  /// Frees the block.
   ~Buffer();
 
+  /// Read-only: the bytes, or null when empty.
   Property<Buffer, char*> data;  // read-only: the bytes, or null when empty
+  /// Read-only: the number of bytes.
   Property<Buffer, int> length;  // read-only: the number of bytes
 
-  // Replaces the content with a copy of `other`'s; returns the new length (0 for
-  // an empty `other`), or -1 with the content unchanged when out of memory.
+  /// Replaces the content with a copy of `other`'s; returns the new length (0 for
+  /// an empty `other`), or -1 with the content unchanged when out of memory.
   int assign(const Buffer& other);
-  // Frees the block; the buffer is empty afterwards.
+  /// Frees the block; the buffer is empty afterwards.
   void release();
-  // Adds `count` bytes copied from `source` (which may lie inside this buffer)
-  // at the end; returns the new length, or -1 with the content unchanged when
-  // the block cannot grow or `source` is null while count > 0.
+  /// Adds `count` bytes copied from `source` (which may lie inside this buffer)
+  /// at the end; returns the new length, or -1 with the content unchanged when
+  /// the block cannot grow or `source` is null while count > 0.
   int append(const void* source, int count);
-  // Adds one byte at the end (nothing changes when the block cannot grow).
+  /// Adds one byte at the end (nothing changes when the block cannot grow).
   void push(unsigned char byte);
-  // The byte at `position` (0 to 255), or 255 outside 0 .. length - 1.
+  /// The byte at `position` (0 to 255), or 255 outside 0 .. length - 1.
   int byteAt(int position) const;
-  // The `count` bytes from `start`; empty unless count > 0, start >= 0 and
-  // start + count <= length.
+  /// The `count` bytes from `start`; empty unless count > 0, start >= 0 and
+  /// start + count <= length.
   Buffer slice(int start, int count) const;
-  // Replaces the content with the bytes of the file at `path`. False, with the
-  // content unchanged, when the file cannot be opened or read; false, with the
-  // buffer empty, when the file is empty.
+  /// Replaces the content with the bytes of the file at `path`. False, with the
+  /// content unchanged, when the file cannot be opened or read; false, with the
+  /// buffer empty, when the file is empty.
   bool loadFile(const String& path);
-  // Writes the bytes to `path` through a text-mode stream (each 0x0A is stored
-  // as 0x0D 0x0A); false when the file cannot be opened or fully written.
+  /// Writes the bytes to `path` through a text-mode stream (each 0x0A is stored
+  /// as 0x0D 0x0A); false when the file cannot be opened or fully written.
   bool saveFile(const String& path) const;
-  // The bytes up to the first zero byte, or all of them when there is none;
-  // empty when the text cannot be held in memory.
+  /// The bytes up to the first zero byte, or all of them when there is none;
+  /// empty when the text cannot be held in memory.
   String text() const;
-  // Copies all bytes to `destination`, which must have room for `length` bytes.
+  /// Copies all bytes to `destination`, which must have room for `length` bytes.
   void copyTo(void* destination) const;
 
  private:
@@ -125,94 +156,108 @@ class Buffer {
   int byteCount;
 };
 
-// Text cells written as a spreadsheet file: a beginning-of-file record, one
-// text-cell record per cell in the order added, an end-of-file record.
+/// Text cells written as a spreadsheet file: a beginning-of-file record, one
+/// text-cell record per cell in the order added, an end-of-file record.
 class Spreadsheet {
  public:
+  /// One text cell: its column, row and text.
   struct Cell {
+    /// The cell's column (0-based).
     short column = 0;
+    /// The cell's row (0-based).
     short row = 0;
+    /// The cell's text.
     String text;
   };
 
-  // The longest text a cell is saved with; longer texts are cut to this.
+  /// The longest text a cell is saved with; longer texts are cut to this.
   static constexpr int maxTextLength = 128;
 
+  /// An empty sheet.
   Spreadsheet();
 
+  /// Adds `cell` after the cells added before.
   void add(const Cell& cell);
-  // Column and row are kept as signed 16-bit numbers (their low 16 bits).
+  /// Column and row are kept as signed 16-bit numbers (their low 16 bits).
   void addCell(int column, int row, const String& text);
-  // Writes the file; texts longer than maxTextLength are cut, in the file and
-  // in the stored cells. False when the file cannot be created or fully written.
+  /// Writes the file; texts longer than maxTextLength are cut, in the file and
+  /// in the stored cells. False when the file cannot be created or fully written.
   bool save(const String& path);
 
+  /// The number of cells added.
   int size() const { return static_cast<int>(cells.size()); }
-  // The cell at `index`; a default (empty) cell outside 0 .. size() - 1.
+  /// The cell at `index`; a default (empty) cell outside 0 .. size() - 1.
   Cell cellAt(int index) const;
 
  private:
   std::vector<Cell> cells;
 };
 
-// The size of the file at `path` in bytes; 0 when it cannot be opened.
+/// The size of the file at `path` in bytes; 0 when it cannot be opened.
 int fileSize(const String& path);
 
-// A text file read and written through a standard I/O stream, with the line
-// ends of a text-mode stream (carriage-return/line-feed pairs on disk read as
-// line feeds; line feeds are written as pairs) but exact positions, also in
-// files with bare line feeds. Every operation on a
-// closed object answers false, 0, an empty text or an empty list and touches no
-// file. Objects are not copyable: each owns its stream.
+/// A text file read and written through a standard I/O stream, with the line
+/// ends of a text-mode stream (carriage-return/line-feed pairs on disk read as
+/// line feeds; line feeds are written as pairs) but exact positions, also in
+/// files with bare line feeds. Every operation on a
+/// closed object answers false, 0, an empty text or an empty list and touches no
+/// file. Objects are not copyable: each owns its stream.
 class TextFile {
  public:
-  // The longest piece one readLine returns; longer lines come in pieces.
+  /// The longest piece one readLine returns; longer lines come in pieces.
   static constexpr int maxLineLength = 1023;
 
+  /// A closed text file.
   TextFile();
+  /// Opens the existing file at `path` for reading and writing, as open() does.
   explicit TextFile(const String& path);
+  /// Not copyable: each object owns its stream.
   TextFile(const TextFile&) = delete;
+  /// Not assignable: each object owns its stream.
   TextFile& operator=(const TextFile&) = delete;
+  /// Closes the stream, if open.
   ~TextFile();
 
-  Property<TextFile, bool> eof;     // read-only: the end-of-file indicator; false when closed
+  /// Read-only: the end-of-file indicator; false when closed.
+  Property<TextFile, bool> eof;  // read-only: the end-of-file indicator; false when closed
+  /// Read-only: whether a stream is open.
   Property<TextFile, bool> isOpen;  // read-only
 
-  // Closes any open stream, remembers `path` and opens the existing file for
-  // reading and writing; true when it opened.
+  /// Closes any open stream, remembers `path` and opens the existing file for
+  /// reading and writing; true when it opened.
   bool open(const String& path);
-  // Closes the stream; the fclose result, 0 when already closed.
+  /// Closes the stream; the fclose result, 0 when already closed.
   int close();
-  // Back to the start; always 0.
+  /// Back to the start; always 0.
   int rewind();
-  // The file's size in bytes (the read position is kept); 0 when closed.
+  /// The file's size in bytes (the read position is kept); 0 when closed.
   int size();
-  // The next character, line ends included; 0 when closed or at the end.
+  /// The next character, line ends included; 0 when closed or at the end.
   char readChar();
-  // The next whitespace-separated decimal number; 0 when closed or when no
-  // number stands at the position.
+  /// The next whitespace-separated decimal number; 0 when closed or when no
+  /// number stands at the position.
   int readInt();
-  // The next line without its line end, at most maxLineLength characters;
-  // empty when closed or at the end. Zero bytes come back as spaces.
+  /// The next line without its line end, at most maxLineLength characters;
+  /// empty when closed or at the end. Zero bytes come back as spaces.
   String readLine();
-  // Lines read while the end is not reached, at most `maxLines` (0: no limit).
-  // A file that ends with a line end gives a last, empty element.
+  /// Lines read while the end is not reached, at most `maxLines` (0: no limit).
+  /// A file that ends with a line end gives a last, empty element.
   StringList readLines(unsigned maxLines = 0);
-  // Up to `length` bytes from the position (only what was read; zero bytes
-  // come back as spaces); empty when closed, when nothing was read, when
-  // length <= 0, or when no block of that size or no text that long can be
-  // held in memory (the stream then stays where it was).
+  /// Up to `length` bytes from the position (only what was read; zero bytes
+  /// come back as spaces); empty when closed, when nothing was read, when
+  /// length <= 0, or when no block of that size or no text that long can be
+  /// held in memory (the stream then stays where it was).
   String read(int length);
-  // The whole file, read from the start; the stream is left at the end. Empty,
-  // with the stream where it was, when the text cannot be held in memory.
+  /// The whole file, read from the start; the stream is left at the end. Empty,
+  /// with the stream where it was, when the text cannot be held in memory.
   String readAll();
-  // Writes `text` at the position; false when closed or when not all of it
-  // was written.
+  /// Writes `text` at the position; false when closed or when not all of it
+  /// was written.
   bool write(const String& text);
-  // Creates or empties the file last opened and writes `text` into it; the
-  // stream stays open for writing.
+  /// Creates or empties the file last opened and writes `text` into it; the
+  /// stream stays open for writing.
   bool rewrite(const String& text);
-  // Creates or empties the file last opened; the stream stays open for writing.
+  /// Creates or empties the file last opened; the stream stays open for writing.
   bool create();
 
  private:
@@ -237,39 +282,56 @@ class TextFile {
 // System Services And Language Tables
 // ===========================================================================
 
-// Machine information, environment variables and ending the session. Every
-// property is read from the system at each access; nothing is cached, so a
-// program that wants a stable value (a start time from `uptime`) keeps a copy.
-// Constructing the object makes no system call.
+/// Machine information, environment variables and ending the session. Every
+/// property is read from the system at each access; nothing is cached, so a
+/// program that wants a stable value (a start time from `uptime`) keeps a copy.
+/// Constructing the object makes no system call.
 class System {
  public:
+  /// The system object; constructing it makes no system call.
   System();
 
-  Property<System, unsigned> uptime;          // milliseconds since start-up
+  /// Read-only: milliseconds since the system started.
+  Property<System, unsigned> uptime;  // milliseconds since start-up
+  /// Read-only: the Windows folder.
   Property<System, String> windowsDirectory;  // read-only
-  Property<System, String> systemDirectory;   // read-only
-  Property<System, String> systemDrive;       // read-only: "C" for C:\...
-  Property<System, String> computerName;      // empty when it cannot be read
+  /// Read-only: the system folder.
+  Property<System, String> systemDirectory;  // read-only
+  /// Read-only: the letter of the drive holding Windows: "C" for `C:\...`
+  Property<System, String> systemDrive;  // read-only: "C" for C:\...
+  /// The computer's name; empty when it cannot be read. Writing sets the name the system takes
+  /// at its next start.
+  Property<System, String> computerName;  // empty when it cannot be read
+  /// The process's current folder; writing changes it.
   Property<System, String> currentDirectory;
-  Property<System, String> userName;        // read-only; empty on failure
-  Property<System, String> osVersion;       // read-only: "5.1.2600-Windows NT/2000/XP"
-  Property<System, StringList> drives;      // read-only: "A", "C", ...
+  /// Read-only: the user's logon name; empty on failure.
+  Property<System, String> userName;  // read-only; empty on failure
+  /// Read-only: the system's version and family: "5.1.2600-Windows NT/2000/XP".
+  Property<System, String> osVersion;  // read-only: "5.1.2600-Windows NT/2000/XP"
+  /// Read-only: the letters of the drives present: "A", "C", ...
+  Property<System, StringList> drives;  // read-only: "A", "C", ...
+  /// Read-only: each drive's kind, in the order of `drives`: "Removable", "Fixed", ...
   Property<System, StringList> driveTypes;  // read-only: "Removable", "Fixed", ...
 
-  // What writing `computerName` or `currentDirectory` does, with the system's
-  // answer (true on success), which the property drops.
+  /// What writing `computerName` or `currentDirectory` does, with the system's
+  /// answer (true on success), which the property drops.
   bool setComputerName(const String& name);
+  /// Sets the process's current folder; true on success.
   bool setCurrentDirectory(const String& path);
 
+  /// Sets the environment variable `name` of this process to `value`; false when the system
+  /// refuses, and for a name or value over 32766 characters.
   bool setEnv(const String& name, const String& value);
-  // The variable's value; "TRN_ERROR" for a missing or empty variable.
+  /// The variable's value; "TRN_ERROR" for a missing or empty variable.
   String getEnv(const String& name) const;
 
-  // End the session after enabling the shutdown privilege; false (and nothing
-  // done) when the privilege cannot be enabled. `force` closes programs
-  // without asking them.
+  /// End the session after enabling the shutdown privilege; false (and nothing
+  /// done) when the privilege cannot be enabled. `force` closes programs
+  /// without asking them.
   bool shutdown(bool force);
+  /// Restarts the machine, as shutdown() ends the session.
   bool restart(bool force);
+  /// Logs the user off, as shutdown() ends the session.
   bool logOff(bool force);
 
  private:
@@ -287,31 +349,31 @@ class System {
   StringList getDriveTypes() const;
 };
 
-// Opens `file` through the shell ("open" verb, shown normally) with
-// `parameters`. Returns the shell's instance value: above 32 on success, an
-// error code of 32 or less otherwise.
+/// Opens `file` through the shell ("open" verb, shown normally) with
+/// `parameters`. Returns the shell's instance value: above 32 on success, an
+/// error code of 32 or less otherwise.
 INT_PTR run(const String& file, const String& parameters, HWND window = NULL);
 
-// Starts a program as WinExec(commandLine, showState) does (the same search for
-// the program, command line, show state and results) without holding up the
-// caller's messages while the program gets ready. The process is created on
-// the calling thread; the wait for the program's first wait for input (at most
-// 30 s, as WinExec waits) runs on a worker thread (on the calling thread only
-// when no thread can be started), which then posts `message` to `window` (to
-// the calling thread's queue when `window` is 0) with the result in wParam.
-// Returns the result at once: 33 when the process was created (the message
-// follows when the program is ready, has ended or the wait ran out), otherwise
-// WinExec's error code below 32, posted at once too. Exactly one message is
-// posted for every call.
+/// Starts a program as WinExec(commandLine, showState) does (the same search for
+/// the program, command line, show state and results) without holding up the
+/// caller's messages while the program gets ready. The process is created on
+/// the calling thread; the wait for the program's first wait for input (at most
+/// 30 s, as WinExec waits) runs on a worker thread (on the calling thread only
+/// when no thread can be started), which then posts `message` to `window` (to
+/// the calling thread's queue when `window` is 0) with the result in wParam.
+/// Returns the result at once: 33 when the process was created (the message
+/// follows when the program is ready, has ended or the wait ran out), otherwise
+/// WinExec's error code below 32, posted at once too. Exactly one message is
+/// posted for every call.
 unsigned startProgram(const String& commandLine, int showState, HWND window, UINT message);
 
-// True when the file can be opened for reading; false for a missing or
-// unreadable file and for a directory.
+/// True when the file can be opened for reading; false for a missing or
+/// unreadable file and for a directory.
 bool fileExists(const String& path);
 
-// Plays the program's own "WAVE" resource `resourceId` (low 16 bits) and
-// returns when it has finished; false when there is no such resource or it
-// could not be played. No default sound is played in its place.
+/// Plays the program's own "WAVE" resource `resourceId` (low 16 bits) and
+/// returns when it has finished; false when there is no such resource or it
+/// could not be played. No default sound is played in its place.
 bool playWaveResource(int resourceId);
 
 }  // namespace tarn

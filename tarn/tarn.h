@@ -10,7 +10,7 @@
 //   header           classes and functions                         sources
 //   property.h       platform headers, runtime checks, Property    core/check.cpp
 //   text.h           String, StringList, RTF builders, markupToRtf text/
-//   core.h           Application, Screen, Cursor, Control          core/startup.cpp, control*.cpp
+//   core.h           Application, Screen, Cursor, Control          core/startup, control*, registry
 //   message_box.h    msgBox, infoBox ... yesNoCancelBox            commctl/message_box.cpp
 //   graphics.h       Icon, Bitmap, ImageList, drawBitmap, drawDib  graphics/
 //   choosers.h       chooseFolder, chooseOpenFile, chooseColor ... text/choosers.cpp
@@ -31,8 +31,10 @@
 //   richtext.h       RichTextBox                                   commctl/rich_text_box.cpp
 //   console.h        Console                                       text/console.cpp
 //   tips.h           TipsDialog, Tip, tips files                   text/tips_*.cpp
+//   globals.h        the start-up globals (application, screen ...) core/startup.cpp
+//   version.h        version                                       (header only)
 // A program that includes only a subsystem header gets its classes but not the
-// globals below; the toolkit's own globals are then constructed in no fixed
+// globals (globals.h); the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.
 #ifndef TARN_TARN_H
 #define TARN_TARN_H
@@ -60,31 +62,7 @@
 #include "richtext.h"
 #include "console.h"
 #include "tips.h"
-
-namespace tarn {
-
-// ===========================================================================
-// Start-up globals
-// ===========================================================================
-
-namespace detail {
-HMODULE loadRichEdit();
-bool registerCommonControls();
-}  // namespace detail
-
-// Constructed in this order before any global the program defines after
-// including this header (inline variables are initialised in the order of their
-// definitions in every translation unit).
-inline HMODULE richEditLibrary = detail::loadRichEdit();
-inline bool commonControlsReady = detail::registerCommonControls();
-// The record standing for the root of every tree: parent 0, handle TVI_ROOT.
-inline TreeItem treeRoot(NULL, TVI_ROOT);
-inline System systemInfo;
-inline Cursor cursor;
-inline Application application;
-inline Screen screen;
-inline StringList emptyStringList;
-
-}  // namespace tarn
+#include "version.h"
+#include "globals.h"
 
 #endif  // TARN_TARN_H

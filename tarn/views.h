@@ -1,5 +1,11 @@
 // Tarn views: ListView (an icon list), TableView (a report table of text
 // cells) and TreeView, with the records their insertions hand out.
+//
+// Classes and functions in this file (sources):
+//   ListView, ListViewItem             commctl/list_view.cpp
+//   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
+//   TreeView                           commctl/tree_view.cpp
+//   TreeItem                           commctl/tree_item.cpp
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
 
@@ -17,51 +23,69 @@ namespace tarn {
 // pointer: it named the caller's text, which is gone once the call returns, so
 // the records hold 0 there.
 
-// One item handed out by ListView::addItem.
+/// One item handed out by ListView::addItem.
 class ListViewItem {
  public:
+  /// A record naming no item: index -1.
   ListViewItem();  // names no item: index -1
+  /// A record for item `index` of `control`, keeping the request `item` (text pointer 0).
   ListViewItem(HWND control, const LVITEMA& item, int index);
 
+  /// The list view's window.
   HWND control;
+  /// The insertion request as sent, with its text pointer cleared.
   LVITEMA item;
-  int index;  // where the control placed the item (-1: refused); the counter is in item.iItem
+  /// Where the control placed the item (-1: refused); the counter is in item.iItem.
+  int index;
 
-  // Deletes the item at `index` (which no longer names it once an earlier item
-  // went: the control closes the gap).
+  /// Deletes the item at `index` (which no longer names it once an earlier item
+  /// went: the control closes the gap).
   bool remove() const;
 };
 
-// An icon view of items with a caption and an image. The control keeps the
-// texts; the object counts the items it inserted and never counts down, while
-// each record names the place the control gave its item. Image lists given to
-// the view stay the program's: the view never destroys them.
+/// An icon view of items with a caption and an image. The control keeps the
+/// texts; the object counts the items it inserted and never counts down, while
+/// each record names the place the control gave its item. Image lists given to
+/// the view stay the program's: the view never destroys them.
 class ListView : public Control {
  public:
+  /// An object with no window (hwnd 0).
   ListView();
+  /// Makes the icon list with identifier `id` in `parent`.
   ListView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
 
+  /// The index the next addItem asks for: every addItem counts, nothing counts down.
   int insertCount;
+  /// Read-only: the first selected item's index, or -1.
   Property<ListView, int> selectedIndex;  // read-only: the first selected item or -1
-  Property<ListView, int> count;          // read-only: items in the control
+  /// Read-only: the number of items in the control.
+  Property<ListView, int> count;  // read-only: items in the control
 
+  /// Adds an item with `text` and image `image`, asking for index insertCount; its record
+  /// names the place the control gave it.
   ListViewItem addItem(const String& text, int image);
-  // Texts of 10,240 characters or more come back cut at 10,239.
+  /// Texts of 10,240 characters or more come back cut at 10,239.
   String itemText(int index) const;
+  /// Removes every item; true on success (insertCount goes on counting).
   bool clear();
-  // Large-icon lists become the normal image list, the others the small one.
+  /// Large-icon lists become the normal image list, the others the small one.
   HIMAGELIST setImageList(const ImageList& images);
+  /// Lines the icons up along the left edge; true on success.
   bool alignLeft();
+  /// Lines the icons up along the top edge; true on success.
   bool alignTop();
+  /// Arranges the icons as the view's alignment says; true on success.
   bool arrange();
+  /// Moves every icon onto the nearest grid position; true on success.
   bool snapToGrid();
-  // The control's background colour. (This hides Control's write-only
-  // `backColor` property: a list view paints its own background.)
+  /// The control's background colour. (This hides Control's write-only
+  /// `backColor` property: a list view paints its own background.)
   COLORREF backColor() const;
-  // Background and text background together, so cells never show another
-  // colour behind their text. 1 on success; 0, with nothing changed, otherwise.
+  /// Background and text background together, so cells never show another
+  /// colour behind their text. 1 on success; 0, with nothing changed, otherwise.
   int setBackColor(COLORREF colour);
+  /// Sets the colour of the items' text; true on success.
   bool setTextColor(COLORREF colour);
 
  private:
@@ -70,63 +94,89 @@ class ListView : public Control {
   int getCount() const;
 };
 
-// One column handed out by TableView::addColumn.
+/// One column handed out by TableView::addColumn.
 class TableColumn {
  public:
+  /// A record naming no column: index -1.
   TableColumn();  // names no column: index -1
+  /// A record for column `index` of `control`, keeping the request `column` (text pointer 0).
   TableColumn(const LVCOLUMNA& column, int index, HWND control);
 
+  /// The insertion request as sent, with its text pointer cleared.
   LVCOLUMNA column;
-  int index;  // where the control placed the column (-1: refused)
+  /// Where the control placed the column (-1: refused).
+  int index;
+  /// The table's window.
   HWND control;
 
+  /// Deletes the column at `index`; true on success.
   bool remove() const;
+  /// Sets the column's width in pixels; true on success.
   bool setWidth(int width) const;
+  /// The column's width in pixels; 0 when the column does not exist.
   int width() const;
 };
 
-// One row handed out by TableView::addRow.
+/// One row handed out by TableView::addRow.
 class TableRow {
  public:
+  /// A record naming no row: index -1.
   TableRow();  // names no row: index -1
+  /// A record for row `index` of `control`, keeping the request `item` (text pointer 0).
   TableRow(const LVITEMA& item, int index, HWND control);
 
+  /// The insertion request as sent, with its text pointer cleared.
   LVITEMA item;
-  int index;  // where the control placed the row (-1: refused); the counter is in item.iItem
+  /// Where the control placed the row (-1: refused); the counter is in item.iItem.
+  int index;
+  /// The table's window.
   HWND control;
 
-  // Deletes the row at `index` (an earlier row's removal moves this one up).
+  /// Deletes the row at `index` (later rows move up); true on success.
   bool remove() const;
 };
 
-// A report view: columns and rows of text cells. Rows and columns are counted
-// as ListView counts its items (the counters never go down); the records
-// handed out name the places the control gave them. Image lists given to the
-// view stay the program's: the view never destroys them.
+/// A report view: columns and rows of text cells. Rows and columns are counted
+/// as ListView counts its items (the counters never go down); the records
+/// handed out name the places the control gave them. Image lists given to the
+/// view stay the program's: the view never destroys them.
 class TableView : public Control {
  public:
+  /// An object with no window (hwnd 0).
   TableView();
+  /// Makes the table with identifier `id` in `parent`; `editable` lets the user edit the first
+  /// column's texts in place.
   TableView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
             bool editable = false, bool enabled = true, bool visible = true, bool centred = false,
             int exStyle = 0);
 
+  /// The rows added so far (the index the next addRow takes); never counts down.
   int rowCount;
+  /// The columns added so far (the index the next addColumn takes); never counts down.
   int columnCount;
   /// Read-only: the first selected row, -1 when no row is selected.
   Property<TableView, int> selectedRow;
 
-  // A 100-pixel column at the next column index.
+  /// A 100-pixel column at the next column index.
   TableColumn addColumn(const String& text);
+  /// Adds a row whose first cell is `text`, with image `image`; its record names the place
+  /// the control gave it.
   TableRow addRow(const String& text, int image);
-  // The control's answer; 0, and nothing sent, unless the column and the row
-  // were counted (compared unsigned, so negatives are refused). Rows counted
-  // but gone after `clear` or `remove` are refused by the control.
+  /// The control's answer; 0, and nothing sent, unless the column and the row
+  /// were counted (compared unsigned, so negatives are refused). Rows counted
+  /// but gone after `clear` or `remove` are refused by the control.
   int setCell(int column, int row, const String& text);
+  /// Sets the width of column `column` in pixels; true on success.
   bool setColumnWidth(int column, int width);
+  /// Removes every row; true on success (rowCount goes on counting).
   bool clear();
+  /// The number of rows in the control.
   int count() const;
+  /// Gives the table the small image list for its rows; returns the previous one.
   HIMAGELIST setImageList(const ImageList& images);
+  /// Background and text background together, as ListView::setBackColor; 1 on success.
   int setBackColor(COLORREF colour);
+  /// Sets the colour of the cells' text; true on success.
   bool setTextColor(COLORREF colour);
 
   /// Selects `row` alone, gives it the focus and scrolls it into view; -1
@@ -176,59 +226,82 @@ class TableView : public Control {
 // Tree view
 // ===========================================================================
 
-// One item of a tree: the tree's window, the parent item it went under and
-// its own handle, so it can be changed or given children without the tree
-// object at hand. The text and value are those given at insertion.
+/// One item of a tree: the tree's window, the parent item it went under and
+/// its own handle, so it can be changed or given children without the tree
+/// object at hand. The text and value are those given at insertion.
 class TreeItem {
  public:
+  /// A record naming no item; as a parent it stands for the root.
   TreeItem();  // names no item; as a parent it stands for the root
-  // A record for an item handle; `isRoot` is 1 exactly when `parent` is 0.
+  /// A record for an item handle; `isRoot` is 1 exactly when `parent` is 0.
   TreeItem(HTREEITEM parent, HTREEITEM handle);
 
+  /// The tree's window.
   HWND control;
+  /// The item it went under: TVI_ROOT for top-level items the tree inserted; 0: no item.
   HTREEITEM parent;  // TVI_ROOT for top-level items the tree inserted; 0: no item
+  /// The item's own handle; 0 when the record names no item.
   HTREEITEM handle;
+  /// 1 exactly when `parent` is 0.
   int isRoot;
+  /// The item's value (its lParam) as given at insertion.
   int value;  // the item's lParam
+  /// The item's text as given at insertion.
   String text;
 
-  // Appends a child; the tree's lastItem is not updated.
+  /// Appends a child; the tree's lastItem is not updated.
   TreeItem addChild(const String& text, int value = 0, int image = 0, int selectedImage = 0) const;
+  /// Selects the item; true on success.
   bool select() const;
+  /// Deletes the item and its children; true on success.
   bool remove() const;
+  /// Shows the item's children; true when anything changed.
   bool expand() const;
+  /// Hides the item's children; true when anything changed.
   bool collapse() const;
+  /// Shows or hides the item's children, whichever they are not; true when anything changed.
   bool toggle() const;
-  // Expands (or collapses) only when the item could be selected; false otherwise.
+  /// Expands (or collapses) only when the item could be selected; false otherwise.
   bool selectAndExpand() const;
+  /// Collapses only when the item could be selected; false otherwise.
   bool selectAndCollapse() const;
-  // The item's text as the control holds it now, cut at 1,023 characters.
+  /// The item's text as the control holds it now, cut at 1,023 characters.
   String getText() const;
 };
 
-// A tree of items with texts, values and images. The control keeps the items;
-// the object keeps the records it handed out last.
+/// A tree of items with texts, values and images. The control keeps the items;
+/// the object keeps the records it handed out last.
 class TreeView : public Control {
  public:
+  /// An object with no window (hwnd 0).
   TreeView();
-  // `text` is not shown: the window name is always "TreeView".
+  /// `text` is not shown: the window name is always "TreeView".
   TreeView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
 
-  TreeItem lastItem;      // the latest addItem
+  /// The latest addItem.
+  TreeItem lastItem;  // the latest addItem
+  /// The latest addItem that went to the root.
   TreeItem lastRootItem;  // the latest addItem that went to the root
   // Read-only, asked afresh at every read. Texts are cut at 1,023 characters.
+  /// Read-only, asked afresh at every read: the selected item; empty when nothing is selected.
   Property<TreeView, TreeItem> selectedItem;  // empty when nothing is selected
-  Property<TreeView, String> selectedText;    // "" when nothing is selected
-  Property<TreeView, int> selectedValue;      // 0 when nothing is selected
+  /// Read-only: the selected item's text (cut at 1,023 characters); "" when nothing is selected.
+  Property<TreeView, String> selectedText;  // "" when nothing is selected
+  /// Read-only: the selected item's value; 0 when nothing is selected.
+  Property<TreeView, int> selectedValue;  // 0 when nothing is selected
+  /// Read-only: the number of items in the tree.
   Property<TreeView, int> count;
 
-  // Appends under `parentItem`, or at the root when its `parent` is 0 (an empty
-  // record, `treeRoot`, a selected top-level item).
+  /// Appends under `parentItem`, or at the root when its `parent` is 0 (an empty
+  /// record, `treeRoot`, a selected top-level item).
   TreeItem addItem(const TreeItem& parentItem, const String& text, int value = 0, int image = 0,
                    int selectedImage = 0);
+  /// Removes every item; true on success.
   bool clear();
+  /// Gives the tree an image list for its items; returns the previous one.
   HIMAGELIST setImageList(const ImageList& images);
+  /// Selects nothing; true on success.
   bool clearSelection();
 
  private:

@@ -1,9 +1,9 @@
 // The runtime check: a message box naming the program, the source place and the
 // failed condition; Abort ends the process with exit code 0.
-#include "tarn/tarn.h"
-
 #include <cstdio>
 #include <cstdlib>
+
+#include "tarn/property.h"
 
 namespace tarn {
 

@@ -1,5 +1,6 @@
 // ColorButton: a push button showing a colour swatch that clicks like the button.
-#include "tarn/tarn.h"
+#include "tarn/color_button.h"
+#include "tarn/core/detail.h"
 
 namespace tarn {
 
@@ -26,14 +27,14 @@ LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:  // a quick second click is a press too
-      SendMessageA(button, BM_SETSTATE, TRUE, 0);
+      detail::send(button, BM_SETSTATE, TRUE);
       SetFocus(button);
       SetCapture(window);
       swatchPressed = true;
       return 0;
     case WM_LBUTTONUP: {
       if (!swatchPressed) return 0;
-      SendMessageA(button, BM_SETSTATE, FALSE, 0);
+      detail::send(button, BM_SETSTATE, FALSE);
       swatchPressed = false;  // before ReleaseCapture: its WM_CAPTURECHANGED is ours
       ReleaseCapture();
       RECT r = {0, 0, 0, 0};
@@ -41,13 +42,13 @@ LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       int x = static_cast<short>(LOWORD(lParam));
       int y = static_cast<short>(HIWORD(lParam));
       if (inside(x, r.right - r.left) && inside(y, r.bottom - r.top))
-        SendMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), 0), lParam);
+        detail::send(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), 0), lParam);
       return 0;
     }
     case WM_CAPTURECHANGED:
       // Another window took the mouse mid-press: the press is over, unclicked.
       if (swatchPressed) {
-        SendMessageA(button, BM_SETSTATE, FALSE, 0);
+        detail::send(button, BM_SETSTATE, FALSE);
         swatchPressed = false;
       }
       break;

@@ -1,5 +1,5 @@
 // The control group: window objects enabled, disabled, shown and hidden together.
-#include "tarn/tarn.h"
+#include "tarn/control_group.h"
 
 namespace tarn {
 

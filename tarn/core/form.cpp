@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tarn/choosers.h"
+#include "tarn/core/detail.h"
 #include "tarn/core/record_sizes.h"
 #include "tarn/core/shell_dlls.h"
-#include "tarn/tarn.h"
+#include "tarn/forms.h"
 
 namespace tarn {
 
@@ -79,6 +81,8 @@ Form::Form(const String& caption, int x_, int y_, int width_, int height_, int k
   setUp();
   exStyleArg = exStyle;
   parentHwnd = parent.hwnd;
+  // A form's window has no control identifier and is top-level unless `child`
+  // asks otherwise, so it is made here rather than by detail::createChild.
   hwnd = CreateWindowExA(formExStyle(kind, static_cast<DWORD>(exStyle)),
                          MAKEINTATOM(dialogClassAtom), "Form", formStyle(kind, child), x_, y_,
                          width_, height_, parentHwnd, NULL, GetModuleHandleA(NULL), NULL);
@@ -91,8 +95,8 @@ Form::Form(const String& caption, int x_, int y_, int width_, int height_, int k
 
 void Form::setStandardIcons() {
   HICON standard = LoadIconA(NULL, IDI_APPLICATION);
-  SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(standard));
-  SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(standard));
+  detail::send(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(standard));
+  detail::send(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(standard));
 }
 
 void Form::finishCreation(int x_, int y_, int width_, int height_, bool enabled_, bool visible_,
@@ -132,8 +136,8 @@ void Form::attach(const Control& control) {
 }
 
 void Form::setIcon(HICON h) {
-  SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(h));
-  SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(h));
+  detail::send(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(h));
+  detail::send(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(h));
   iconHandle = h;
 }
 
@@ -149,7 +153,7 @@ void Form::setCursorResource(unsigned number) {
 HCURSOR Form::setCursor(HCURSOR c) { return SetCursor(c); }
 
 Icon Form::getIcon() const {
-  HICON big = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
+  HICON big = reinterpret_cast<HICON>(detail::send(hwnd, WM_GETICON, ICON_BIG));
   if (big == NULL) big = LoadIconA(NULL, IDI_APPLICATION);
   return Icon(big);
 }
@@ -220,7 +224,7 @@ INT_PTR CALLBACK defaultFormProcedure(HWND, UINT message, WPARAM, LPARAM) {
 }
 
 INT_PTR CALLBACK commandForwardProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) SendMessageA(GetParent(window), WM_COMMAND, wParam, lParam);
+  if (message == WM_COMMAND) detail::send(GetParent(window), WM_COMMAND, wParam, lParam);
   return 0;
 }
 

@@ -3,7 +3,9 @@
 
 #include <string>
 
-#include "tarn/tarn.h"
+#include "tarn/core/detail.h"
+#include "tarn/core/holders.h"
+#include "tarn/forms.h"
 
 namespace tarn {
 
@@ -58,25 +60,27 @@ ResourceUrl parseResourceUrl(const std::string& url) {
 }
 
 HBITMAP iconToBitmap(HICON icon) {
-  ICONINFO info = {};
-  if (!GetIconInfo(icon, &info)) return NULL;
-  BITMAP mask = {};
-  GetObjectA(info.hbmMask, sizeof mask, &mask);
-  int w = mask.bmWidth;
-  int h = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
+  int w = 0;
+  int h = 0;
+  {
+    ICONINFO info = {};
+    if (!GetIconInfo(icon, &info)) return NULL;
+    // GetIconInfo makes copies of the icon's bitmaps, which are ours to delete.
+    detail::GdiObject<HBITMAP> maskBitmap(info.hbmMask);
+    detail::GdiObject<HBITMAP> colorBitmap(info.hbmColor);
+    BITMAP mask = {};
+    GetObjectA(info.hbmMask, sizeof mask, &mask);
+    w = mask.bmWidth;
+    h = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
+  }
   if (w <= 0 || h <= 0) return NULL;
-  HDC screenDc = GetDC(NULL);
-  HDC memory = CreateCompatibleDC(screenDc);
+  detail::WindowDC screenDc(NULL);
+  detail::MemoryDC memory(screenDc);
   HBITMAP bitmap = CreateCompatibleBitmap(screenDc, w, h);
-  HGDIOBJ old = SelectObject(memory, bitmap);
+  detail::Selection selected(memory, bitmap);
   RECT all = {0, 0, w, h};
   FillRect(memory, &all, GetSysColorBrush(COLOR_WINDOW));
   DrawIconEx(memory, 0, 0, icon, w, h, 0, NULL, DI_NORMAL);
-  SelectObject(memory, old);
-  DeleteDC(memory);
-  ReleaseDC(NULL, screenDc);
   return bitmap;
 }
 
@@ -134,12 +138,12 @@ HBITMAP tileBitmap(HWND window, HBITMAP picture) {
   int w = client.right > 0 ? client.right : info.bmWidth;
   int h = client.bottom > 0 ? client.bottom : info.bmHeight;
   if (info.bmWidth <= 0 || info.bmHeight <= 0 || w <= 0 || h <= 0) return NULL;
-  HDC screenDc = GetDC(NULL);
-  HDC source = CreateCompatibleDC(screenDc);
-  HDC target = CreateCompatibleDC(screenDc);
+  detail::WindowDC screenDc(NULL);
+  detail::MemoryDC source(screenDc);
+  detail::MemoryDC target(screenDc);
   HBITMAP tiled = CreateCompatibleBitmap(screenDc, w, h);
-  HGDIOBJ oldSource = SelectObject(source, picture);
-  HGDIOBJ oldTarget = SelectObject(target, tiled);
+  detail::Selection sourceSelected(source, picture);
+  detail::Selection targetSelected(target, tiled);
   // One copy at the top left, then the filled part copied next to itself,
   // doubling across and then down: a few dozen copies at most, whatever the
   // sizes, instead of one per copy of the picture. The filled width and height
@@ -156,12 +160,15 @@ HBITMAP tileBitmap(HWND window, HBITMAP picture) {
     BitBlt(target, 0, filled, w, n, target, 0, 0, SRCCOPY);
     filled += n;
   }
-  SelectObject(source, oldSource);
-  SelectObject(target, oldTarget);
-  DeleteDC(source);
-  DeleteDC(target);
-  ReleaseDC(NULL, screenDc);
   return tiled;
+}
+
+// The picture to hand over: loaded, and tiled to the window's client size when
+// asked; null when there is none.
+HBITMAP preparePicture(HWND window, const std::string& pathOrUrl, bool tile) {
+  detail::GdiObject<HBITMAP> loaded(loadPicture(pathOrUrl));
+  if (loaded == NULL || !tile) return loaded.release();
+  return tileBitmap(window, loaded);
 }
 
 // The list view's own picture loading first; when it refuses the URL (list
@@ -177,27 +184,20 @@ bool requestPicture(HWND window, const std::string& pathOrUrl, bool tile) {
   request.xOffsetPercent = 0;
   request.yOffsetPercent = 0;
   OleInitialize(NULL);
-  if (SendMessageA(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&request)) != 0)
+  if (detail::send(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&request)) != 0)
     return true;
 
   if (window == NULL) return false;
-  HBITMAP picture = loadPicture(pathOrUrl);
+  detail::GdiObject<HBITMAP> picture(preparePicture(window, pathOrUrl, tile));
   if (picture == NULL) return false;
-  if (tile) {
-    HBITMAP tiled = tileBitmap(window, picture);
-    DeleteObject(picture);
-    picture = tiled;
-    if (picture == NULL) return false;
-  }
   LVBKIMAGEA handover = {};
   handover.ulFlags = LVBKIF_SOURCE_HBITMAP | (tile ? LVBKIF_STYLE_TILE : 0);
   handover.hbm = picture;
-  if (SendMessageA(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&handover)) != 0) {
-    InvalidateRect(window, NULL, TRUE);
-    return true;
-  }
-  DeleteObject(picture);
-  return false;
+  if (detail::send(window, LVM_SETBKIMAGEA, 0, reinterpret_cast<LPARAM>(&handover)) == 0)
+    return false;
+  picture.release();  // the list view's now
+  InvalidateRect(window, NULL, TRUE);
+  return true;
 }
 
 }  // namespace
@@ -208,14 +208,11 @@ ImageBox::ImageBox() = default;
 
 void ImageBox::create(int id_, int x_, int y_, int width_, int height_, const Control& parent,
                       int exStyle) {
-  id = id_;
-  parentHwnd = parent.hwnd;
-  hwnd = CreateWindowExA(
-      static_cast<DWORD>(exStyle), WC_LISTVIEWA, "ImageBox", imageBoxStyle, static_cast<short>(x_),
-      static_cast<short>(y_), static_cast<short>(width_), static_cast<short>(height_), parentHwnd,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), GetModuleHandleA(NULL), NULL);
-  SendMessageA(hwnd, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
-  SendMessageA(hwnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+  detail::createChild(*this, WC_LISTVIEWA, "ImageBox", imageBoxStyle, static_cast<DWORD>(exStyle),
+                      static_cast<short>(x_), static_cast<short>(y_), static_cast<short>(width_),
+                      static_cast<short>(height_), parent.hwnd, id_);
+  detail::send(hwnd, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
+  detail::send(hwnd, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(CLR_NONE));
 }
 
 ImageBox::ImageBox(int id_, const std::string& path, int x_, int y_, int width_, int height_,

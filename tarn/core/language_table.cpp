@@ -1,9 +1,9 @@
 // Language tables: key-to-text tables read from files, resources and buffers.
-#include "tarn/tarn.h"
-
 #include <algorithm>
 
 #include "tarn/core/language_text.h"
+#include "tarn/language_table.h"
+#include "tarn/system.h"
 
 namespace tarn {
 

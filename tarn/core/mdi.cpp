@@ -1,7 +1,8 @@
 // MDI forms: the frame with its MDICLIENT, child forms routed through the
 // system's MDI child handling, and the frame and child procedures.
+#include "tarn/core/detail.h"
 #include "tarn/core/window_class.h"
-#include "tarn/tarn.h"
+#include "tarn/mdi.h"
 
 namespace tarn {
 
@@ -80,7 +81,8 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
   kind = kind_;
   exStyleArg = exStyle;
   parentHwnd = parent.hwnd;
-  // The desktop as parent keeps the frame top-level whatever `parent` is.
+  // The desktop as parent keeps the frame top-level whatever `parent` is: a
+  // frame, not a child control, so not made by detail::createChild.
   HWND frame =
       CreateWindowExA(static_cast<DWORD>(exStyle) | WS_EX_ACCEPTFILES, MAKEINTATOM(dialogClassAtom),
                       "MDIForm", mdiFrameStyle(kind), x_, y_, width_, height_, GetDesktopWindow(),
@@ -92,12 +94,10 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
   setStandardIcons();
   text = caption;
 
-  client.parentHwnd = hwnd;
-  HWND area = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", NULL, clientStyle, 0, 0, 0, 0, hwnd,
-                              NULL, GetModuleHandleA(NULL), &clientCreate);
+  HWND area = detail::createChild(client, "MDICLIENT", NULL, clientStyle, WS_EX_CLIENTEDGE, 0, 0, 0,
+                                  0, hwnd, 0, &clientCreate);
   if (!runtimeCheck(area != NULL, "MDIForm_container_handle != NULL", __FILE__, __LINE__)) return;
   replaceClientBrush(area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), false);
-  client.hwnd = area;
   client.fitToParent();
   setDialogProcedure(mdiFrameProcedure);
 
@@ -122,8 +122,8 @@ Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int he
   child.setDialogProcedure(mdiChildProcedure);
   routeThroughMdiHandling(h);
   child.show();
-  SendMessageA(h, WM_NCACTIVATE, TRUE, 0);
-  SendMessageA(client.hwnd, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h), 0);
+  detail::send(h, WM_NCACTIVATE, TRUE);
+  detail::send(client.hwnd, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h));
   return child;
 }
 
@@ -153,8 +153,8 @@ INT_PTR CALLBACK mdiChildProcedure(HWND window, UINT message, WPARAM, LPARAM) {
   if (message != WM_CLOSE) return 0;
   // A hidden child would stay the active one: hand activation on first.
   HWND area = GetParent(window);
-  if (reinterpret_cast<HWND>(SendMessageA(area, WM_MDIGETACTIVE, 0, 0)) == window)
-    SendMessageA(area, WM_MDINEXT, reinterpret_cast<WPARAM>(window), 0);
+  if (reinterpret_cast<HWND>(detail::send(area, WM_MDIGETACTIVE)) == window)
+    detail::send(area, WM_MDINEXT, reinterpret_cast<WPARAM>(window));
   ShowWindow(window, SW_HIDE);
   return 0;
 }

@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "tarn/tarn.h"
+#include "tarn/property.h"
 
 #include <commdlg.h>
 

@@ -8,8 +8,9 @@
 #ifndef TARN_CORE_SHELL_DLLS_H
 #define TARN_CORE_SHELL_DLLS_H
 
-#include "tarn/tarn.h"
+#include "tarn/property.h"
 
+#include <commdlg.h>
 #include <shlobj.h>
 
 namespace tarn {

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <climits>
 
+#include "tarn/core/detail.h"
+#include "tarn/core/holders.h"
+#include "tarn/core/registry.h"
 #include "tarn/core/window_class.h"
-#include "tarn/tarn.h"
+#include "tarn/splitter.h"
 
 namespace tarn {
 
@@ -12,29 +15,11 @@ namespace {
 
 // Which splitter drives a bar window, and the procedure the bar had before.
 // An entry outlives its splitter (object null) until the window goes, so the
-// bar keeps working as a plain static.
-struct SplitterEntry {
-  HWND window;
-  Splitter* object;
-  WNDPROC previous;
-};
-
-// Never destroyed: splitters with static storage may outlive any other static.
-std::vector<SplitterEntry>& splitterEntries() {
-  static std::vector<SplitterEntry>* all = new std::vector<SplitterEntry>;
+// bar keeps working as a plain static. Never destroyed: splitters with static
+// storage may outlive any other static.
+detail::Registry& splitters() {
+  static detail::Registry* all = new detail::Registry(detail::Registry::Kind::untilWindowGoes);
   return *all;
-}
-
-SplitterEntry* entryFor(HWND window) {
-  for (SplitterEntry& e : splitterEntries())
-    if (e.window == window) return &e;
-  return nullptr;
-}
-
-SplitterEntry* entryOf(const Splitter* object) {
-  for (SplitterEntry& e : splitterEntries())
-    if (e.object == object) return &e;
-  return nullptr;
 }
 
 // A 50 % checkerboard: rows 0xAA, 0x55, ..., each stored as a 16-bit word.
@@ -42,14 +27,11 @@ const WORD dragPattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
 
 // Inverts the hatched bar; drawing it twice at the same place restores the pixels.
 void invertBar(HDC dc, int x, int y, int w, int h) {
-  HBITMAP pattern = CreateBitmap(8, 8, 1, 1, dragPattern);
-  HBRUSH brush = CreatePatternBrush(pattern);
+  detail::GdiObject<HBITMAP> pattern(CreateBitmap(8, 8, 1, 1, dragPattern));
+  detail::GdiObject<HBRUSH> brush(CreatePatternBrush(pattern));
   SetBrushOrgEx(dc, x, y, NULL);
-  HGDIOBJ old = SelectObject(dc, brush);
+  detail::Selection selected(dc, brush);
   PatBlt(dc, x, y, w, h, PATINVERT);
-  SelectObject(dc, old);
-  DeleteObject(brush);
-  DeleteObject(pattern);
 }
 
 HCURSOR sizeCursor(bool horizontal) {
@@ -69,48 +51,7 @@ int splitterClamp(int p, int minPos, int maxPos, int thickness) {
   return static_cast<int>(std::max(q, lowest));
 }
 
-// ---------------------------------------------------------------------------
-// The link from a bar window to its splitter
-
-void Splitter::Link::place(const Splitter* owner) {
-  offset = reinterpret_cast<const char*>(this) - reinterpret_cast<const char*>(owner);
-}
-
-Splitter* Splitter::Link::owner() const {
-  return reinterpret_cast<Splitter*>(const_cast<char*>(reinterpret_cast<const char*>(this)) -
-                                     offset);
-}
-
-// An object that now stands for another window no longer drives its old one.
-Splitter::Link& Splitter::Link::operator=(const Link&) {
-  Splitter* self = owner();
-  SplitterEntry* e = entryOf(self);
-  if (e != nullptr && e->window != self->hwnd) e->object = nullptr;
-  return *this;
-}
-
-Splitter::Link::Link(Link&& other) noexcept : offset(other.offset) {
-  for (SplitterEntry& e : splitterEntries())
-    if (e.object == other.owner()) e.object = owner();
-}
-
-Splitter::Link& Splitter::Link::operator=(Link&& other) noexcept {
-  if (this == &other) return *this;
-  Splitter* self = owner();
-  Splitter* from = other.owner();
-  for (SplitterEntry& e : splitterEntries()) {
-    if (e.object == self && e.window != self->hwnd) e.object = nullptr;
-    if (e.object == from) e.object = self;
-  }
-  return *this;
-}
-
-Splitter::Link::~Link() {
-  for (SplitterEntry& e : splitterEntries())
-    if (e.object == owner()) e.object = nullptr;
-}
-
-bool Splitter::linked() const { return entryOf(this) != nullptr; }
+bool Splitter::linked() const { return splitters().names(this); }
 
 // ---------------------------------------------------------------------------
 // Construction
@@ -118,7 +59,7 @@ bool Splitter::linked() const { return entryOf(this) != nullptr; }
 void Splitter::bindSplitterProperties() {
   thickness.bind(this, &Splitter::getThickness);
   position.bind(this, &Splitter::getPosition, &Splitter::setPositionValue);
-  link.place(this);
+  link.place(this, splitters());
 }
 
 Splitter::Splitter()
@@ -146,17 +87,15 @@ Splitter::Splitter(int id_, const Control& parent, bool horizontal_, int thickne
   int w = horizontal ? parentControl.clientWidth : thicknessValue;
   int h = horizontal ? thicknessValue : parentControl.clientHeight;
   DWORD style = WS_CHILD | SS_NOTIFY | (visible_ ? WS_VISIBLE : 0);
-  hwnd = CreateWindowExA(static_cast<DWORD>(exStyle), "STATIC", "", style, 0, 0, w, h, parent.hwnd,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(NULL),
-                         NULL);
+  detail::createChild(*this, "STATIC", "", style, static_cast<DWORD>(exStyle), 0, 0, w, h,
+                      parent.hwnd, id);
   if (!runtimeCheck(hwnd != NULL, "Slitter_Window_Handle != NULL", __FILE__, __LINE__)) return;
   detail::addRedrawOnResize(hwnd);
-  parentHwnd = parent.hwnd;
   setDefaultFont();
   minPos = 0;
   maxPos = horizontal ? parentControl.clientHeight : parentControl.clientWidth;
   previousProc = subclass(splitterProcedure);
-  splitterEntries().push_back({hwnd, this, previousProc});
+  splitters().add(hwnd, this, previousProc);
 }
 
 Splitter::~Splitter() {
@@ -182,7 +121,7 @@ void Splitter::setPosition(int p) {
   // A negative request stands for "as far as it goes".
   int q = splitterClamp(p < 0 ? INT_MAX : p, minPos, maxPos, thicknessValue);
   setCoordinate(q);
-  SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 0), q);
+  detail::send(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 0), q);
 }
 
 void Splitter::setLimits(int min, int max) {
@@ -231,6 +170,13 @@ void Splitter::restoreParentClip() {
   parentClipped = false;
 }
 
+// The drag draws on the parent's context from beginDrag to the end of the
+// drag, across messages; this is where it is given back.
+void Splitter::releaseDragDc() {
+  ReleaseDC(parentControl.hwnd, dragDc);
+  dragDc = NULL;
+}
+
 void Splitter::beginDrag() {
   // Drawn over the parent's children too, which WS_CLIPCHILDREN would hide.
   parentClipped = (GetWindowLongA(parentControl.hwnd, GWL_STYLE) & WS_CLIPCHILDREN) != 0;
@@ -262,12 +208,11 @@ void Splitter::endDrag() {
   caption = "";
   dragging = false;  // before ReleaseCapture, whose WM_CAPTURECHANGED must not cancel
   ReleaseCapture();
-  ReleaseDC(parentControl.hwnd, dragDc);
-  dragDc = NULL;
+  releaseDragDc();
   hide();
   setCoordinate(dragPos);
   show();
-  SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 0), dragPos);
+  detail::send(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, 0), dragPos);
 }
 
 // Ends a drag without moving or reporting: the capture went elsewhere, or the
@@ -275,16 +220,15 @@ void Splitter::endDrag() {
 void Splitter::cancelDrag() {
   drawDragBar(dragPos);
   dragging = false;
-  ReleaseDC(parentControl.hwnd, dragDc);
-  dragDc = NULL;
+  releaseDragDc();
   restoreParentClip();
   if (GetCapture() == hwnd) ReleaseCapture();
 }
 
 LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // Copied out: a handler below may create or destroy splitters.
-  SplitterEntry* entry = entryFor(window);
-  Splitter* s = entry != nullptr ? entry->object : nullptr;
+  const detail::Registry::Entry* entry = splitters().find(window);
+  Splitter* s = entry != nullptr ? static_cast<Splitter*>(entry->object) : nullptr;
   WNDPROC previous = entry != nullptr ? entry->previous : NULL;
   if (previous == NULL)
     previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
@@ -310,13 +254,10 @@ LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPA
   }
   LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
-    std::vector<SplitterEntry>& all = splitterEntries();
-    for (std::size_t i = 0; i < all.size(); ++i)
-      if (all[i].window == window) {
-        if (all[i].object != nullptr && all[i].object->dragging) all[i].object->cancelDrag();
-        all.erase(all.begin() + static_cast<std::ptrdiff_t>(i));
-        break;
-      }
+    const detail::Registry::Entry* gone = splitters().find(window);
+    Splitter* goneObject = gone != nullptr ? static_cast<Splitter*>(gone->object) : nullptr;
+    if (goneObject != nullptr && goneObject->dragging) goneObject->cancelDrag();
+    splitters().drop(window);
   }
   return result;
 }

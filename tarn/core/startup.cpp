@@ -1,7 +1,9 @@
 // Start-up globals and the application, screen and cursor objects.
-#include "tarn/tarn.h"
-
 #include <ole2.h>
+
+// The start-up globals' helpers are declared beside the globals, and the
+// application object's destructor asks whether it is the global `application`.
+#include "tarn/globals.h"
 
 namespace tarn {
 

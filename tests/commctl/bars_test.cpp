@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "message_host.h"
+#include "support/message_host.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "support/control_host.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 
@@ -11,15 +12,11 @@ using namespace tarn;
 
 namespace {
 
-// A top-level host of 400 x 300 for the views under test.
-class ListHost : public ::testing::Test {
+// The host form at 60, 50 with a client area of 400 x 300.
+class ListHost : public testing_support::ControlHost {
  protected:
-  void SetUp() override {
-    parent = Control(CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 60, 50, 400, 300,
-                                     NULL, NULL, NULL, NULL));
-  }
-  void TearDown() override { DestroyWindow(parent.hwnd); }
-  Control parent;
+  ListHost() : ControlHost({60, 50, 400, 300}) {}
+  const Control& parent = form;
 };
 
 std::string cellText(HWND table, int row, int column) {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "message_host.h"
+#include "support/message_host.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

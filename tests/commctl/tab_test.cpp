@@ -2,7 +2,7 @@
 // placed, shown, hidden and destroyed, and commands passed on to the parent.
 #include <gtest/gtest.h>
 
-#include "message_host.h"
+#include "support/message_host.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/creation_styles.h"
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "message_host.h"
+#include "support/message_host.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

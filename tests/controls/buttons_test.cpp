@@ -1,10 +1,11 @@
 // Push buttons, check boxes, radio buttons and frames: icons, checks, geometry
 // and the objects built without windows.
-#include "controls/host.h"
+#include "support/control_host.h"
+#include "controls/controls_resources.h"
 #include "support/support.h"
 
 using namespace tarn;
-using namespace controls_test;
+using namespace testing_support;
 
 namespace {
 
@@ -38,7 +39,7 @@ TEST(ButtonsWithoutWindows, HaveNoParentAndReadUnchecked) {
   EXPECT_EQ(HANDLE(NULL), button.setIcon(Icon(LoadIconA(NULL, IDI_APPLICATION))));
 }
 
-TEST_F(Host, ButtonIconsAreSentOnlyWhenAskedAndHandBackThePreviousOne) {
+TEST_F(ControlHost, ButtonIconsAreSentOnlyWhenAskedAndHandBackThePreviousOne) {
   Icon first(LoadIconA(NULL, IDI_APPLICATION));
   Icon second(LoadIconA(NULL, IDI_WARNING));
   imagesSent = 0;
@@ -55,15 +56,15 @@ TEST_F(Host, ButtonIconsAreSentOnlyWhenAskedAndHandBackThePreviousOne) {
   EXPECT_EQ(first.handle, imageOf(pictured));
   EXPECT_EQ(first.handle, pictured.setIcon(second));
   EXPECT_EQ(second.handle, imageOf(pictured));
-  HICON fromResource = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(iconResource));
+  HICON fromResource = LoadIconA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(ID_ICON_TARN));
   ASSERT_NE(HICON(NULL), fromResource);
   // Only the low 16 bits name the resource.
-  EXPECT_EQ(second.handle, pictured.setIconResource(0x10000 | iconResource));
+  EXPECT_EQ(second.handle, pictured.setIconResource(0x10000 | ID_ICON_TARN));
   EXPECT_EQ(fromResource, imageOf(pictured));
-  EXPECT_EQ(fromResource, pictured.setIconResource(iconResource));
+  EXPECT_EQ(fromResource, pictured.setIconResource(ID_ICON_TARN));
 }
 
-TEST_F(Host, CheckStatesReadBackAndIndeterminateReadsUnchecked) {
+TEST_F(ControlHost, CheckStatesReadBackAndIndeterminateReadsUnchecked) {
   CheckBox check("Check", 310, 10, 10, 120, 24, form, true, false, true, false, 0);
   // Disabled before its check is set; both take effect.
   EXPECT_FALSE(bool(check.enabled));
@@ -89,7 +90,7 @@ TEST_F(Host, CheckStatesReadBackAndIndeterminateReadsUnchecked) {
   EXPECT_TRUE(bool(check.checked));
 }
 
-TEST_F(Host, RadioButtonsKeepTheirGeometryWhileOthersAreClamped) {
+TEST_F(ControlHost, RadioButtonsKeepTheirGeometryWhileOthersAreClamped) {
   RadioButton radio("R", 320, -5, -5, 4, 4, form, true, true, false, 0);
   CheckBox check("C", 321, -5, -5, 4, 4, form, false, true, true, false, 0);
   Button button("B", 322, -5, -5, 4, 4, form, true, true, false, false, 0, false, Icon());
@@ -113,7 +114,7 @@ TEST_F(Host, RadioButtonsKeepTheirGeometryWhileOthersAreClamped) {
   }
 }
 
-TEST_F(Host, CentredButtonsSitInTheMiddleAndCreateFillsAnEmptyObject) {
+TEST_F(ControlHost, CentredButtonsSitInTheMiddleAndCreateFillsAnEmptyObject) {
   Button centred("Mid", 330, 0, 0, 100, 40, form, true, true, true, false, 0, false, Icon());
   RECT r = placeOf(centred.hwnd);
   EXPECT_EQ((hostWidth - 100) / 2, r.left);

@@ -1,12 +1,13 @@
 // Labels, icon and bitmap boxes and sunken frames: pictures shown and handed
 // back, sizes kept or taken from the picture, and the frame's fixed geometry.
-#include "controls/host.h"
+#include "support/control_host.h"
+#include "controls/controls_resources.h"
 #include "support/support.h"
 
 using namespace tarn;
-using namespace controls_test;
+using namespace testing_support;
 
-TEST_F(Host, PictureBoxesShowTheirPictureAndHandBackThePreviousOne) {
+TEST_F(ControlHost, PictureBoxesShowTheirPictureAndHandBackThePreviousOne) {
   Icon first(LoadIconA(NULL, IDI_APPLICATION));
   Icon second(LoadIconA(NULL, IDI_WARNING));
   IconBox icons("ignored", 501, 10, 10, 100, 100, form, first, true, true, false, 0);
@@ -17,8 +18,8 @@ TEST_F(Host, PictureBoxesShowTheirPictureAndHandBackThePreviousOne) {
   EXPECT_EQ(GetSystemMetrics(SM_CXICON), int(icons.width));
   EXPECT_EQ(GetSystemMetrics(SM_CYICON), int(icons.height));
 
-  Bitmap bars(static_cast<unsigned>(bitmapResource));
-  Bitmap other(static_cast<unsigned>(bitmapResource));
+  Bitmap bars(static_cast<unsigned>(ID_BITMAP_BARS));
+  Bitmap other(static_cast<unsigned>(ID_BITMAP_BARS));
   ASSERT_FALSE(bars.isNull());
   BmpBox pictures("ignored", 502, 150, 10, 120, 90, form, bars, true, true, false, 0);
   EXPECT_EQ(bars.bmp, reinterpret_cast<HBITMAP>(
@@ -35,7 +36,7 @@ TEST_F(Host, PictureBoxesShowTheirPictureAndHandBackThePreviousOne) {
   EXPECT_EQ(HANDLE(other.bmp), pictures.setBitmap(Bitmap()));
 }
 
-TEST_F(Host, LabelsShowTheirTextAndPlaceLikeOtherControls) {
+TEST_F(ControlHost, LabelsShowTheirTextAndPlaceLikeOtherControls) {
   Label label("First line", 510, -10, 20, 5, 5, form, true, true, false, 0);
   EXPECT_EQ("First line", String(label.text).str());
   RECT r = placeOf(label.hwnd);
@@ -48,7 +49,7 @@ TEST_F(Host, LabelsShowTheirTextAndPlaceLikeOtherControls) {
   EXPECT_FALSE(bool(centred.enabled));
 }
 
-TEST_F(Host, SunkenFramesKeepTheirGeometryAndAreVisibleAtOnce) {
+TEST_F(ControlHost, SunkenFramesKeepTheirGeometryAndAreVisibleAtOnce) {
   SunkenFrame frame(-3, -4, 5, 6, form);
   ASSERT_NE(HWND(NULL), frame.hwnd);
   EXPECT_EQ(form.hwnd, frame.parentHwnd);

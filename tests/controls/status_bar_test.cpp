@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "controls/host.h"
+#include "support/control_host.h"
 #include "support/support.h"
 
 using namespace tarn;
-using namespace controls_test;
+using namespace testing_support;
 
 namespace {
 
@@ -41,7 +41,7 @@ using Texts = std::vector<std::string>;
 
 }  // namespace
 
-TEST_F(Host, StatusBarSplitsTheParentIntoEqualPartsWithTheirTexts) {
+TEST_F(ControlHost, StatusBarSplitsTheParentIntoEqualPartsWithTheirTexts) {
   StatusBar bar("one;two;three", 601, form, 3, true, true, 0);
   EXPECT_EQ("msctls_statusbar32", classOf(bar.hwnd));
   EXPECT_EQ(0x50000100, styleOf(bar.hwnd));
@@ -61,7 +61,7 @@ TEST_F(Host, StatusBarSplitsTheParentIntoEqualPartsWithTheirTexts) {
   EXPECT_FALSE(bool(hidden.visible));
 }
 
-TEST_F(Host, PartCountsAreTakenIntoOneToAHundred) {
+TEST_F(ControlHost, PartCountsAreTakenIntoOneToAHundred) {
   StatusBar bar("a;b;c", 610, form, 3, true, true, 0);
   struct Row {
     int asked;
@@ -85,7 +85,7 @@ TEST_F(Host, PartCountsAreTakenIntoOneToAHundred) {
   EXPECT_EQ(1, int(fresh.partCount));
 }
 
-TEST_F(Host, SetTextsShowsNonEmptyPiecesUpToThePartCountAndKeepsThemAll) {
+TEST_F(ControlHost, SetTextsShowsNonEmptyPiecesUpToThePartCountAndKeepsThemAll) {
   struct Row {
     const char* name;
     const char* texts;
@@ -108,7 +108,7 @@ TEST_F(Host, SetTextsShowsNonEmptyPiecesUpToThePartCountAndKeepsThemAll) {
   EXPECT_EQ((Texts{"a", "b", "c"}), kept(bar));
 }
 
-TEST_F(Host, RaisingAPartRedrawsEveryPartWithOnlyThatOneRaised) {
+TEST_F(ControlHost, RaisingAPartRedrawsEveryPartWithOnlyThatOneRaised) {
   StatusBar bar("a;b;c", 630, form, 3, true, true, 0);
   bar.setRaised(1, true);
   for (int i = 0; i < 3; ++i) {
@@ -122,7 +122,7 @@ TEST_F(Host, RaisingAPartRedrawsEveryPartWithOnlyThatOneRaised) {
   EXPECT_EQ("B", shownIn(bar, 1).text);
 }
 
-TEST_F(Host, IndicesPastTheListsGrowThemAndOutOfRangeIndicesDoNothing) {
+TEST_F(ControlHost, IndicesPastTheListsGrowThemAndOutOfRangeIndicesDoNothing) {
   StatusBar bar("a;b;c", 640, form, 3, true, true, 0);
   bar.setText(5, "far");  // the bar has no part 5 and refuses it; the text is kept
   EXPECT_EQ((Texts{"a", "b", "c", "", "", "far"}), kept(bar));
@@ -145,7 +145,7 @@ TEST_F(Host, IndicesPastTheListsGrowThemAndOutOfRangeIndicesDoNothing) {
   EXPECT_EQ("", bar.text(99).str());
 }
 
-TEST_F(Host, LongPartTextsReadBackWhole) {
+TEST_F(ControlHost, LongPartTextsReadBackWhole) {
   StatusBar bar("a;b", 650, form, 2, true, true, 0);
   const std::string long3k(3000, 'k');
   bar.setText(1, long3k);

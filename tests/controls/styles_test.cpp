@@ -4,11 +4,11 @@
 #include <memory>
 #include <vector>
 
-#include "controls/host.h"
+#include "support/control_host.h"
 #include "support/support.h"
 
 using namespace tarn;
-using namespace controls_test;
+using namespace testing_support;
 
 namespace {
 
@@ -121,7 +121,7 @@ const std::vector<Kind>& kinds() {
 
 }  // namespace
 
-TEST_F(Host, EveryControlHasItsClassStyleAndText) {
+TEST_F(ControlHost, EveryControlHasItsClassStyleAndText) {
   for (const Kind& kind : kinds())
     for (int flags = 0; flags < 4; ++flags) {
       bool enabled = (flags & 1) != 0, visible = (flags & 2) != 0;

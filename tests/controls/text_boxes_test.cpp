@@ -3,11 +3,12 @@
 #include <functional>
 #include <string>
 
-#include "controls/host.h"
+#include "support/control_host.h"
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 
 using namespace tarn;
-using namespace controls_test;
+using namespace testing_support;
 
 namespace {
 
@@ -15,7 +16,7 @@ LRESULT limitOf(HWND edit) { return SendMessageA(edit, EM_GETLIMITTEXT, 0, 0); }
 
 }  // namespace
 
-TEST_F(Host, TextBoxLineOperationsPassTheEditAnswersThrough) {
+TEST_F(ControlHost, TextBoxLineOperationsPassTheEditAnswersThrough) {
   TextBox box("one\r\ntwo\r\nthree", 401, 10, 10, 200, 120, form, true, true, false, true, 0);
   EXPECT_EQ(3, int(box.lineCount));
   EXPECT_EQ(5, box.lineIndex(1));
@@ -31,7 +32,7 @@ TEST_F(Host, TextBoxLineOperationsPassTheEditAnswersThrough) {
   EXPECT_EQ(1, int(box.lineCount));
 }
 
-TEST_F(Host, TextLimitsAndWhatANarrowFieldKeeps) {
+TEST_F(ControlHost, TextLimitsAndWhatANarrowFieldKeeps) {
   const std::string wide(500, 'w');
   const std::string long40k(40000, 'r');
   struct Row {
@@ -76,7 +77,7 @@ TEST_F(Host, TextLimitsAndWhatANarrowFieldKeeps) {
   }
 }
 
-TEST_F(Host, ASingleLineTextBoxKeepsEverythingTypedPastItsWidth) {
+TEST_F(ControlHost, ASingleLineTextBoxKeepsEverythingTypedPastItsWidth) {
   TextBox box("", 416, 10, 10, 100, 24, form, true, true, false, false, 0);
   box.focus();
   std::string typed;
@@ -85,7 +86,7 @@ TEST_F(Host, ASingleLineTextBoxKeepsEverythingTypedPastItsWidth) {
   EXPECT_EQ(typed, String(box.text).str());
 }
 
-TEST_F(Host, PasswordsAreMaskedAndTextsRoundTrip) {
+TEST_F(ControlHost, PasswordsAreMaskedAndTextsRoundTrip) {
   PasswordBox secret("hidden", 420, 10, 10, 100, 24, form, true, true, false, false, 0);
   EXPECT_EQ('*', SendMessageA(secret.hwnd, EM_GETPASSWORDCHAR, 0, 0));
   EXPECT_EQ("hidden", String(secret.text).str());
@@ -106,7 +107,7 @@ TEST(TextBoxWithoutWindow, ReadsNoLinesWithoutACheck) {
   EXPECT_TRUE(answerer.boxes().empty());
 }
 
-TEST_F(Host, SpinBoxArrowsSitInsideTheFieldsWidthAndFollowOnlyHideArrows) {
+TEST_F(ControlHost, SpinBoxArrowsSitInsideTheFieldsWidthAndFollowOnlyHideArrows) {
   for (bool visible : {true, false}) {
     SCOPED_TRACE(visible ? "created visible" : "created hidden");
     spinBox spin("42", 430, 100, 50, 120, 24, form, true, visible, false, 0);

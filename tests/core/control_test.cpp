@@ -2,6 +2,7 @@
 // text drawing and the object link in the user-data slot.
 #include <gtest/gtest.h>
 
+#include "support/control_host.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 
@@ -9,18 +10,13 @@ using namespace tarn;
 
 namespace {
 
-// A visible top-level host with a client area of 400 x 300 and one child.
-class Host : public ::testing::Test {
+// The host form at 50, 40 with a client area of 400 x 300, and one plain child.
+class Host : public testing_support::ControlHost {
  protected:
-  void SetUp() override {
-    parent = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 50, 40, 400, 300, NULL,
-                             NULL, NULL, NULL);
-    child = CreateWindowExA(0, "STATIC", "child", WS_CHILD | WS_VISIBLE, 10, 20, 100, 50, parent,
-                            NULL, NULL, NULL);
-  }
-  void TearDown() override { DestroyWindow(parent); }
-  HWND parent = NULL;
-  HWND child = NULL;
+  Host() : ControlHost({50, 40, 400, 300}) {}
+  HWND parent = form.hwnd;
+  HWND child = CreateWindowExA(0, "STATIC", "child", WS_CHILD | WS_VISIBLE, 10, 20, 100, 50, parent,
+                               NULL, NULL, NULL);
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

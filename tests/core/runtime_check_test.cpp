@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

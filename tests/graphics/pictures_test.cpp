@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graphics_resources.h"
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 #include "tarn/graphics/dib.h"
@@ -44,7 +45,7 @@ bool writeIconFile(const TempFile& file) {
   return bytes && file.write(std::string(bytes, SizeofResource(NULL, found)));
 }
 
-bool hasExpression(const BoxAnswerer::Box& box, const std::string& expression) {
+bool hasExpression(const SeenBox& box, const std::string& expression) {
   return box.caption == "Tarn runtime check" &&
          box.text.find("Expression: " + expression + "\r\n") != std::string::npos;
 }

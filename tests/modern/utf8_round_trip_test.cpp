@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "graphics/dialog_answerer.h"
+#include "support/dialog_answerer.h"
 #include "samples.h"
 #include "support/support.h"
 #include <tarn/tarn.h>

@@ -109,39 +109,6 @@ ChildResult runChild(const std::string& commandLine, DWORD timeoutMs, int answer
 
 // ---------------------------------------------------------------------------
 
-namespace {
-HHOOK boxHook = NULL;
-int boxButton = IDIGNORE;
-std::vector<BoxAnswerer::Box> seenBoxes;
-
-LRESULT CALLBACK boxHookProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_ACTIVATE) {
-    HWND window = reinterpret_cast<HWND>(wParam);
-    char cls[32] = {0};
-    GetClassNameA(window, cls, sizeof cls);
-    if (std::string(cls) == "#32770") {
-      seenBoxes.push_back({windowText(window), boxText(window)});
-      PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(boxButton), 0);
-    }
-  }
-  return CallNextHookEx(boxHook, code, wParam, lParam);
-}
-}  // namespace
-
-BoxAnswerer::BoxAnswerer(int button) {
-  boxButton = button;
-  seenBoxes.clear();
-  boxHook = SetWindowsHookExA(WH_CBT, boxHookProc, NULL, GetCurrentThreadId());
-}
-
-BoxAnswerer::~BoxAnswerer() {
-  if (boxHook) UnhookWindowsHookEx(boxHook);
-  boxHook = NULL;
-}
-
-const std::vector<BoxAnswerer::Box>& BoxAnswerer::boxes() const { return seenBoxes; }
-void BoxAnswerer::setButton(int button) { boxButton = button; }
-
 void pump(DWORD ms) {
   DWORD start = GetTickCount();
   do {

@@ -1,5 +1,6 @@
-// Helpers shared by the test suites: child processes, answering message boxes,
-// pumping messages and temporary files.
+// Helpers shared by the test suites: child processes, pumping messages,
+// temporary files and what windows show. The hosts and answerers have headers
+// of their own beside this one.
 #ifndef TARN_TESTS_SUPPORT_H
 #define TARN_TESTS_SUPPORT_H
 
@@ -26,23 +27,6 @@ struct ChildResult {
 // identifier) when answer != 0; the boxes' texts are collected in `boxes`.
 ChildResult runChild(const std::string& commandLine, DWORD timeoutMs, int answer = 0,
                      std::vector<std::string>* boxes = nullptr, const std::string& folder = "");
-
-// Answers the message boxes this thread shows: each one's caption and text are
-// recorded and it is closed with the given button. Uninstalls on destruction.
-class BoxAnswerer {
- public:
-  explicit BoxAnswerer(int button);
-  ~BoxAnswerer();
-  BoxAnswerer(const BoxAnswerer&) = delete;
-  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-
-  struct Box {
-    std::string caption;
-    std::string text;
-  };
-  const std::vector<Box>& boxes() const;
-  void setButton(int button);
-};
 
 // Dispatches this thread's messages for about `ms` milliseconds.
 void pump(DWORD ms);

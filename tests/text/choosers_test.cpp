@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "dialog_answerer.h"
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 

@@ -1,9 +1,9 @@
 // The control group: its four operations on real windows, the empty group, and
 // members added twice or given their window after joining.
-#include "controls/host.h"
+#include "support/control_host.h"
 
 using namespace tarn;
-using namespace controls_test;
+using namespace testing_support;
 
 namespace {
 
@@ -34,7 +34,7 @@ void setState(Control& c, bool visibility, bool value) {
 
 }  // namespace
 
-TEST_F(Host, GroupOperationsActOnEveryMemberAndCountThem) {
+TEST_F(ControlHost, GroupOperationsActOnEveryMemberAndCountThem) {
   Button a("a", 801, 10, 10, 50, 20, form, true, true, false, false, 0, false, Icon());
   Label b("b", 802, 10, 40, 50, 20, form, true, true, false, 0);
   CheckBox c("c", 803, 10, 70, 50, 20, form, false, true, true, false, 0);
@@ -56,7 +56,7 @@ TEST_F(Host, GroupOperationsActOnEveryMemberAndCountThem) {
   }
 }
 
-TEST_F(Host, EmptyGroupsAnswerZeroAndTwiceAddedMembersCountTwice) {
+TEST_F(ControlHost, EmptyGroupsAnswerZeroAndTwiceAddedMembersCountTwice) {
   ControlGroup empty;
   EXPECT_EQ(0, int(empty.count));
   for (const Operation& op : operations) EXPECT_EQ(0, (empty.*op.run)()) << op.name;

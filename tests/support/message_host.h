@@ -1,8 +1,8 @@
-// A top-level window for the common-control tests that records the commands,
-// scroll messages and notifications its children send it, and can refuse a
-// tree's change of selection.
-#ifndef TARN_TESTS_COMMCTL_MESSAGE_HOST_H
-#define TARN_TESTS_COMMCTL_MESSAGE_HOST_H
+// A plain top-level window (not a form) that records the commands, scroll
+// messages and notifications its children send it, and can refuse a tree's
+// change of selection: the parent for tests that read what a control tells it.
+#ifndef TARN_TESTS_SUPPORT_MESSAGE_HOST_H
+#define TARN_TESTS_SUPPORT_MESSAGE_HOST_H
 
 #include <functional>
 #include <vector>

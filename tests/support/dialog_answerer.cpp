@@ -1,10 +1,78 @@
-#include "dialog_answerer.h"
+// The two dialog answerers and what their actions do to a dialog.
+#include "support/dialog_answerer.h"
 
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
+#include "support/support.h"
+
 namespace testing_support {
+
+bool isDialog(HWND window) {
+  char name[64] = {0};
+  GetClassNameA(window, name, sizeof name);
+  return std::string(name) == "#32770";
+}
+
+SeenBox readBox(HWND box) {
+  constexpr int iconControl = 0x440;  // the static showing a message box's icon
+  SeenBox seen;
+  seen.caption = windowText(box);
+  seen.text = boxText(box);
+  for (int id = IDOK; id <= IDNO; ++id)
+    if (GetDlgItem(box, id)) seen.buttons.push_back(id);
+  seen.icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, iconControl, STM_GETICON, 0, 0));
+  seen.owner = GetWindow(box, GW_OWNER);
+  return seen;
+}
+
+// ---------------------------------------------------------------------------
+// BoxAnswerer
+
+namespace {
+BoxAnswerer* installed = nullptr;
+}  // namespace
+
+BoxAnswerer::BoxAnswerer(int first) : answer(first) {
+  installed = this;
+  hook = SetWindowsHookExA(WH_CBT, onEvent, NULL, GetCurrentThreadId());
+}
+
+BoxAnswerer::~BoxAnswerer() {
+  if (hook != NULL) UnhookWindowsHookEx(hook);
+  installed = nullptr;
+}
+
+LRESULT CALLBACK BoxAnswerer::onEvent(int code, WPARAM wParam, LPARAM lParam) {
+  HWND window = reinterpret_cast<HWND>(wParam);
+  if (installed != nullptr) {
+    std::vector<HWND>& opened = installed->opened;
+    auto at = std::find(opened.begin(), opened.end(), window);
+    if (code == HCBT_CREATEWND && isDialog(window)) {
+      opened.push_back(window);
+    } else if (code == HCBT_ACTIVATE && at != opened.end()) {
+      opened.erase(at);
+      installed->answerBox(window);
+    } else if (code == HCBT_DESTROYWND && at != opened.end()) {
+      opened.erase(at);  // the handle may come back for another window
+    }
+  }
+  return CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+void BoxAnswerer::answerBox(HWND box) {
+  seen.push_back(readBox(box));
+  if (answer == pressEnter || answer == pressEscape)
+    PostMessageA(box, WM_KEYDOWN, answer == pressEnter ? VK_RETURN : VK_ESCAPE, 0);
+  else if (answer == closeBox)
+    PostMessageA(box, WM_CLOSE, 0, 0);
+  else
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+}
+
+// ---------------------------------------------------------------------------
+// DialogAnswerer
 
 namespace {
 
@@ -41,9 +109,7 @@ void waitUntilSettled(HWND dialog) {
 }
 
 BOOL CALLBACK collectDialog(HWND window, LPARAM data) {
-  char name[64] = {0};
-  GetClassNameA(window, name, sizeof name);
-  if (std::string(name) == "#32770" && IsWindowVisible(window))
+  if (isDialog(window) && IsWindowVisible(window))
     reinterpret_cast<Search*>(data)->found.push_back(window);
   return TRUE;
 }
@@ -93,6 +159,9 @@ void DialogAnswerer::watch() {
   }
   if (hook != NULL) UnhookWindowsHookEx(hook);
 }
+
+// ---------------------------------------------------------------------------
+// What an action does to a dialog
 
 void pressButton(HWND dialog, int id) {
   PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),

@@ -4,70 +4,21 @@
 #include <string>
 #include <vector>
 
-#include "controls/host.h"
+#include "support/control_host.h"
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 
 using namespace tarn;
-using namespace controls_test;
+using namespace testing_support;
 
 namespace {
 
-constexpr int iconControl = 0x440;
-// Answers other than a button: keys and the close command.
-constexpr int pressEnter = 0;
-constexpr int pressEscape = -1;
-constexpr int closeBox = -2;
-
-// What the open box showed; filled by the hook, which then answers it.
-struct SeenBox {
-  std::string caption;
-  std::string text;
-  std::vector<int> buttons;  // identifiers 1..7 present
-  HICON icon = NULL;
-  HWND owner = NULL;
-};
-
-HHOOK hook = NULL;
-int answer = IDOK;
-HWND lastBox = NULL;
-HWND hostForm = NULL;  // a dialog-class window too, activated again when a box closes
-std::vector<SeenBox> seen;
-
-LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
-  HWND box = reinterpret_cast<HWND>(wParam);
-  if (code == HCBT_ACTIVATE && box != lastBox && box != hostForm && classOf(box) == "#32770") {
-    lastBox = box;
-    SeenBox s;
-    s.caption = testing_support::windowText(box);
-    s.text = testing_support::boxText(box);
-    for (int id = IDOK; id <= IDNO; ++id)
-      if (GetDlgItem(box, id)) s.buttons.push_back(id);
-    s.icon = reinterpret_cast<HICON>(SendDlgItemMessageA(box, iconControl, STM_GETICON, 0, 0));
-    s.owner = GetWindow(box, GW_OWNER);
-    seen.push_back(s);
-    if (answer == pressEnter || answer == pressEscape)
-      PostMessageA(box, WM_KEYDOWN, answer == pressEnter ? VK_RETURN : VK_ESCAPE, 0);
-    else if (answer == closeBox)
-      PostMessageA(box, WM_CLOSE, 0, 0);
-    else
-      PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
-  }
-  return CallNextHookEx(hook, code, wParam, lParam);
-}
-
-class Boxes : public Host {
+// Every test reads the boxes it opens and answers them.
+class Boxes : public ControlHost {
  protected:
-  void SetUp() override {
-    Host::SetUp();
-    seen.clear();
-    lastBox = NULL;
-    hostForm = form.hwnd;
-    hook = SetWindowsHookExA(WH_CBT, watch, NULL, GetCurrentThreadId());
-  }
-  void TearDown() override {
-    UnhookWindowsHookEx(hook);
-    Host::TearDown();
-  }
+  // Made after the form, which is of the dialog class too and so no box.
+  BoxAnswerer answerer{BoxAnswerer::pressEnter};
+  const std::vector<SeenBox>& seen() const { return answerer.boxes(); }
 };
 
 // One kind of box: its three forms, what it shows and how answers map.
@@ -125,11 +76,10 @@ TEST_F(Boxes, EachKindShowsItsButtonsIconAndDefaultInAllThreeForms) {
   for (const Kind& kind : kinds())
     for (int form_ = 0; form_ < 3; ++form_) {
       SCOPED_TRACE(std::string(kind.name) + " form " + std::to_string(form_ + 1));
-      seen.clear();
-      answer = pressEnter;
+      answerer.clear();
       int got = kind.forms[form_](form, "The text", "The caption");
-      ASSERT_EQ(1u, seen.size());
-      const SeenBox& box = seen[0];
+      ASSERT_EQ(1u, seen().size());
+      const SeenBox& box = seen()[0];
       EXPECT_EQ("The caption", box.caption);
       EXPECT_EQ("The text", box.text);
       EXPECT_EQ(kind.buttons, box.buttons);
@@ -145,44 +95,44 @@ TEST_F(Boxes, EveryButtonMapsToItsResult) {
       for (int button = IDOK; button <= IDNO; ++button) {
         SCOPED_TRACE(std::string(kind.name) + " form " + std::to_string(form_ + 1) + " button " +
                      std::to_string(button));
-        answer = button;
+        answerer.setAnswer(button);
         EXPECT_EQ(kind.result(button), kind.forms[form_](form, "t", "c"));
       }
 }
 
 TEST_F(Boxes, EscapeAndTheCloseBoxCancelTheBoxesThatOfferCancel) {
-  for (int how : {pressEscape, closeBox}) {
-    SCOPED_TRACE(how == pressEscape ? "Escape" : "close box");
-    answer = how;
+  for (int how : {BoxAnswerer::pressEscape, BoxAnswerer::closeBox}) {
+    SCOPED_TRACE(how == BoxAnswerer::pressEscape ? "Escape" : "close box");
+    answerer.setAnswer(how);
     EXPECT_EQ(2, yesNoCancelBox(form, "closed", "c"));
     EXPECT_FALSE(okCancelBox(form, "closed", "c"));
     EXPECT_EQ(IDCANCEL, form.msgBox("closed", "c", MB_OKCANCEL));
   }
-  EXPECT_EQ(6u, seen.size());
+  EXPECT_EQ(6u, seen().size());
 }
 
 TEST_F(Boxes, OwnerlessBoxesAndNullTexts) {
-  answer = IDOK;
+  answerer.setAnswer(IDOK);
   EXPECT_EQ(IDOK, infoBox(HWND(NULL), "no owner", "c"));
-  ASSERT_EQ(1u, seen.size());
-  EXPECT_EQ(HWND(NULL), seen[0].owner);
-  EXPECT_EQ("no owner", seen[0].text);
+  ASSERT_EQ(1u, seen().size());
+  EXPECT_EQ(HWND(NULL), seen()[0].owner);
+  EXPECT_EQ("no owner", seen()[0].text);
 
   EXPECT_EQ(IDOK, warningBox(form, nullptr, nullptr));
-  ASSERT_EQ(2u, seen.size());
-  EXPECT_EQ("", seen[1].text);
-  EXPECT_EQ(form.hwnd, seen[1].owner);
-  answer = IDYES;
+  ASSERT_EQ(2u, seen().size());
+  EXPECT_EQ("", seen()[1].text);
+  EXPECT_EQ(form.hwnd, seen()[1].owner);
+  answerer.setAnswer(IDYES);
   EXPECT_TRUE(yesNoBox(form, "yes?", nullptr));
 }
 
 TEST_F(Boxes, AFailedBoxIsNeitherYesNorOk) {
   HWND invalid = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7FFF0));
   ASSERT_FALSE(IsWindow(invalid));
-  answer = IDOK;
+  answerer.setAnswer(IDOK);
   int raw = MessageBoxA(invalid, "t", "c", MB_OK);
   ASSERT_TRUE(raw == 0 || raw == -1) << raw;  // 0 on Windows; Wine answers -1
-  EXPECT_TRUE(seen.empty());
+  EXPECT_TRUE(seen().empty());
   EXPECT_EQ(raw, msgBox(invalid, "t", "c", MB_YESNO));
   EXPECT_EQ(raw, infoBox(invalid, "t", "c"));
   EXPECT_EQ(raw, errorBox(invalid, "t", "c"));
@@ -190,5 +140,5 @@ TEST_F(Boxes, AFailedBoxIsNeitherYesNorOk) {
   EXPECT_FALSE(okCancelBox(invalid, "t", "c"));
   EXPECT_EQ(2, yesNoCancelBox(invalid, "t", "c"));
   EXPECT_EQ(2, Control(invalid).yesNoCancelBox("t", "c"));
-  EXPECT_TRUE(seen.empty());
+  EXPECT_TRUE(seen().empty());
 }

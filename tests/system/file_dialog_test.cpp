@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "dialog_answerer.h"
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 #include "tarn/system/file_dialog_filter.h"

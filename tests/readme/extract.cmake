@@ -1,0 +1,16 @@
+# Writes the first ```cpp block of a Markdown file, exactly as it stands, to a
+# source file: cmake -DMARKDOWN=README.md -DOUTPUT=first.cpp -P extract.cmake
+file(READ ${MARKDOWN} text)
+string(FIND "${text}" "```cpp\n" start)
+if(start EQUAL -1)
+  message(FATAL_ERROR "${MARKDOWN} has no ```cpp block")
+endif()
+math(EXPR start "${start} + 7")
+string(SUBSTRING "${text}" ${start} -1 rest)
+string(FIND "${rest}" "\n```" end)
+if(end EQUAL -1)
+  message(FATAL_ERROR "the first ```cpp block of ${MARKDOWN} does not end")
+endif()
+math(EXPR end "${end} + 1")
+string(SUBSTRING "${rest}" 0 ${end} program)
+file(WRITE ${OUTPUT} "${program}")
