@@ -77,9 +77,9 @@ class FileDialog {
   HWND owner;
   /// The path last chosen; empty before.
   String path;
-  // The extension the dialog adds to a typed name that has none ("txt" or
-  // ".txt": a leading dot is dropped); empty adds none. Only the first three
-  // characters count: the system appends at most three.
+  /// The extension the dialog adds to a typed name that has none ("txt" or
+  /// ".txt": a leading dot is dropped); empty adds none. Windows appends at
+  /// most its first three characters.
   String defaultExtension;
 
  private:
