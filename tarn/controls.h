@@ -126,9 +126,9 @@ using FrameBox = Frame;
 // Text boxes and the spin box
 // ===========================================================================
 
-/// An editable text field, single-line (no scrolling: it takes what its width
-/// shows when typed into) or multi-line with both scroll bars. Its text limit
-/// is the system's maximum.
+/// An editable text field, single-line (scrolling sideways as it is typed into,
+/// so it takes text wider than itself) or multi-line with both scroll bars. Its
+/// text limit is the system's maximum.
 class TextBox : public Control {
  public:
   /// An object with no window (hwnd 0).

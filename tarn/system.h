@@ -77,6 +77,10 @@ class FileDialog {
   HWND owner;
   /// The path last chosen; empty before.
   String path;
+  /// The extension the dialog adds to a typed name that has none ("txt" or
+  /// ".txt": a leading dot is dropped); empty adds none. Windows appends at
+  /// most its first three characters.
+  String defaultExtension;
 
  private:
   bool showing;  // a dialog of this object is up

@@ -3,11 +3,13 @@
 //
 // Classes and functions in this file (sources):
 //   ListView, ListViewItem             commctl/list_view.cpp
-//   TableView, TableColumn, TableRow   commctl/list_view.cpp
+//   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
+
+#include <functional>
 
 #include "graphics.h"
 
@@ -33,7 +35,7 @@ class ListViewItem {
   HWND control;
   /// The insertion request as sent, with its text pointer cleared.
   LVITEMA item;
-  /// The item's index when it was inserted.
+  /// Where the control placed the item (-1: refused); the counter is in item.iItem.
   int index;
 
   /// Deletes the item at `index` (which no longer names it once an earlier item
@@ -42,9 +44,9 @@ class ListViewItem {
 };
 
 /// An icon view of items with a caption and an image. The control keeps the
-/// texts; the object counts the items it inserted and never counts down, so
-/// after `remove` or `clear` new items take indices past the control's count
-/// (the control appends them).
+/// texts; the object counts the items it inserted and never counts down, while
+/// each record names the place the control gave its item. Image lists given to
+/// the view stay the program's: the view never destroys them.
 class ListView : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -60,7 +62,8 @@ class ListView : public Control {
   /// Read-only: the number of items in the control.
   Property<ListView, int> count;  // read-only: items in the control
 
-  /// Adds an item with `text` and image `image` at index insertCount; returns its record.
+  /// Adds an item with `text` and image `image`, asking for index insertCount; its record
+  /// names the place the control gave it.
   ListViewItem addItem(const String& text, int image);
   /// Texts of 10,240 characters or more come back cut at 10,239.
   String itemText(int index) const;
@@ -101,7 +104,7 @@ class TableColumn {
 
   /// The insertion request as sent, with its text pointer cleared.
   LVCOLUMNA column;
-  /// The column's index when it was inserted.
+  /// Where the control placed the column (-1: refused).
   int index;
   /// The table's window.
   HWND control;
@@ -124,7 +127,7 @@ class TableRow {
 
   /// The insertion request as sent, with its text pointer cleared.
   LVITEMA item;
-  /// The row's index when it was inserted.
+  /// Where the control placed the row (-1: refused); the counter is in item.iItem.
   int index;
   /// The table's window.
   HWND control;
@@ -134,7 +137,9 @@ class TableRow {
 };
 
 /// A report view: columns and rows of text cells. Rows and columns are counted
-/// as ListView counts its items: the counters never go down.
+/// as ListView counts its items (the counters never go down); the records
+/// handed out name the places the control gave them. Image lists given to the
+/// view stay the program's: the view never destroys them.
 class TableView : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -149,11 +154,13 @@ class TableView : public Control {
   int rowCount;
   /// The columns added so far (the index the next addColumn takes); never counts down.
   int columnCount;
+  /// Read-only: the first selected row, -1 when no row is selected.
+  Property<TableView, int> selectedRow;
 
   /// A 100-pixel column at the next column index.
   TableColumn addColumn(const String& text);
-  /// Adds a row whose first cell is `text`, with image `image`, at index rowCount; returns its
-  /// record.
+  /// Adds a row whose first cell is `text`, with image `image`; its record names the place
+  /// the control gave it.
   TableRow addRow(const String& text, int image);
   /// The control's answer; 0, and nothing sent, unless the column and the row
   /// were counted (compared unsigned, so negatives are refused). Rows counted
@@ -171,6 +178,48 @@ class TableView : public Control {
   int setBackColor(COLORREF colour);
   /// Sets the colour of the cells' text; true on success.
   bool setTextColor(COLORREF colour);
+
+  /// Selects `row` alone, gives it the focus and scrolls it into view; -1
+  /// clears the selection. False, with nothing changed, for a row that does
+  /// not exist.
+  bool select(int row);
+  /// The whole text of a cell, however long; empty for a cell that does not exist.
+  String cellText(int column, int row) const;
+  /// Deletes the row at `row`; the rows below move up. False when there is none.
+  bool removeRow(int row);
+  /// Clicking anywhere in a row selects the whole row (on), or only its first cell.
+  void setFullRowSelect(bool on);
+  /// Lines between the rows and columns.
+  void setGridLines(bool on);
+
+  // Virtual mode: for tables of any length. The control keeps no texts; it
+  // asks for the cells it paints, and `cell(row, column)` answers each (the
+  // toolkit keeps only the rows last painted). Sorting is the program's: it
+  // orders its data and calls refresh(). addRow, setCell and clear do not
+  // apply; selectedRow, select, cellText and removeRow work as before.
+
+  /// Turns the table virtual with `rows` rows (negative: 0) whose texts
+  /// `cell` gives; a null `cell` shows empty cells. The first call makes the
+  /// control again in place (an owner-data list view can only be made so):
+  /// same parent, identifier, place among its siblings, geometry, styles,
+  /// colours, font, columns, image lists, visibility and anchoring, but no
+  /// rows. `hwnd` then names the new window; a copy of this object made before
+  /// the call still names the old, destroyed one, and whatever it sends is
+  /// answered with 0. Later calls only change the function and the row count.
+  void setVirtual(int rows, std::function<String(int row, int column)> cell);
+  /// Grows or shrinks a virtual table at once (keeping the scroll position
+  /// when it can); selected rows past the new end are no longer selected.
+  /// Nothing for a table that is not virtual.
+  void setRowCount(int rows);
+  /// Paints the table again, asking for every text it shows afresh.
+  void refresh();
+  /// True once setVirtual has turned the table virtual.
+  bool isVirtual() const;
+
+ private:
+  void bindProperties();
+  int getSelectedRow() const;
+  void setListViewStyle(DWORD bits, bool on);
 };
 
 // ===========================================================================

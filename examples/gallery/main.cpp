@@ -3,6 +3,7 @@
 // sliding and selecting report in the status bar.
 #include <tarn/tarn.h>
 
+#include <string>
 #include <vector>
 
 using namespace tarn;
@@ -67,10 +68,20 @@ ListBox fruit("", 400, 20, 20, 160, 150, listsPage, true, true, false, true, 0);
 ComboBox colours("", cmdColours, 200, 20, 160, 150, listsPage, true, true, false, true, 0);
 MCListBox numbers("", 402, 200, 60, 380, 110, listsPage, true, true, false, true, 60, 0);
 
-// Page 4: list view and tree view.
+// Page 4: a table, a virtual table of a million generated rows, and a tree view.
 Form viewsPage = page("Views");
-TableView table("", 500, 20, 20, 330, 230, viewsPage);
-TreeView tree("", 501, 370, 20, 220, 230, viewsPage);
+TableView table("", 500, 20, 20, 200, 230, viewsPage);
+TableView bigTable("", 502, 230, 20, 220, 230, viewsPage);
+TreeView tree("", 501, 460, 20, 150, 230, viewsPage);
+
+// A generated row of the virtual table: asked for only when it is painted.
+String bigTableCell(int row, int column) {
+  switch (column) {
+    case 0: return String("Row " + std::to_string(row + 1));
+    case 1: return String(std::to_string(static_cast<long long>(row) * row));
+    default: return String(row % 2 == 0 ? "even" : "odd");
+  }
+}
 
 // Page 5: bars and pickers.
 Form barsPage = page("Bars");
@@ -105,6 +116,13 @@ void fill() {
     table.setCell(1, row.index, p[1]);
     table.setCell(2, row.index, p[2]);
   }
+  bigTable.addColumn("Row");
+  bigTable.addColumn("Square");
+  bigTable.addColumn("Parity");
+  bigTable.setColumnWidth(0, 80);
+  bigTable.setColumnWidth(2, 50);
+  bigTable.setFullRowSelect(true);
+  bigTable.setVirtual(1000000, bigTableCell);
   TreeItem animals = tree.addItem(TreeItem(), "Animals");
   animals.addChild("Birds").addChild("Wren");
   animals.addChild("Fish");

@@ -1,5 +1,8 @@
 // List and table views: ListView, TableView and the item, row and column
 // records their insertions hand out.
+#include <utility>
+
+#include "tarn/commctl/virtual_table.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/views.h"
@@ -8,9 +11,15 @@ namespace tarn {
 
 namespace {
 
-constexpr DWORD listViewStyle = WS_CHILD | WS_TABSTOP | LVS_ICON;     // 0x40010000
-constexpr DWORD tableViewStyle = WS_CHILD | WS_TABSTOP | LVS_REPORT;  // 0x40010001
+// LVS_SHAREIMAGELISTS: the image lists are the program's, and a view that
+// lacked it would free them when it goes, leaving the program a dead handle.
+constexpr DWORD listViewStyle =
+    WS_CHILD | WS_TABSTOP | LVS_ICON | LVS_SHAREIMAGELISTS;  // 0x40010040
+constexpr DWORD tableViewStyle =
+    WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS;  // 0x40010041
 constexpr std::size_t itemTextCapacity = 10240;
+constexpr std::size_t firstCellCapacity = 256;  // grown by doubling until a cell's text fits
+constexpr std::size_t maxCellCapacity = std::size_t(1) << 28;  // beyond any text a control holds
 constexpr int columnWidth = 100;
 
 // Width in the low word, high word 0: -1 reaches the control as 0xFFFF, which
@@ -32,9 +41,11 @@ LVITEMA itemRequest(int index, const String& text, int image) {
   return item;
 }
 
-// Sends an insertion and keeps the request without its text pointer.
-LVITEMA insertItem(HWND window, LVITEMA item) {
-  detail::send(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+// Sends an insertion and keeps the request without its text pointer; `placed`
+// is where the control put the item (-1 when it refused).
+LVITEMA insertItem(HWND window, LVITEMA item, int& placed) {
+  placed =
+      static_cast<int>(detail::send(window, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
   item.pszText = NULL;
   return item;
 }
@@ -110,8 +121,9 @@ int ListView::getSelectedIndex() const {
 int ListView::getCount() const { return static_cast<int>(detail::send(hwnd, LVM_GETITEMCOUNT)); }
 
 ListViewItem ListView::addItem(const String& itemText_, int image) {
-  int index = insertCount++;
-  return ListViewItem(hwnd, insertItem(hwnd, itemRequest(index, itemText_, image)), index);
+  int placed = -1;
+  LVITEMA sent = insertItem(hwnd, itemRequest(insertCount++, itemText_, image), placed);
+  return ListViewItem(hwnd, sent, placed);
 }
 
 String ListView::itemText(int index) const {
@@ -174,34 +186,36 @@ bool TableRow::remove() const {
   return detail::send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
 }
 
-TableView::TableView() : rowCount(0), columnCount(0) {}
+TableView::TableView() : rowCount(0), columnCount(0) { bindProperties(); }
 
 TableView::TableView(const String& text_, int id_, int x_, int y_, int width_, int height_,
                      const Control& parent, bool editable, bool enabled_, bool visible_,
                      bool centred, int exStyle)
     : rowCount(0), columnCount(0) {
+  bindProperties();
   DWORD style = tableViewStyle | (editable ? LVS_EDITLABELS : 0);
   createListWindow(*this, "TableView", style, text_, id_, x_, y_, width_, height_, parent, enabled_,
                    visible_, centred, exStyle);
 }
 
 TableColumn TableView::addColumn(const String& columnText) {
-  int index = columnCount++;
+  int counted = columnCount++;
   LVCOLUMNA column = {};
   column.mask = LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
   column.cx = detail::scale(columnWidth, detail::dpiOf(hwnd));
   column.pszText = const_cast<char*>(columnText.c_str());
   column.cchTextMax = static_cast<int>(columnText.str().size());
-  column.iSubItem = index;
-  detail::send(hwnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(&column));
+  column.iSubItem = counted;
+  int placed = static_cast<int>(detail::send(hwnd, LVM_INSERTCOLUMNA, static_cast<WPARAM>(counted),
+                                             reinterpret_cast<LPARAM>(&column)));
   column.pszText = NULL;
-  return TableColumn(column, index, hwnd);
+  return TableColumn(column, placed, hwnd);
 }
 
 TableRow TableView::addRow(const String& rowText, int image) {
-  int index = rowCount++;
-  return TableRow(insertItem(hwnd, itemRequest(index, rowText, image)), index, hwnd);
+  int placed = -1;
+  LVITEMA sent = insertItem(hwnd, itemRequest(rowCount++, rowText, image), placed);
+  return TableRow(sent, placed, hwnd);
 }
 
 int TableView::setCell(int column, int row, const String& cellText) {
@@ -222,6 +236,98 @@ bool TableView::setColumnWidth(int column, int newWidth) {
 
 bool TableView::clear() { return detail::send(hwnd, LVM_DELETEALLITEMS) != 0; }
 int TableView::count() const { return static_cast<int>(detail::send(hwnd, LVM_GETITEMCOUNT)); }
+
+void TableView::bindProperties() { selectedRow.bind(this, &TableView::getSelectedRow); }
+
+int TableView::getSelectedRow() const {
+  return static_cast<int>(
+      detail::send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+bool TableView::select(int row) {
+  if (row < -1 || row >= count()) return false;
+  LVITEMA state = {};
+  state.stateMask = LVIS_SELECTED;
+  detail::send(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+  if (row == -1) return true;
+  state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  state.state = LVIS_SELECTED | LVIS_FOCUSED;
+  if (!detail::send(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                    reinterpret_cast<LPARAM>(&state)))
+    return false;
+  detail::send(hwnd, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+  return true;
+}
+
+String TableView::cellText(int column, int row) const {
+  if (row < 0 || column < 0) return String();
+  if (isVirtual()) {
+    HWND header = reinterpret_cast<HWND>(detail::send(hwnd, LVM_GETHEADER));
+    if (row >= count() || column >= static_cast<int>(detail::send(header, HDM_GETITEMCOUNT)))
+      return String();
+    return detail::servedCell(hwnd, row, column);
+  }
+  // The control answers no length for a text that fills the buffer (Wine answers
+  // a wrong one), so a text that filled all but the zero may have been cut: ask
+  // again with twice the room.
+  for (std::size_t capacity = firstCellCapacity;; capacity *= 2) {
+    String text = detail::readControlText(capacity, [&](char* buffer, int room) {
+      LVITEMA request = {};
+      request.iSubItem = column;
+      request.pszText = buffer;
+      request.cchTextMax = room;
+      detail::send(hwnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&request));
+    });
+    if (text.str().size() + 1 < capacity || capacity > maxCellCapacity) return text;
+  }
+}
+
+bool TableView::removeRow(int row) {
+  return detail::send(hwnd, LVM_DELETEITEM, static_cast<WPARAM>(row)) != 0;
+}
+
+void TableView::setFullRowSelect(bool on) { setListViewStyle(LVS_EX_FULLROWSELECT, on); }
+void TableView::setGridLines(bool on) { setListViewStyle(LVS_EX_GRIDLINES, on); }
+
+void TableView::setVirtual(int rows, std::function<String(int, int)> cell) {
+  if (hwnd == NULL) return;
+  if (!isVirtual()) {
+    HWND made = detail::remakeAsOwnerData(hwnd);
+    if (made == NULL) return;
+    hwnd = made;
+  }
+  detail::serveCells(hwnd, std::move(cell));
+  setRowCount(rows);
+}
+
+void TableView::setRowCount(int rows) {
+  if (!isVirtual()) return;
+  if (rows < 0) rows = 0;
+  // Only the selected rows past the end are visited, not every row.
+  LVITEMA state = {};
+  state.stateMask = LVIS_SELECTED;
+  for (int row = rows - 1;;) {
+    row = static_cast<int>(
+        detail::send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+    if (row < rows) break;  // -1: none left
+    detail::send(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&state));
+  }
+  detail::forgetCachedCells(hwnd);
+  detail::send(hwnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOSCROLL);
+}
+
+void TableView::refresh() {
+  detail::forgetCachedCells(hwnd);
+  InvalidateRect(hwnd, NULL, TRUE);
+}
+
+bool TableView::isVirtual() const { return hwnd != NULL && hasStyle(LVS_OWNERDATA); }
+
+void TableView::setListViewStyle(DWORD bits, bool on) {
+  detail::send(hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, bits, on ? bits : 0);
+}
 
 HIMAGELIST TableView::setImageList(const ImageList& images) {
   return setListImages(hwnd, LVSIL_SMALL, images);

@@ -52,7 +52,9 @@ void TextBox::create(const String& text_, int id_, int x_, int y_, int width_, i
                      const Control& parent, bool enabled_, bool visible_, bool centred,
                      bool multiLine, int exStyle) {
   lineCount.bind(this, &TextBox::getLineCount);
-  detail::createChild(*this, "EDIT", "TextBox", editStyle(multiLine, 0),
+  // Single-line boxes scroll sideways, so typing past the width loses nothing
+  // (0x40010080); the multi-line style has the bit already.
+  detail::createChild(*this, "EDIT", "TextBox", editStyle(multiLine, ES_AUTOHSCROLL),
                       static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_,
              [this] { setTextLimit(0); });

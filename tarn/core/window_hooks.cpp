@@ -98,6 +98,22 @@ void followClientSize(HWND window, WindowHooks& h) {
   if (WindowHooks* still = findHooks(window)) layOutAnchored(window, *still, dw, dh);
 }
 
+// The handler a control's notification is reflected to, if any; a copy runs,
+// so a handler may replace itself.
+bool runReflected(const WindowHooks& h, NMHDR* header, LRESULT& result) {
+  if (h.reflected.empty()) return false;
+  auto found = h.reflected.find(header->hwndFrom);
+  if (found == h.reflected.end()) return false;
+  ReflectedNotification handler = found->second;
+  return handler(header, result);
+}
+
+// A control going away takes its reflected handler with it.
+void dropReflected(HWND control, const WindowHooks& h) {
+  if (h.reflectingTo == NULL) return;
+  if (WindowHooks* parent = findHooks(h.reflectingTo)) parent->reflected.erase(control);
+}
+
 LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowHooks* h = findHooks(window);
   if (h == nullptr) return DefWindowProcA(window, message, wParam, lParam);
@@ -105,6 +121,11 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
   switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
+      if (message == WM_NOTIFY && lParam != 0) {
+        LRESULT reflectedResult = 0;
+        if (runReflected(*h, reinterpret_cast<NMHDR*>(lParam), reflectedResult))
+          return reflectedResult;
+      }
       if (MessageHandler* found = handlerFor(*h, message, wParam, lParam)) {
         std::function<LRESULT(NMHDR*)> run = found->run;  // it may replace itself
         return run(message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam) : nullptr);
@@ -117,6 +138,7 @@ LRESULT CALLBACK hookProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
       applyDpiChange(window, wParam, lParam);
       break;  // then the form's own procedure sees the message
     case WM_NCDESTROY: {
+      dropReflected(window, *h);
       if (h->shortcutTable != NULL) DestroyAcceleratorTable(h->shortcutTable);
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
       RemovePropA(window, hooksProperty);
@@ -161,6 +183,19 @@ bool translateShortcut(MSG& message) {
     return h->shortcutTable != NULL && TranslateAcceleratorA(window, h->shortcutTable, &message);
   }
   return false;
+}
+
+void reflectNotifications(HWND control, ReflectedNotification handler) {
+  HWND parent = control != NULL ? GetParent(control) : NULL;
+  if (!handler) {
+    if (WindowHooks* p = findHooks(parent)) p->reflected.erase(control);
+    return;
+  }
+  WindowHooks* p = hooks(parent);
+  WindowHooks* c = p != nullptr ? hooks(control) : nullptr;  // its WM_NCDESTROY drops the handler
+  if (c == nullptr) return;
+  c->reflectingTo = parent;
+  p->reflected[control] = std::move(handler);
 }
 
 void setAnchor(HWND child, int anchor) {

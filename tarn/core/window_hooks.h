@@ -5,6 +5,7 @@
 #define TARN_CORE_WINDOW_HOOKS_H
 
 #include <functional>
+#include <map>
 #include <vector>
 
 #include "tarn/property.h"
@@ -41,6 +42,11 @@ struct MessageHandler {
   std::function<LRESULT(NMHDR*)> run;  // given the NMHDR for WM_NOTIFY, null for WM_COMMAND
 };
 
+// A handler for the notifications one control sends its parent, run in the
+// parent's procedure before anything else sees them. It answers whether it
+// took the notification; then `result` is the parent's answer.
+using ReflectedNotification = std::function<bool(NMHDR* header, LRESULT& result)>;
+
 struct WindowHooks {
   WNDPROC previous = nullptr;
   std::vector<MessageHandler> handlers;
@@ -49,6 +55,8 @@ struct WindowHooks {
   std::vector<AnchoredChild> anchored;
   std::vector<SizeFollower> followers;
   SIZE lastClient = {0, 0};  // the client size the anchored children were laid out for
+  std::map<HWND, ReflectedNotification> reflected;  // by the control that notifies
+  HWND reflectingTo = NULL;                         // a control's: the parent holding its handler
 };
 
 // The hooks of `window`, or null when it has none.
@@ -64,6 +72,10 @@ WindowHooks* hooks(HWND window);
 // the first of its ancestors that has shortcuts) into that form's WM_COMMAND.
 // True when the message was a shortcut and is done.
 bool translateShortcut(MSG& message);
+
+// Hands the notifications `control` sends its parent to `handler` (a null
+// handler stops that). The handler goes when the control is destroyed.
+void reflectNotifications(HWND control, ReflectedNotification handler);
 
 // Anchoring of child windows (the values of Control::anchor).
 void setAnchor(HWND child, int anchor);

@@ -40,6 +40,7 @@ FileDialog::FileDialog(const FileDialog& other)
       filterBlock(nullptr),
       owner(other.owner),
       path(other.path),
+      defaultExtension(other.defaultExtension),
       showing(false) {
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
@@ -52,6 +53,7 @@ FileDialog::FileDialog(FileDialog&& other) noexcept
       filterBlock(std::exchange(other.filterBlock, nullptr)),
       owner(other.owner),
       path(std::move(other.path)),
+      defaultExtension(std::move(other.defaultExtension)),
       showing(false) {
   std::memset(&request, 0, sizeof request);
   std::memcpy(fileName, other.fileName, sizeof fileName);
@@ -65,6 +67,7 @@ FileDialog& FileDialog::operator=(const FileDialog& other) {
   filters = other.filters;
   owner = other.owner;
   path = other.path;
+  defaultExtension = other.defaultExtension;
   return *this;
 }
 
@@ -77,6 +80,7 @@ FileDialog& FileDialog::operator=(FileDialog&& other) noexcept {
   filters = std::move(other.filters);
   owner = other.owner;
   path = std::move(other.path);
+  defaultExtension = std::move(other.defaultExtension);
   return *this;
 }
 
@@ -113,6 +117,10 @@ bool FileDialog::show(const String& initialName, bool saving) {
   request.lpstrFile = fileName;
   request.nMaxFile = maxName;
   request.Flags = saving ? saveFlags : openFlags;
+  // The system takes the extension without its dot; it must outlive the dialog.
+  std::string extension = defaultExtension.str();
+  if (!extension.empty() && extension[0] == '.') extension.erase(0, 1);
+  if (!extension.empty()) request.lpstrDefExt = extension.c_str();
 
   showing = true;
   BOOL chosen = saving ? shell::getSaveFileName(&request) : shell::getOpenFileName(&request);

@@ -49,9 +49,9 @@ TEST_F(ListHost, CreationStylesStateAndPlacement) {
     LONG style;
   };
   const Row rows[] = {
-      {"ListView", false, true, true, 0x40010000},  {"ListView", false, false, false, 0x40010000},
-      {"TableView", false, true, true, 0x40010001}, {"TableView", true, true, false, 0x40010201},
-      {"TableView", true, false, true, 0x40010201},
+      {"ListView", false, true, true, 0x40010040},  {"ListView", false, false, false, 0x40010040},
+      {"TableView", false, true, true, 0x40010041}, {"TableView", true, true, false, 0x40010241},
+      {"TableView", true, false, true, 0x40010241},
   };
   for (const Row& r : rows) {
     Control c = std::string(r.kind) == "ListView"
@@ -93,41 +93,44 @@ TEST(ListViewWithoutWindow, AnswersNothing) {
   EXPECT_EQ(0, table.setCell(0, 0, "x"));
 }
 
-TEST_F(ListHost, IndicesContinueAfterClearAndRemove) {
+TEST_F(ListHost, RecordsNameThePlaceTheControlGaveThemAfterClearAndRemove) {
   ListView list("", 203, 0, 0, 200, 200, parent, true, false);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(i, list.addItem("item", 0).index);
-  ListViewItem first = list.addItem("fourth", 2);
-  EXPECT_EQ(list.hwnd, first.control);
-  EXPECT_EQ(3, first.index);
-  EXPECT_EQ(UINT(LVIF_TEXT | LVIF_IMAGE), first.item.mask);
-  EXPECT_EQ(2, first.item.iImage);
-  EXPECT_EQ(6, first.item.cchTextMax);
-  EXPECT_EQ(nullptr, first.item.pszText);  // the caller's text is not kept
-  EXPECT_EQ(4, int(list.count));
-  EXPECT_TRUE(first.remove());
+  ListViewItem fourth = list.addItem("fourth", 2);
+  EXPECT_EQ(list.hwnd, fourth.control);
+  EXPECT_EQ(3, fourth.index);
+  EXPECT_EQ(UINT(LVIF_TEXT | LVIF_IMAGE), fourth.item.mask);
+  EXPECT_EQ(2, fourth.item.iImage);
+  EXPECT_EQ(6, fourth.item.cchTextMax);
+  EXPECT_EQ(nullptr, fourth.item.pszText);  // the caller's text is not kept
+  EXPECT_TRUE(fourth.remove());
   EXPECT_EQ(3, int(list.count));
   EXPECT_TRUE(list.clear());
-  EXPECT_EQ(0, int(list.count));
   ListViewItem after = list.addItem("after clear", 0);
-  EXPECT_EQ(4, after.index);
-  EXPECT_EQ(1, int(list.count));
-  EXPECT_EQ("after clear", list.itemText(0).str());  // appended at the end
+  EXPECT_EQ(0, after.index);  // the place, though the counter went on
+  EXPECT_EQ(4, after.item.iItem);
+  EXPECT_EQ(5, list.insertCount);
+  EXPECT_EQ("after clear", list.itemText(after.index).str());
   EXPECT_EQ(-1, ListViewItem().index);
 
   TableView table("", 204, 0, 0, 200, 200, parent, false, true, false);
-  table.addColumn("a");
+  EXPECT_EQ(0, table.addColumn("a").index);
   table.addRow("r0", 0);
   table.addRow("r1", 0);
   EXPECT_TRUE(table.clear());
-  TableRow row = table.addRow("r2", 1);
-  EXPECT_EQ(2, row.index);
-  EXPECT_EQ(3, table.rowCount);
+  TableRow first = table.addRow("r2", 1);
+  TableRow second = table.addRow("r3", 0);
+  EXPECT_EQ(0, first.index);
+  EXPECT_EQ(1, second.index);
+  EXPECT_EQ(4, table.rowCount);
+  EXPECT_TRUE(second.remove());  // the row it names, not another
   EXPECT_EQ(1, table.count());
   EXPECT_EQ("r2", cellText(table.hwnd, 0, 0));
-  TableRow stale = table.addRow("r3", 0);  // counted as 3, placed at 1
-  EXPECT_EQ(2, table.count());
-  EXPECT_FALSE(stale.remove());  // index 3 names no row in the control
-  EXPECT_EQ(2, table.count());
+  TableColumn removed = table.addColumn("b");
+  EXPECT_EQ(1, removed.index);
+  EXPECT_TRUE(removed.remove());
+  EXPECT_EQ(1, table.addColumn("c").index);  // the counter says 2; the control placed it at 1
+  EXPECT_EQ(3, table.columnCount);
 }
 
 TEST_F(ListHost, SetCellBoundsFollowTheCountersAndTheControl) {
@@ -158,8 +161,8 @@ TEST_F(ListHost, SetCellBoundsFollowTheCountersAndTheControl) {
   EXPECT_EQ(0, table.setCell(1, 0, "gone"));
   EXPECT_EQ(0, table.setCell(1, 1, "gone"));
   TableRow row = table.addRow("row 2", 0);  // counted as 2, placed at 0
-  EXPECT_EQ(0, table.setCell(1, row.index, "no row 2 in the control"));
-  EXPECT_EQ(1, table.setCell(1, 0, "placed"));
+  EXPECT_EQ(0, table.setCell(1, 1, "no row 1 in the control"));
+  EXPECT_EQ(1, table.setCell(1, row.index, "placed"));
   EXPECT_EQ("placed", cellText(table.hwnd, 0, 1));
 }
 
@@ -181,7 +184,8 @@ TEST_F(ListHost, ColumnsAreAHundredPixelsUntilResized) {
   EXPECT_EQ(2, columnCountOf(table.hwnd));
   EXPECT_TRUE(b.remove());
   EXPECT_EQ(1, columnCountOf(table.hwnd));
-  EXPECT_EQ(2, table.addColumn("c").index);  // the counter goes on
+  EXPECT_EQ(1, table.addColumn("c").index);  // placed after the one left
+  EXPECT_EQ(3, table.columnCount);           // the counter goes on
 }
 
 TEST_F(ListHost, ItemTextsAreCutAt10239Characters) {
@@ -260,4 +264,93 @@ TEST_F(ListHost, ImageListsTakeTheirSlotByKind) {
     list.destroy();
     table.destroy();
   }
+}
+
+TEST_F(ListHost, ImageListsOutliveTheViewsTheyWereGivenTo) {
+  for (bool tableView : {false, true}) {
+    ImageList images;
+    images.addIcon(Icon(IDI_APPLICATION));
+    ASSERT_NE(nullptr, images.list);
+    if (tableView) {
+      TableView view("", 213, 0, 0, 100, 100, parent);
+      view.setImageList(images);
+      EXPECT_TRUE(view.destroy());
+    } else {
+      ListView view("", 213, 0, 0, 100, 100, parent);
+      view.setImageList(images);
+      EXPECT_TRUE(view.destroy());
+    }
+    // A view that freed the list would leave a handle that answers nothing.
+    EXPECT_EQ(1, ImageList_GetImageCount(images.list)) << (tableView ? "table" : "list");
+    EXPECT_TRUE(ImageList_Destroy(images.list));
+  }
+}
+
+// A table of three rows over two columns, the middle row's second cell long.
+class FilledTable : public ListHost {
+ protected:
+  void SetUp() override {
+    ListHost::SetUp();
+    table = TableView("", 220, 0, 0, 300, 200, parent);
+    table.addColumn("name");
+    table.addColumn("value");
+    for (const char* name : {"first", "middle", "last"})
+      table.setCell(1, table.addRow(name, 0).index, name);
+  }
+  TableView table;
+};
+
+TEST_F(FilledTable, SelectionFollowsSelectAndTheControl) {
+  EXPECT_EQ(-1, int(table.selectedRow));
+  struct Row {
+    int row;
+    bool done;
+    int selected;  // afterwards
+  };
+  const Row rows[] = {{0, true, 0},   {2, true, 2},   {1, true, 1}, {3, false, 1},
+                      {-2, false, 1}, {-1, true, -1}, {2, true, 2}};
+  for (const Row& r : rows) {
+    EXPECT_EQ(r.done, table.select(r.row)) << r.row;
+    EXPECT_EQ(r.selected, int(table.selectedRow)) << r.row;
+    EXPECT_EQ(r.selected, int(SendMessageA(table.hwnd, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED)))
+        << r.row;
+  }
+  // A selection made by the user (here: the control's own message) reads back too.
+  LVITEMA state = {};
+  state.stateMask = state.state = LVIS_SELECTED;
+  SendMessageA(table.hwnd, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+  EXPECT_EQ(0, int(table.selectedRow));
+}
+
+TEST_F(FilledTable, CellTextsComeBackWholeHoweverLong) {
+  // Around the first buffer's size, where a control fills the buffer without a
+  // terminating zero, and far beyond it.
+  for (std::size_t n : {0u, 1u, 254u, 255u, 256u, 257u, 511u, 512u, 10240u, 70000u}) {
+    std::string text(n, 'c');
+    if (n > 0) text.back() = 'Z';
+    ASSERT_EQ(1, table.setCell(1, 1, text)) << n;
+    EXPECT_EQ(text, table.cellText(1, 1).str()) << n;
+  }
+  EXPECT_EQ("first", table.cellText(0, 0).str());
+  EXPECT_EQ("last", table.cellText(1, 2).str());
+  for (auto cell :
+       {std::make_pair(0, 3), std::make_pair(-1, 0), std::make_pair(0, -1), std::make_pair(2, 0)})
+    EXPECT_EQ("", table.cellText(cell.first, cell.second).str())
+        << cell.first << "," << cell.second;
+}
+
+TEST_F(FilledTable, RemoveRowTakesThatPlaceAndExtendedStylesSwitch) {
+  EXPECT_FALSE(table.removeRow(3));
+  EXPECT_FALSE(table.removeRow(-1));
+  EXPECT_TRUE(table.removeRow(1));
+  EXPECT_EQ(2, table.count());
+  EXPECT_EQ("last", table.cellText(0, 1).str());
+  auto extended = [&] { return SendMessageA(table.hwnd, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0); };
+  table.setFullRowSelect(true);
+  table.setGridLines(true);
+  EXPECT_EQ(LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES, extended());
+  table.setFullRowSelect(false);
+  EXPECT_EQ(LVS_EX_GRIDLINES, extended());
+  table.setGridLines(false);
+  EXPECT_EQ(0, extended());
 }

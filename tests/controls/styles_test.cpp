@@ -63,7 +63,7 @@ const std::vector<Kind>& kinds() {
        }, "Button", 0x40010007, "Box", 207},
       {"single TextBox", [](const Control& p, bool e, bool v) {
          return made<TextBox>(String("Typed"), 208, 5, 5, 80, 24, p, e, v, false, false, 0);
-       }, "Edit", 0x40010000, "Typed", 208},
+       }, "Edit", 0x40010080, "Typed", 208},
       {"multi TextBox", [](const Control& p, bool e, bool v) {
          return made<TextBox>(String("a\r\nb"), 209, 5, 5, 80, 60, p, e, v, false, true, 0);
        }, "Edit", 0x403100C4, "a\r\nb", 209},

@@ -98,12 +98,15 @@ void driveGallery(const std::string& program) {
   EXPECT_TRUE(waitForPaintedWhite(fruit));
   EXPECT_TRUE(saveScreenshot(window, program + "-lists"));
 
-  // The menu's "Next page" moves on to the views: a filled table and tree.
+  // The menu's "Next page" moves on to the views: a filled table, a virtual
+  // table of a million rows and a tree.
   command(window, 102);
   HWND tree = findChild(window, WC_TREEVIEWA);
   HWND table = GetDlgItem(GetParent(tree), 500);
-  EXPECT_TRUE(waitFor([&] { return visible(table) && visible(tree); }));
+  HWND big = GetDlgItem(GetParent(tree), 502);
+  EXPECT_TRUE(waitFor([&] { return visible(table) && visible(big) && visible(tree); }));
   EXPECT_EQ(6, SendMessageA(table, LVM_GETITEMCOUNT, 0, 0));
+  EXPECT_EQ(1000000, SendMessageA(big, LVM_GETITEMCOUNT, 0, 0));
   EXPECT_EQ(7u, SendMessageA(tree, TVM_GETCOUNT, 0, 0));
   EXPECT_TRUE(waitForPaintedWhite(table) && waitForPaintedWhite(tree));
   EXPECT_TRUE(saveScreenshot(window, program + "-views"));

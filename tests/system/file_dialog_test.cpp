@@ -277,6 +277,34 @@ TEST(FileDialogShown, SaveOfANewNameAsksNothing) {
   EXPECT_EQ(lower(file.path()), lower(dialog.path.str()));
 }
 
+TEST(FileDialogShown, TheDefaultExtensionGoesOnlyOnATypedNameWithoutOne) {
+  struct Row {
+    const char* extension;
+    const char* typedSuffix;
+    const char* expectedSuffix;
+  };
+  const Row rows[] = {{"txt", "", ".txt"},
+                      {".csv", "", ".csv"},
+                      {"txt", ".log", ".log"},
+                      {"", "", ""},
+                      {".", "", ""}};
+  for (const Row& r : rows) {
+    TempFile file(r.typedSuffix);
+    FileDialog dialog;
+    dialog.defaultExtension = r.extension;
+    FileDialog copy(dialog);  // a copy asks for the same extension
+    Seen seen;
+    {
+      DialogAnswerer answer(TypeAndConfirm{&copy, &seen, file.path(), IDOK, true});
+      ASSERT_TRUE(copy.save("")) << r.extension;
+    }
+    std::string typed = file.path();
+    std::string expected =
+        typed.substr(0, typed.size() - std::strlen(r.typedSuffix)) + r.expectedSuffix;
+    EXPECT_EQ(lower(expected), lower(copy.path.str())) << r.extension << " " << r.typedSuffix;
+  }
+}
+
 TEST(FileDialogShown, TheFilterListIsRebuiltForEveryDialog) {
   FileDialog dialog;
   dialog.addFilter("One", "*.1");
