@@ -1,4 +1,5 @@
 // The DPI of a window, the default font per DPI and a form's WM_DPICHANGED.
+#include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 
 #include <map>
@@ -157,9 +158,9 @@ void applyDpiChange(HWND form, WPARAM wParam, LPARAM lParam) {
       MapWindowPoints(NULL, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
       MoveWindow(child, rescale(r.left, from, to), rescale(r.top, from, to),
                  rescale(r.right - r.left, from, to), rescale(r.bottom - r.top, from, to), TRUE);
-      HFONT current = reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0));
+      HFONT current = reinterpret_cast<HFONT>(send(child, WM_GETFONT));
       if (current != NULL && isDefaultFont(current))
-        SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont(to)), TRUE);
+        send(child, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont(to)), TRUE);
     }
     // Anchored children were just rescaled with the rest: the client size they
     // are laid out for is the old one at the new DPI.
