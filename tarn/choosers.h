@@ -2,7 +2,7 @@
 // save, and a colour.
 //
 // Functions in this file (sources):
-//   chooseFolder, chooseOpenFile, chooseSaveFile, chooseColor, customColors   text/choosers.cpp
+//   chooseFolder, chooseOpenFile, chooseSaveFile, chooseColor, customColors   forms/choosers.cpp
 #ifndef TARN_CHOOSERS_H
 #define TARN_CHOOSERS_H
 

@@ -2,7 +2,7 @@
 // colour swatch (a Button with an item-less ListView inside).
 //
 // Classes and functions in this file (sources):
-//   ColorButton   core/color_button.cpp
+//   ColorButton   forms/color_button.cpp
 #ifndef TARN_COLOR_BUTTON_H
 #define TARN_COLOR_BUTTON_H
 

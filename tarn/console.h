@@ -2,7 +2,7 @@
 // writing, line reading and the console window's title.
 //
 // Classes and functions in this file (sources):
-//   Console   text/console.cpp
+//   Console   system/console.cpp
 #ifndef TARN_CONSOLE_H
 #define TARN_CONSOLE_H
 

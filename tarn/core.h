@@ -3,12 +3,12 @@
 // and its message boxes (the same boxes as free functions: message_box.h).
 //
 // Classes and functions in this file (sources):
-//   Application, Screen, Cursor   core/startup.cpp
+//   Application, Screen, Cursor   core/application.cpp (the destructor: forms/startup.cpp)
 //   Control                       core/control.cpp, control_geometry.cpp,
 //                                 control_tooltip.cpp, control_timers.cpp
 //   TimerEntry, named timers      core/control_timers.cpp
 //   detail::ObjectLink            core/registry.cpp
-//   Control's message boxes       commctl/message_box.cpp
+//   Control's message boxes       forms/message_box.cpp
 #ifndef TARN_CORE_H
 #define TARN_CORE_H
 

@@ -3,10 +3,10 @@
 // form procedures, and ImageBox, the picture control.
 //
 // Classes and functions in this file (sources):
-//   Form, form procedures              core/form.cpp
-//   onCommand, onNotify, addShortcut   core/form_events.cpp
-//   messageLoop                        core/message_loop.cpp
-//   ImageBox                           core/image_box.cpp
+//   Form, form procedures              forms/form.cpp
+//   onCommand, onNotify, addShortcut   forms/form_events.cpp
+//   messageLoop                        forms/message_loop.cpp
+//   ImageBox                           forms/image_box.cpp
 #ifndef TARN_FORMS_H
 #define TARN_FORMS_H
 

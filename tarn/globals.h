@@ -3,7 +3,7 @@
 // (tarn.h includes it last).
 //
 // Objects in this file (sources):
-//   richEditLibrary, commonControlsReady, application, screen, cursor   core/startup.cpp
+//   richEditLibrary, commonControlsReady, application, screen, cursor   forms/startup.cpp
 //   treeRoot                                                           commctl/tree_item.cpp
 //   systemInfo                                                         system/system.cpp
 #ifndef TARN_GLOBALS_H

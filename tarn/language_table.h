@@ -2,7 +2,7 @@
 // in a file, a "TRN_LANG" resource or a buffer.
 //
 // Classes in this file (sources):
-//   LanguageTable   core/language_table.cpp (the line format: core/language_text.cpp)
+//   LanguageTable   system/language_table.cpp (the line format: text/language_text.cpp)
 #ifndef TARN_LANGUAGE_TABLE_H
 #define TARN_LANGUAGE_TABLE_H
 

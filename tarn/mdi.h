@@ -1,8 +1,8 @@
 // Tarn MDI forms: a frame with a multiple-document area and its child forms.
 //
 // Classes and functions in this file (sources):
-//   MDIForm, mdiFrameProcedure, mdiChildProcedure   core/mdi.cpp
-//   mdiFrameStyle, mdiChildStyle                    core/mdi.cpp
+//   MDIForm, mdiFrameProcedure, mdiChildProcedure   forms/mdi.cpp
+//   mdiFrameStyle, mdiChildStyle                    forms/mdi.cpp
 #ifndef TARN_MDI_H
 #define TARN_MDI_H
 

@@ -3,7 +3,7 @@
 //
 // Functions in this file (sources):
 //   msgBox, infoBox, warningBox, errorBox, yesNoBox, okCancelBox,
-//   yesNoCancelBox                                    commctl/message_box.cpp
+//   yesNoCancelBox                                    forms/message_box.cpp
 #ifndef TARN_MESSAGE_BOX_H
 #define TARN_MESSAGE_BOX_H
 

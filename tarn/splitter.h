@@ -1,7 +1,7 @@
 // Tarn splitter: a draggable bar between two groups of controls.
 //
 // Classes and functions in this file (sources):
-//   Splitter, splitterProcedure, splitterClamp   core/splitter.cpp
+//   Splitter, splitterProcedure, splitterClamp   forms/splitter.cpp
 #ifndef TARN_SPLITTER_H
 #define TARN_SPLITTER_H
 

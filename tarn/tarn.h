@@ -6,33 +6,34 @@
 // `cursor`, `application`, `screen`), which are constructed, in that order,
 // before any global object the program defines after the include.
 //
-// It includes the subsystem headers, each usable on its own (<tarn/NAME.h>):
+// It includes the subsystem headers, each usable on its own (<tarn/NAME.h>),
+// layer by layer from the bottom (scripts/check-layers holds the order):
 //   header           classes and functions                         sources
 //   property.h       platform headers, runtime checks, Property    core/check.cpp
+//   version.h        version                                       (header only)
 //   text.h           String, StringList, RTF builders, markupToRtf text/
-//   core.h           Application, Screen, Cursor, Control          core/startup, control*, registry
-//   message_box.h    msgBox, infoBox ... yesNoCancelBox            commctl/message_box.cpp
-//   graphics.h       Icon, Bitmap, ImageList, drawBitmap, drawDib  graphics/
-//   choosers.h       chooseFolder, chooseOpenFile, chooseColor ... text/choosers.cpp
-//   system.h         FileDialog, Buffer, Spreadsheet, TextFile, System system/
-//   language_table.h LanguageTable                                 core/language_table.cpp
-//   forms.h          Form, the form procedures, ImageBox           core/form.cpp, image_box.cpp
-//   mdi.h            MDIForm                                       core/mdi.cpp
-//   splitter.h       Splitter                                      core/splitter.cpp
-//   video.h          VideoControl                                  core/video.cpp
-//   controls.h       buttons, text boxes, labels, StatusBar        controls/
+//   core.h           Application, Screen, Cursor, Control          core/
 //   control_group.h  ControlGroup                                  core/control_group.cpp
+//   graphics.h       Icon, Bitmap, ImageList, drawBitmap, drawDib  graphics/
+//   system.h         FileDialog, Buffer, Spreadsheet, TextFile ... system/
+//   console.h        Console                                       system/console.cpp
+//   language_table.h LanguageTable                                 system/language_table.cpp
+//   controls.h       buttons, text boxes, labels, StatusBar        controls/
 //   lists.h          ListBox, MCListBox, ComboBox                  controls/list_box, combo_box
+//   commctl.h        Guage, Track, calendars, ScrollBar, Tab       commctl/
+//   views.h          ListView, TableView, TreeView, item records   commctl/list_view, tree_*
 //   menus.h          Menu, MenuItem, PopupMenu                     commctl/menu.cpp
 //   bars.h           Toolbar, CoolBar                              commctl/toolbar, cool_bar
-//   views.h          ListView, TableView, TreeView, item records   commctl/list_view, tree_*
-//   commctl.h        Guage, Track, calendars, ScrollBar, Tab       commctl/
-//   color_button.h   ColorButton                                   core/color_button.cpp
 //   richtext.h       RichTextBox                                   commctl/rich_text_box.cpp
-//   console.h        Console                                       text/console.cpp
-//   tips.h           TipsDialog, Tip, tips files                   text/tips_*.cpp
-//   globals.h        the start-up globals (application, screen ...) core/startup.cpp
-//   version.h        version                                       (header only)
+//   forms.h          Form, the form procedures, ImageBox           forms/form.cpp, image_box.cpp
+//   mdi.h            MDIForm                                       forms/mdi.cpp
+//   splitter.h       Splitter                                      forms/splitter.cpp
+//   video.h          VideoControl                                  forms/video.cpp
+//   color_button.h   ColorButton                                   forms/color_button.cpp
+//   tips.h           TipsDialog, Tip, tips files                   forms/tips_*.cpp
+//   choosers.h       chooseFolder, chooseOpenFile, chooseColor ... forms/choosers.cpp
+//   message_box.h    msgBox, infoBox ... yesNoCancelBox            forms/message_box.cpp
+//   globals.h        the start-up globals (application, screen ...) forms/startup.cpp
 // A program that includes only a subsystem header gets its classes but not the
 // globals (globals.h); the toolkit's own globals are then constructed in no fixed
 // order relative to the program's.

@@ -2,8 +2,8 @@
 // as text (Tip, tipsFileBytes, parseTipsFile, readTipsText, writeTipsText).
 //
 // Classes and functions in this file (sources):
-//   TipsDialog        text/tips_dialog.cpp, tips_strip.cpp
-//   Tip, tips files   text/tips_file.cpp, tips_records.cpp
+//   TipsDialog        forms/tips_dialog.cpp, tips_strip.cpp
+//   Tip, tips files   forms/tips_file.cpp, tips_records.cpp
 #ifndef TARN_TIPS_H
 #define TARN_TIPS_H
 

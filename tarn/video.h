@@ -1,7 +1,7 @@
 // Tarn video control: silent AVI clips through the system animation control.
 //
 // Classes in this file (sources):
-//   VideoControl   core/video.cpp
+//   VideoControl   forms/video.cpp
 #ifndef TARN_VIDEO_H
 #define TARN_VIDEO_H
 

@@ -1,7 +1,7 @@
 // The language-table text format, parsed from plain bytes.
 #include <gtest/gtest.h>
 
-#include "tarn/core/language_text.h"
+#include "tarn/text/language_text.h"
 
 using tarn::languagetext::Entries;
 using tarn::languagetext::parse;

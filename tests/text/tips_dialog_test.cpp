@@ -8,7 +8,7 @@
 #include "support/support.h"
 #include <tarn/tarn.h>
 #include "text/tips_bytes.h"
-#include "tarn/text/tips_strip.h"
+#include "tarn/forms/tips_strip.h"
 
 using namespace tarn;
 using tips_bytes::header;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "text/tips_bytes.h"
-#include "tarn/text/tips_file.h"
-#include "tarn/text/tips_strip.h"
+#include "tarn/forms/tips_file.h"
+#include "tarn/forms/tips_strip.h"
 
 using namespace tarn;
 using tips_bytes::header;

@@ -1,5 +1,5 @@
 // Parsing language-table texts (no Windows calls).
-#include "tarn/core/language_text.h"
+#include "tarn/text/language_text.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Language tables: key-to-text tables read from files, resources and buffers.
 #include <algorithm>
 
-#include "tarn/core/language_text.h"
+#include "tarn/text/language_text.h"
 #include "tarn/language_table.h"
 #include "tarn/system.h"
 

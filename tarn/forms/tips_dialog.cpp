@@ -10,8 +10,8 @@
 #include "tarn/graphics/dib.h"
 #include "tarn/graphics.h"
 #include "tarn/text.h"
-#include "tarn/text/tips_file.h"
-#include "tarn/text/tips_strip.h"
+#include "tarn/forms/tips_file.h"
+#include "tarn/forms/tips_strip.h"
 #include "tarn/tips.h"
 
 namespace tarn {

@@ -1,7 +1,7 @@
 // The text format of language tables: lines of key=value. A pure function
 // over bytes, with no Windows calls.
-#ifndef TARN_CORE_LANGUAGE_TEXT_H
-#define TARN_CORE_LANGUAGE_TEXT_H
+#ifndef TARN_TEXT_LANGUAGE_TEXT_H
+#define TARN_TEXT_LANGUAGE_TEXT_H
 
 #include <cstddef>
 #include <string>

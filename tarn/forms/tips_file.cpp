@@ -1,5 +1,5 @@
 // Tips files as bytes: header, records, whole files and the text form.
-#include "tarn/text/tips_file.h"
+#include "tarn/forms/tips_file.h"
 
 #include <algorithm>
 #include <cstring>

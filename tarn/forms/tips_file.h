@@ -5,8 +5,8 @@
 // little-endian numbers 1 and 2, then the number of the tip to show first)
 // followed by 2000-byte records: the title in bytes 0..999, the body in bytes
 // 1000..1999, each zero-terminated and padded with zero bytes.
-#ifndef TARN_TEXT_TIPS_FILE_H
-#define TARN_TEXT_TIPS_FILE_H
+#ifndef TARN_FORMS_TIPS_FILE_H
+#define TARN_FORMS_TIPS_FILE_H
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The tips dialog's picture strip: a 64 x 210 picture made by code (a green
 // gradient with a light bulb), in the record the dialog draws from. No Windows
 // calls.
-#ifndef TARN_TEXT_TIPS_STRIP_H
-#define TARN_TEXT_TIPS_STRIP_H
+#ifndef TARN_FORMS_TIPS_STRIP_H
+#define TARN_FORMS_TIPS_STRIP_H
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 // The tips dialog's picture strip, drawn pixel by pixel into its record.
-#include "tarn/text/tips_strip.h"
+#include "tarn/forms/tips_strip.h"
 
 #include <cmath>
 

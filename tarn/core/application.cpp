@@ -1,25 +1,8 @@
-// Start-up globals and the application, screen and cursor objects.
-#include <ole2.h>
-
-// The start-up globals' helpers are declared beside the globals, and the
-// application object's destructor asks whether it is the global `application`.
-#include "tarn/globals.h"
+// The application, screen and cursor objects (the program's globals of these
+// classes are made in forms/startup.cpp, with the application's destructor).
+#include "tarn/core.h"
 
 namespace tarn {
-
-namespace detail {
-
-HMODULE loadRichEdit() { return LoadLibraryA("riched32.dll"); }
-
-bool registerCommonControls() {
-  INITCOMMONCONTROLSEX icc;
-  icc.dwSize = sizeof icc;  // 8
-  icc.dwICC = 0x3FFF;       // ICC_LISTVIEW_CLASSES .. ICC_NATIVEFNTCTL_CLASS
-  InitCommonControlsEx(&icc);
-  return true;
-}
-
-}  // namespace detail
 
 // ---------------------------------------------------------------------------
 // Application
@@ -36,13 +19,6 @@ Application::Application(const char* date, const char* time)
   GetModuleFileNameA(GetModuleHandleA(NULL), buffer, MAX_PATH);
   path = buffer;
   dir = folderOf(path);
-}
-
-// OLE counts its initialisations per thread. The image box initialises it on
-// demand and the program's one application object undoes that at exit; a copy
-// or a local Application must not, or it would end OLE under the image box.
-Application::~Application() {
-  if (this == &application) OleUninitialize();
 }
 
 String Application::folderOf(const String& modulePath) {

@@ -1,7 +1,7 @@
 // Tips files and their text form for programs: String tips over the byte
 // functions of text/tips_file.h.
 #include "tarn/tips.h"
-#include "tarn/text/tips_file.h"
+#include "tarn/forms/tips_file.h"
 
 namespace tarn {
 
