@@ -16,7 +16,7 @@ namespace tarn {
 /// and, as lParam, the release point (y high, x low, swatch coordinates).
 LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-/// A push button showing a colour swatch: a list view inside the button, `margin` pixels in
+/// A push button showing a colour swatch: a list view inside the button, `margin` units in
 /// from its edges, whose background is the colour.
 class ColorButton : public Button {
  public:

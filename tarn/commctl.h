@@ -180,15 +180,15 @@ class TabPage {
   int index;
   /// The tab control's window.
   HWND control;
-  /// Read-only: the tab's width in pixels; 0 for an empty record.
+  /// Read-only: the tab's width in 96-DPI units; 0 for an empty record.
   Property<TabPage, int> width;  // read-only: the tab's width, 0 for an empty record
-  /// Read-only: the tab's height in pixels; 0 for an empty record.
+  /// Read-only: the tab's height in 96-DPI units; 0 for an empty record.
   Property<TabPage, int> height;  // read-only
 
   /// Makes `window` the page: a child of the tab control, laid out and shown
   /// when this tab is selected, hidden otherwise.
   TabPage& setPage(const Control& window);
-  /// Places the page in the tab control's display area, 5 pixels in from its
+  /// Places the page in the tab control's display area, 5 units in from its
   /// edges, and shows it when this tab is selected. Answers 1.
   int layout();
   /// Selects this tab and shows its page (other pages stay as they are).
@@ -197,7 +197,8 @@ class TabPage {
   int hide();
   /// Destroys the page's window and deletes the tab. An empty record answers true.
   bool remove();
-  /// The tab's rectangle in the tab control's client area (empty for a tab that does not exist).
+  /// The tab's rectangle in the tab control's client area, in device pixels (empty for a tab
+  /// that does not exist).
   RECT rect() const;
 
  private:
@@ -231,7 +232,8 @@ class Tab : public Control {
   bool removeTab(int index);
   /// Deletes every tab; true on success.
   bool clear();
-  /// The rectangle of tab `index` in the control's client area (empty when there is no such tab).
+  /// The rectangle of tab `index` in the control's client area, in device pixels (empty when
+  /// there is no such tab).
   RECT tabRect(int index) const;
   /// The selected tab's index; -1 when none is.
   int selected() const;

@@ -273,7 +273,7 @@ class SunkenFrame : public Control {
  public:
   /// An object with no window (hwnd 0).
   SunkenFrame();
-  /// Makes the frame at (x, y), `width` x `height` pixels, in `parent`.
+  /// Makes the frame at (x, y), `width` x `height` units, in `parent`.
   SunkenFrame(int x, int y, int width, int height, const Control& parent);
 };
 
@@ -314,7 +314,7 @@ class StatusBar : public Control {
   /// Divides the bar into `n` equal parts of the parent's present width (n is
   /// taken into 1..100) and lays the bar out again; returns what WM_SIZE answers.
   LRESULT setParts(int n);
-  /// Divides the bar into parts of these widths in pixels, left to right; a
+  /// Divides the bar into parts of these widths in units, left to right; a
   /// part of width -1 (or any negative width) takes the rest of the parent's
   /// width, shared equally when several do, and a last such part runs to the
   /// right edge. An empty list gives one part; parts past 100 are dropped.

@@ -7,7 +7,7 @@
 //   Control                       core/control.cpp, control_geometry.cpp,
 //                                 control_tooltip.cpp, control_timers.cpp
 //   TimerEntry, named timers      core/control_timers.cpp
-//   detail::ObjectLink            core/registry.cpp
+//   detail::ObjectLink            core/window_record.cpp
 //   Control's message boxes       forms/message_box.cpp
 #ifndef TARN_CORE_H
 #define TARN_CORE_H
@@ -80,9 +80,9 @@ class Screen {
  public:
   /// Binds the properties to the primary screen.
   Screen();
-  /// The primary screen's width in pixels; read-only.
+  /// The primary screen's width in device pixels; read-only.
   Property<Screen, int> width;
-  /// The primary screen's height in pixels; read-only.
+  /// The primary screen's height in device pixels; read-only.
   Property<Screen, int> height;
   /// The desktop window's handle.
   HWND desktop;
@@ -127,29 +127,52 @@ class Control;
 
 namespace detail {
 
-class Registry;
+struct WindowRecord;
+void moveRecord(HWND from, HWND to);
 
-// Private to the toolkit (core/registry.cpp). A member of a window object that
-// keeps a registry's entries for that object true: they follow the object when
-// it is moved, are not taken by copies, are given up for windows the object no
-// longer stands for, and go with the object.
+// Private to the toolkit (core/window_record.cpp). A member of a window object
+// through which the object stands for its window in the window's record: the
+// registration follows the object when it is moved, is given up for a window
+// the object no longer stands for and goes with the object; when the window
+// ends first, the object simply stands for none.
 class ObjectLink {
  public:
+  // What the object is to its window: the one its user-data slot names
+  // (registered explicitly; the slot names the latest, and passes to the one
+  // registered before it when that one goes), the one driving a family's
+  // procedure (registered explicitly), or one of its instances (every object
+  // and every copy of it, while it holds the window).
+  enum Role : unsigned char { userData, driver, instance };
+  static constexpr int roleCount = 3;
+
   ObjectLink() = default;
-  ObjectLink(const ObjectLink& other) : registry(other.registry), offset(other.offset) {}
+  ObjectLink(const ObjectLink& other);
   ObjectLink(ObjectLink&& other) noexcept;
   ObjectLink& operator=(const ObjectLink& other);
   ObjectLink& operator=(ObjectLink&& other) noexcept;
   ~ObjectLink();
-  // Ties the link to `owner`, the object it is a member of, in `registry`.
-  void place(const Control* owner, Registry& registry);
+  // Ties the link to `owner`, the object it is a member of, in `role`; an
+  // instance stands for the owner's window at once.
+  void place(const Control* owner, Role role);
+  // Registers the owner for `window` as the latest in its role (for the
+  // user-data slot, the slot names it); a null window registers for none.
+  void link(HWND window);
+  // The owner stands for no window any more.
+  void unlink();
+  // The window the owner is registered for; null for none.
+  HWND window() const { return linkedTo; }
+  // The object the link is a member of.
+  Control* owner() const;
 
  private:
-  Control* owner() const;
-  void takeOver(const ObjectLink& other);
+  friend struct WindowRecord;
+  friend void moveRecord(HWND from, HWND to);
+  void takeOver(ObjectLink& other);
 
-  Registry* registry = nullptr;
   std::ptrdiff_t offset = 0;
+  HWND linkedTo = NULL;
+  Role role = userData;
+  bool placed = false;
 };
 
 }  // namespace detail
@@ -215,9 +238,9 @@ class Control {
   /// The window's tooltip text (empty without a live window); writing makes or changes the
   /// tooltip.
   Property<Control, String> toolTip;
-  /// The window's width in pixels, frame included; writing keeps the position (at least 10).
+  /// The window's width in units, frame included; writing keeps the position (at least 10).
   Property<Control, int> width;
-  /// The window's height in pixels, frame included; writing keeps the position (at least 10).
+  /// The window's height in units, frame included; writing keeps the position (at least 10).
   Property<Control, int> height;
   /// Whether the window is shown; writing shows or hides it.
   Property<Control, bool> visible;
@@ -233,9 +256,9 @@ class Control {
   Property<Control, int> x;
   /// The window's top edge, as `x` is measured; writing moves the window (at least 0).
   Property<Control, int> y;
-  /// Read-only: the width of the client area in pixels.
+  /// Read-only: the width of the client area in units.
   Property<Control, int> clientWidth;  // read-only
-  /// Read-only: the height of the client area in pixels.
+  /// Read-only: the height of the client area in units.
   Property<Control, int> clientHeight;  // read-only
   /// Write-only: true keeps the window from painting over its children (WS_CLIPCHILDREN).
   Property<Control, bool> clipChildren;  // write-only
@@ -249,7 +272,7 @@ class Control {
   Property<Control, int> anchor;
   /// The control identifier the window was created with (-1 for a window that has none).
   int id;
-  /// Where the next drawText line goes: the y position in pixels, 20 more after each line.
+  /// Where the next drawText line goes: the y position in device pixels, 20 more after each line.
   int drawLine;
   /// The parent's (or a pop-up's owner's) window handle; 0 for a top-level window.
   HWND parentHwnd;
@@ -264,7 +287,7 @@ class Control {
   /// Moves the window to (x, y) (as `x` and `y` are measured, at least 0) keeping its size;
   /// nonzero on success.
   BOOL moveTo(int x, int y);
-  /// Sets the window's size (each at least 10 pixels) keeping its position; nonzero on success.
+  /// Sets the window's size (each at least 10 units) keeping its position; nonzero on success.
   BOOL resize(int width, int height);
   /// Shows the window; nonzero when it was visible before.
   BOOL show();

@@ -52,7 +52,7 @@ class Form : public Control {
  public:
   /// A form object with no window.
   Form();
-  /// Makes a form with `caption` at (x, y) and `width` x `height` pixels. `kind` picks the frame
+  /// Makes a form with `caption` at (x, y) and `width` x `height` units. `kind` picks the frame
   /// (see formStyle and docs/guide.md); `parent` is the owner (a top-level form) or, with
   /// `child`, the parent window; `exStyle` adds extended style bits. The form starts with
   /// defaultFormProcedure and the system's application icon, then is disabled, centred over its
@@ -139,15 +139,23 @@ class Form : public Control {
   /// Runs `handler` for WM_COMMAND with this identifier (a control's, a menu
   /// entry's or a shortcut's) instead of the form's procedure, which still sees
   /// every other message. Setting a handler again replaces it; a null handler
-  /// removes it. Handlers end with the window.
+  /// removes it. Handlers end with the window. Commands of controls on a child
+  /// form or a tab page reach it too, unless a nearer form (the page itself,
+  /// say) has a handler for the same identifier: the nearest runs, and the
+  /// procedures of the forms between see nothing of the command.
   void onCommand(int commandId, std::function<void()> handler);
   /// The same for WM_NOTIFY from control `controlId` with notification `code`;
-  /// the handler's result is the message's result.
+  /// the handler's result is the message's result. Notifications of controls
+  /// on child forms and tab pages reach it as commands do.
   void onNotify(int controlId, UINT code, std::function<LRESULT(NMHDR*)> handler);
-  /// Makes `key` (a virtual-key code) with `modifiers` (FCONTROL, FSHIFT, FALT,
-  /// or 0) send the form WM_COMMAND with `command`, like a menu entry, while the
-  /// form or one of its controls is active and the program runs messageLoop().
-  void addShortcut(int modifiers, int key, int command);
+  /// Makes `key` (a virtual-key code, 1 to 254) with `modifiers` (FCONTROL,
+  /// FSHIFT, FALT, or 0) send the form WM_COMMAND with `command` (1 to 65535),
+  /// like a menu entry, while the form or one of its controls is active and the
+  /// program runs messageLoop(). Binding a key and modifiers again replaces the
+  /// command they send; command 0 removes the binding. A key, modifiers or
+  /// command out of range bind nothing and fail the runtime check. True when
+  /// the binding was made (or removed).
+  bool addShortcut(int modifiers, int key, int command);
 
  protected:
   /// The last steps of creating a form's window: state, size, place and

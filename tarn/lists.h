@@ -64,7 +64,7 @@ class ListBox : public Control {
   bool removeString(const String& text);
   /// The number of items.
   int count() const;
-  /// Sets the height of every item in pixels; the control's answer (-1 on failure).
+  /// Sets the height of every item in units; the control's answer (-1 on failure).
   LRESULT setItemHeight(int height);
   /// Removes every item; the control's answer.
   LRESULT clear();
@@ -91,7 +91,7 @@ class MCListBox : public ListBox {
  public:
   /// An object with no window (hwnd 0).
   MCListBox();
-  /// Makes the list with identifier `id` in `parent`, in columns `columnWidth` pixels wide.
+  /// Makes the list with identifier `id` in `parent`, in columns `columnWidth` units wide.
   MCListBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
             bool enabled, bool visible, bool centred, bool border, int columnWidth, int exStyle);
   /// Makes the window for an object built without one; the arguments are the constructor's.
@@ -99,7 +99,7 @@ class MCListBox : public ListBox {
               const Control& parent, bool enabled, bool visible, bool centred, bool border,
               int columnWidth, int exStyle);
 
-  /// Sets the width of the columns in pixels and repaints the list; always 1.
+  /// Sets the width of the columns in units and repaints the list; always 1.
   int setColumnWidth(int width);
 };
 
@@ -160,7 +160,7 @@ class ComboBox : public Control {
   bool removeString(const String& text);
   /// The number of items.
   int count() const;
-  /// Sets the height of the items in pixels; the control's answer (-1 on failure).
+  /// Sets the height of the items in units; the control's answer (-1 on failure).
   LRESULT setItemHeight(int height);
   /// Removes every item; the control's answer.
   LRESULT clear();

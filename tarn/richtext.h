@@ -46,9 +46,9 @@ class RichTextBox : public Control {
   Property<RichTextBox, String> text;
   /// Whether the user cannot change the text; writing sets it.
   Property<RichTextBox, bool> readOnly;
-  /// The left margin in pixels: the last value set (the control may ignore it).
+  /// The left margin in units: the last value set (the control may ignore it).
   Property<RichTextBox, int> leftMargin;  // the last value set (the control may ignore it)
-  /// The right margin in pixels: the last value set.
+  /// The right margin in units: the last value set.
   Property<RichTextBox, int> rightMargin;  // the last value set
   /// Read-only: the number of lines.
   Property<RichTextBox, int> lineCount;  // read-only
@@ -94,7 +94,7 @@ class RichTextBox : public Control {
   int lineFromCharEx(int index) const;
   /// Selects the characters from `start` up to `end` (end -1: to the end); the control's answer.
   LRESULT select(int start, int end);  // end -1: to the end
-  /// Sets both margins in pixels (and keeps them for leftMargin and rightMargin).
+  /// Sets both margins in units (and keeps them for leftMargin and rightMargin).
   void setMargins(int left, int right);
   /// Undoes the last change; non-zero when something was undone.
   LRESULT undo();

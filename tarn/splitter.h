@@ -26,7 +26,7 @@ class Splitter : public Control {
   /// An object with no bar.
   Splitter();
   /// Makes the bar with identifier `id` across (`horizontal`) or down `parent`'s client area,
-  /// `thickness` pixels thick, and takes over its window procedure.
+  /// `thickness` units thick, and drives the bar.
   /// horizontal: the bar lies across the parent and moves up and down.
   Splitter(int id, const Control& parent, bool horizontal, int thickness, bool visible,
            int exStyle);
@@ -41,7 +41,7 @@ class Splitter : public Control {
   /// Takes over driving the bar from `other`.
   Splitter& operator=(Splitter&& other) = default;
 
-  /// Read-only: the bar's thickness in pixels.
+  /// Read-only: the bar's thickness in units.
   Property<Splitter, int> thickness;  // read-only
   /// Write: setPosition. Read: the bar's y (horizontal) or x (vertical).
   Property<Splitter, int> position;
@@ -49,7 +49,7 @@ class Splitter : public Control {
   int minPos;
   /// The largest position of the bar's far edge.
   int maxPos;
-  /// The window procedure the bar had before the splitter took it over.
+  /// The bar's own window procedure, which the splitter's handling passes on to.
   WNDPROC previousProc;
   /// Whether a drag is under way.
   bool dragging;
@@ -90,6 +90,9 @@ class Splitter : public Control {
 
  private:
   friend LRESULT CALLBACK splitterProcedure(HWND, UINT, WPARAM, LPARAM);
+  friend bool driveSplitter(detail::WindowRecord&, UINT, WPARAM, LPARAM, LRESULT&);
+  // The drag's messages for the bar `window`; true when one was taken.
+  static bool handleMessage(HWND window, UINT message, LPARAM lParam, LRESULT& result);
 
   void bindSplitterProperties();
   int getThickness() const { return thicknessValue; }
@@ -110,13 +113,15 @@ class Splitter : public Control {
   int requested;
   HDC dragDc;  // the parent's, from beginDrag to releaseDragDc
   bool parentClipped;
-  // Names the splitter that drives its window to splitterProcedure: follows
+  // Names the splitter that drives its window in the window's record: follows
   // moves, is not taken by copies, and is cleared when the splitter goes.
   detail::ObjectLink link;
 };
 
-/// The splitter's window procedure: drives the drag and reports the new position; other
-/// messages go to the bar's previous procedure.
+/// The splitter's window procedure, for a program that installs it on a bar
+/// itself (a splitter drives its own bar without it): drives the drag for the
+/// splitter registered with the bar and reports the new position; other
+/// messages go to the bar's class procedure.
 LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace tarn

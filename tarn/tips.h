@@ -111,22 +111,6 @@ class TipsDialog : public Form {
   bool saveTips(const String& path, int number);
 
  private:
-  // Keeps this object in the list of live dialogs, which the tips procedure
-  // checks a window's user-data slot against before it uses the object.
-  class Registration {
-   public:
-    Registration() = default;
-    Registration(const Registration& other);
-    Registration& operator=(const Registration&) { return *this; }
-    ~Registration();
-    void place(TipsDialog* owner);
-    TipsDialog* owner() const;
-
-   private:
-    std::ptrdiff_t offset = 0;
-    bool placed = false;
-  };
-
   friend INT_PTR CALLBACK tipsProcedure(HWND, UINT, WPARAM, LPARAM);
   static TipsDialog* dialogOf(HWND window);
 
@@ -137,7 +121,9 @@ class TipsDialog : public Form {
   int getCurrentTip() const { return current; }
   void setCurrentTip(int number) { showTip(number); }
 
-  Registration registration;
+  // Every TipsDialog object stands for its form in the form's record, which
+  // the tips procedure finds the object through.
+  detail::ObjectLink registration;
 };
 
 /// The tips dialog's procedure: hides the form on WM_CLOSE, steps on the

@@ -111,9 +111,9 @@ class TableColumn {
 
   /// Deletes the column at `index`; true on success.
   bool remove() const;
-  /// Sets the column's width in pixels; true on success.
+  /// Sets the column's width in units; true on success.
   bool setWidth(int width) const;
-  /// The column's width in pixels; 0 when the column does not exist.
+  /// The column's width in units; 0 when the column does not exist.
   int width() const;
 };
 
@@ -157,7 +157,7 @@ class TableView : public Control {
   /// Read-only: the first selected row, -1 when no row is selected.
   Property<TableView, int> selectedRow;
 
-  /// A 100-pixel column at the next column index.
+  /// A column 100 units wide at the next column index.
   TableColumn addColumn(const String& text);
   /// Adds a row whose first cell is `text`, with image `image`; its record names the place
   /// the control gave it.
@@ -166,7 +166,7 @@ class TableView : public Control {
   /// were counted (compared unsigned, so negatives are refused). Rows counted
   /// but gone after `clear` or `remove` are refused by the control.
   int setCell(int column, int row, const String& text);
-  /// Sets the width of column `column` in pixels; true on success.
+  /// Sets the width of column `column` in units; true on success.
   bool setColumnWidth(int column, int width);
   /// Removes every row; true on success (rowCount goes on counting).
   bool clear();
@@ -203,9 +203,12 @@ class TableView : public Control {
   /// control again in place (an owner-data list view can only be made so):
   /// same parent, identifier, place among its siblings, geometry, styles,
   /// colours, font, columns, image lists, visibility and anchoring, but no
-  /// rows. `hwnd` then names the new window; a copy of this object made before
-  /// the call still names the old, destroyed one, and whatever it sends is
-  /// answered with 0. Later calls only change the function and the row count.
+  /// rows. Tooltips, timers, handlers and the user-data slot go over to the
+  /// new window, and every TableView naming the table, this one and its
+  /// copies, names the new window from then on. A plain Control copied from
+  /// it before the call keeps the old handle, which names no window: it
+  /// answers as an object without one (sends answer 0, texts are empty).
+  /// Later calls only change the function and the row count.
   void setVirtual(int rows, std::function<String(int row, int column)> cell);
   /// Grows or shrinks a virtual table at once (keeping the scroll position
   /// when it can); selected rows past the new end are no longer selected.
@@ -220,6 +223,10 @@ class TableView : public Control {
   void bindProperties();
   int getSelectedRow() const;
   void setListViewStyle(DWORD bits, bool on);
+
+  // Every TableView naming the table stands for it in the window's record, so
+  // that a table made again in place (setVirtual) is named by all of them.
+  detail::ObjectLink instances;
 };
 
 // ===========================================================================

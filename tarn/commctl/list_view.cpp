@@ -186,7 +186,10 @@ bool TableRow::remove() const {
   return detail::send(control, LVM_DELETEITEM, static_cast<WPARAM>(index)) != 0;
 }
 
-TableView::TableView() : rowCount(0), columnCount(0) { bindProperties(); }
+TableView::TableView() : rowCount(0), columnCount(0) {
+  bindProperties();
+  instances.place(this, detail::ObjectLink::instance);
+}
 
 TableView::TableView(const String& text_, int id_, int x_, int y_, int width_, int height_,
                      const Control& parent, bool editable, bool enabled_, bool visible_,
@@ -196,6 +199,7 @@ TableView::TableView(const String& text_, int id_, int x_, int y_, int width_, i
   DWORD style = tableViewStyle | (editable ? LVS_EDITLABELS : 0);
   createListWindow(*this, "TableView", style, text_, id_, x_, y_, width_, height_, parent, enabled_,
                    visible_, centred, exStyle);
+  instances.place(this, detail::ObjectLink::instance);
 }
 
 TableColumn TableView::addColumn(const String& columnText) {

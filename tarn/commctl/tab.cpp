@@ -4,6 +4,7 @@
 #include "tarn/commctl.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
+#include "tarn/core/window_events.h"
 
 namespace tarn {
 
@@ -13,18 +14,14 @@ namespace {
 constexpr DWORD tabStyle = 0x42010200;
 constexpr int pageMarginUnits = 5;
 
-// The tab class's own procedure, which every subclassed tab control calls on.
-// It is the same for every tab control, so one slot serves them all.
-WNDPROC tabClassProcedure = NULL;
-
-// Commands from controls on the tab control (its pages) go on to the window
-// holding it, so they reach the form's handler.
-LRESULT CALLBACK tabProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND) {
-    detail::send(GetParent(window), WM_COMMAND, wParam, lParam);
-    return 0;
-  }
-  return CallWindowProcA(tabClassProcedure, window, message, wParam, lParam);
+// Commands from controls on the tab control (its pages) that no handler took
+// go on to the window holding it, so they reach the form's procedure.
+bool forwardCommands(detail::WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam,
+                     LRESULT& result) {
+  if (message != WM_COMMAND) return false;
+  detail::send(GetParent(record.window), WM_COMMAND, wParam, lParam);
+  result = 0;
+  return true;
 }
 
 RECT itemRect(HWND control, int index) {
@@ -77,13 +74,13 @@ void TabPage::bindProperties() {
 int TabPage::getWidth() const {
   if (index == -1) return 0;
   RECT r = itemRect(control, index);
-  return r.right - r.left;
+  return detail::unscale(r.right - r.left, detail::dpiOf(control));
 }
 
 int TabPage::getHeight() const {
   if (index == -1) return 0;
   RECT r = itemRect(control, index);
-  return r.bottom - r.top;
+  return detail::unscale(r.bottom - r.top, detail::dpiOf(control));
 }
 
 bool TabPage::isSelected() const { return detail::send(control, TCM_GETCURSEL) == index; }
@@ -165,10 +162,11 @@ Tab::Tab(const String&, int id_, int x_, int y_, int width_, int height_, const 
   detail::placeChild(*this, x_, y_, width_, height_);
   detail::settleChild(*this, centred, enabled_);
   if (visible_) show();
-  // A window that was never made has no procedure to call on.
-  if (hwnd == NULL) return;
-  WNDPROC previous = subclass(tabProcedure);
-  if (previous != tabProcedure) tabClassProcedure = previous;
+  // Handlers for the commands and notifications of controls on the pages
+  // (on the tab, the page or the nearest form) run first; other commands go on.
+  detail::routeChildMessages(hwnd);
+  if (detail::WindowRecord* r = detail::findRecord(hwnd)) r->addHook(forwardCommands);
+  registerObject();
 }
 
 int Tab::getCount() const { return static_cast<int>(detail::send(hwnd, TCM_GETITEMCOUNT)); }

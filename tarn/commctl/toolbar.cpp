@@ -4,7 +4,8 @@
 
 #include "tarn/bars.h"
 #include "tarn/core/detail.h"
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/child_layout.h"
+#include "tarn/core/window_record.h"
 
 namespace tarn {
 
@@ -31,16 +32,20 @@ bool addButtonRecord(HWND toolbar, const TBBUTTON& button) {
 
 // The standard small pictures, STD_CUT (0) to STD_PRINT (14).
 constexpr int standardImageCount = STD_PRINT + 1;
-// Where the toolbar keeps the index of its first standard picture, plus one (0: none loaded).
-constexpr const char* standardImagesProperty = "TarnStandardImages";
+// The part of a toolbar's window record: where its standard pictures start
+// among its images, once they are loaded.
+struct StandardImages {
+  bool loaded = false;
+  int first = 0;
+};
 
 // The index of the toolbar's first standard picture, loading them on first use.
 int firstStandardImage(HWND toolbar) {
-  HANDLE kept = GetPropA(toolbar, standardImagesProperty);
-  if (kept != NULL) return static_cast<int>(reinterpret_cast<INT_PTR>(kept)) - 1;
+  detail::WindowRecord* r = detail::record(toolbar);
+  if (r != nullptr && r->part<StandardImages>().loaded) return r->part<StandardImages>().first;
   int first = static_cast<int>(detail::send(toolbar, TB_LOADIMAGES, IDB_STD_SMALL_COLOR,
                                             reinterpret_cast<LPARAM>(HINST_COMMCTRL)));
-  SetPropA(toolbar, standardImagesProperty, reinterpret_cast<HANDLE>(INT_PTR{first} + 1));
+  if (r != nullptr) r->part<StandardImages>() = StandardImages{true, first};
   return first;
 }
 

@@ -3,13 +3,13 @@
 // procedure from the program's cell function through a small cache.
 #include "tarn/commctl/virtual_table.h"
 
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "tarn/core/detail.h"
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/window_events.h"
+#include "tarn/core/child_layout.h"
+#include "tarn/core/window_record.h"
 
 namespace tarn {
 namespace detail {
@@ -21,7 +21,7 @@ namespace {
 constexpr int maxCachedRows = 256;
 constexpr int columnTextCapacity = 1024;  // header texts longer than this are cut
 
-// What serves one owner-data table. Held by the handler its parent runs, so it
+// What serves one owner-data table: a part of the table's window record, so it
 // lives exactly as long as the table's window.
 struct ServedTable {
   CellFunction cell;
@@ -61,22 +61,6 @@ struct ServedTable {
     cacheColumns = columns;
   }
 };
-
-// The tables served, by window, for the object's side (cellText, refresh). The
-// parent's handler holds each one; an entry whose window went has expired.
-std::map<HWND, std::weak_ptr<ServedTable>>& servedTables() {
-  static std::map<HWND, std::weak_ptr<ServedTable>>* all =
-      new std::map<HWND, std::weak_ptr<ServedTable>>;
-  return *all;
-}
-
-std::shared_ptr<ServedTable> findServed(HWND table) {
-  auto found = servedTables().find(table);
-  if (found == servedTables().end()) return nullptr;
-  std::shared_ptr<ServedTable> served = found->second.lock();
-  if (!served) servedTables().erase(found);
-  return served;
-}
 
 int columnsOf(HWND table) {
   HWND header = reinterpret_cast<HWND>(send(table, LVM_GETHEADER));
@@ -143,7 +127,9 @@ int findRow(HWND table, ServedTable& served, int start, UINT flags, const std::s
 
 // The parent's answer to one notification of the table; false for the ones
 // the table's program may handle itself (selection changes, column clicks).
-bool answer(ServedTable& served, NMHDR* header, LRESULT& result) {
+bool answer(ServedTable& served, UINT message, LPARAM lParam, LRESULT& result) {
+  if (message != WM_NOTIFY) return false;
+  NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
   switch (header->code) {
     case LVN_GETDISPINFOA: {
       LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
@@ -250,6 +236,14 @@ HWND remakeAsOwnerData(HWND table) {
   // may scale a geometry given to it; this one is already the screen's).
   SetWindowPos(fresh, table, place.left, place.top, width, height, SWP_NOACTIVATE);
   copyTableSetup(table, fresh);
+  // The objects standing for the table now stand for the new window, with
+  // their tooltips, handlers and timers.
+  moveRecord(table, fresh);
+  if (WindowRecord* r = findRecord(fresh))
+    for (const auto& links : r->links)
+      for (const ObjectLink* link : links)
+        for (const TimerEntry& timer : link->owner()->timers)
+          SetTimer(fresh, static_cast<UINT_PTR>(timer.id), static_cast<UINT>(timer.interval), NULL);
   bool focused = GetFocus() == table;
   DestroyWindow(table);
   if ((style & WS_VISIBLE) != 0) ShowWindow(fresh, SW_SHOWNA);
@@ -257,27 +251,39 @@ HWND remakeAsOwnerData(HWND table) {
   return fresh;
 }
 
+namespace {
+
+// The key of the table's handler among the handlers of what it tells its parent.
+const char servedKey = 0;
+
+ServedTable* findServed(HWND table) {
+  WindowRecord* r = findRecord(table);
+  return r != nullptr ? r->findPart<ServedTable>() : nullptr;
+}
+
+}  // namespace
+
 void serveCells(HWND table, CellFunction cell) {
-  if (table == NULL) return;
-  if (std::shared_ptr<ServedTable> served = findServed(table)) {
-    served->cell = std::move(cell);
-    served->forget();
-    return;
-  }
-  auto served = std::make_shared<ServedTable>();
-  served->cell = std::move(cell);
-  servedTables()[table] = served;
-  reflectNotifications(
-      table, [served](NMHDR* header, LRESULT& result) { return answer(*served, header, result); });
+  WindowRecord* r = record(table);
+  if (r == nullptr) return;
+  bool first = r->findPart<ServedTable>() == nullptr;
+  ServedTable& served = r->part<ServedTable>();
+  served.cell = std::move(cell);
+  served.forget();
+  if (!first) return;
+  ServedTable* kept = &served;  // the part lives as long as the handler: both end with the window
+  setParentHandler(table, &servedKey, [kept](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    return answer(*kept, message, lParam, result);
+  });
 }
 
 String servedCell(HWND table, int row, int column) {
-  std::shared_ptr<ServedTable> served = findServed(table);
-  return served ? String(served->ask(row, column)) : String();
+  ServedTable* served = findServed(table);
+  return served != nullptr ? String(served->ask(row, column)) : String();
 }
 
 void forgetCachedCells(HWND table) {
-  if (std::shared_ptr<ServedTable> served = findServed(table)) served->forget();
+  if (ServedTable* served = findServed(table)) served->forget();
 }
 
 }  // namespace detail

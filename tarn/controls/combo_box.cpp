@@ -181,7 +181,7 @@ bool ComboBox::removeString(const String& text_) {
 int ComboBox::count() const { return static_cast<int>(detail::send(hwnd, CB_GETCOUNT)); }
 
 LRESULT ComboBox::setItemHeight(int height_) {
-  return detail::send(hwnd, CB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height_));
+  return detail::send(hwnd, CB_SETITEMHEIGHT, 0, static_cast<LPARAM>(scaled(height_)));
 }
 
 LRESULT ComboBox::clear() { return detail::send(hwnd, CB_RESETCONTENT); }

@@ -53,7 +53,7 @@ void ListBox::build(const String& text_, int id_, int x_, int y_, int width_, in
   detail::createChild(*this, "LISTBOX", multiColumn ? "MCListBox" : "ListBox", style,
                       static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   text = text_;
-  if (multiColumn) detail::send(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(columnWidth));
+  if (multiColumn) detail::send(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(scaled(columnWidth)));
   detail::placeChild(*this, x_, y_, width_, height_);
   detail::settleChild(*this, centred, enabled_);
   if (visible_) show();
@@ -130,7 +130,7 @@ bool ListBox::removeString(const String& text_) {
 int ListBox::count() const { return static_cast<int>(detail::send(hwnd, LB_GETCOUNT)); }
 
 LRESULT ListBox::setItemHeight(int height_) {
-  return detail::send(hwnd, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(height_));
+  return detail::send(hwnd, LB_SETITEMHEIGHT, 0, static_cast<LPARAM>(scaled(height_)));
 }
 
 LRESULT ListBox::clear() { return detail::send(hwnd, LB_RESETCONTENT); }
@@ -156,7 +156,7 @@ void MCListBox::create(const String& text_, int id_, int x_, int y_, int width_,
 }
 
 int MCListBox::setColumnWidth(int width_) {
-  detail::send(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(width_));
+  detail::send(hwnd, LB_SETCOLUMNWIDTH, static_cast<WPARAM>(scaled(width_)));
   InvalidateRect(hwnd, NULL, TRUE);
   return 1;
 }

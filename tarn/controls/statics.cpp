@@ -1,10 +1,10 @@
 // Controls on the system STATIC class: labels, icon and bitmap boxes, and
 // sunken frames.
-#include <map>
-
 #include "tarn/controls.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
+#include "tarn/core/holders.h"
+#include "tarn/core/window_record.h"
 
 namespace tarn {
 
@@ -88,16 +88,12 @@ void BmpBox::create(const String& text_, int id_, int x_, int y_, int width_, in
 namespace {
 
 // Above 96 DPI a bitmap box shows a copy of its bitmap stretched to the same
-// 96-DPI area: the copy each box shows, and the program's bitmap it stands for.
+// 96-DPI area: the part of its window record holding the copy it shows, and
+// the program's bitmap the copy stands for. The copy goes with the window.
 struct ScaledPicture {
-  HBITMAP shown;
-  HBITMAP original;
+  detail::GdiObject<HBITMAP> shown;
+  HBITMAP original = NULL;
 };
-
-std::map<HWND, ScaledPicture>& scaledPictures() {
-  static std::map<HWND, ScaledPicture>* all = new std::map<HWND, ScaledPicture>;
-  return *all;
-}
 
 }  // namespace
 
@@ -109,15 +105,22 @@ HANDLE BmpBox::setBitmap(Bitmap bitmap) {
                       : NULL;
   HANDLE previous = reinterpret_cast<HANDLE>(detail::send(
       hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(shown ? shown : bitmap.bmp)));
-  auto found = scaledPictures().find(hwnd);
-  if (found != scaledPictures().end()) {
-    if (previous == found->second.shown) {
-      DeleteObject(found->second.shown);
-      previous = found->second.original;
-    }
-    scaledPictures().erase(found);
+  detail::WindowRecord* r = shown != NULL ? detail::record(hwnd) : detail::findRecord(hwnd);
+  ScaledPicture* kept = r != nullptr ? r->findPart<ScaledPicture>() : nullptr;
+  if (kept != nullptr && kept->shown != NULL && previous == kept->shown.get())
+    previous = kept->original;
+  if (shown == NULL) {
+    if (r != nullptr) r->dropPart<ScaledPicture>();
+    return previous;
   }
-  if (shown != NULL) scaledPictures()[hwnd] = ScaledPicture{shown, bitmap.bmp};
+  if (r == nullptr) {  // nothing would free the copy with the window
+    detail::send(hwnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.bmp));
+    DeleteObject(shown);
+    return previous;
+  }
+  ScaledPicture& picture = r->part<ScaledPicture>();
+  picture.shown.reset(shown);
+  picture.original = bitmap.bmp;
   return previous;
 }
 

@@ -10,7 +10,7 @@
 #include "tarn/controls.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/child_layout.h"
 
 namespace tarn {
 

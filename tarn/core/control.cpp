@@ -6,7 +6,6 @@
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
-#include "tarn/core/registry.h"
 
 namespace tarn {
 
@@ -24,7 +23,7 @@ Control::Control()
       hwnd(NULL),
       notifyId(0) {
   bindControlProperties();
-  link.place(this, detail::objectSlots());
+  link.place(this, detail::ObjectLink::userData);
 }
 
 Control::Control(HWND window) : Control() {

@@ -4,7 +4,7 @@
 
 #include "tarn/core.h"
 #include "tarn/core/dpi.h"
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/child_layout.h"
 
 namespace tarn {
 

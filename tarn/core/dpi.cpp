@@ -1,11 +1,13 @@
 // The DPI of a window, the default font per DPI and a form's WM_DPICHANGED.
-#include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 
 #include <map>
 #include <vector>
 
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/child_layout.h"
+#include "tarn/core/detail.h"
+#include "tarn/core/holders.h"
+#include "tarn/core/window_record.h"
 
 namespace tarn {
 namespace detail {
@@ -26,12 +28,18 @@ DpiForWindow dpiForWindow() {
 
 int forcedDpi = 0;
 
-// The DPI each form was told by its last WM_DPICHANGED. Never destroyed:
-// windows may still be served while other statics go away.
-std::map<HWND, int>& announced() {
-  static std::map<HWND, int>* all = new std::map<HWND, int>;
-  return *all;
-}
+// How many windows were told a DPI and live: while there are none, no window
+// needs its ancestors searched.
+int windowsTold = 0;
+
+// The part of a form's record: the DPI its last WM_DPICHANGED announced.
+struct AnnouncedDpi {
+  int dpi = 0;
+  AnnouncedDpi() { ++windowsTold; }
+  AnnouncedDpi(const AnnouncedDpi&) = delete;
+  AnnouncedDpi& operator=(const AnnouncedDpi&) = delete;
+  ~AnnouncedDpi() { --windowsTold; }
+};
 
 // The fonts defaultFont made, one per DPI, deleted at exit.
 struct ScaledFonts {
@@ -48,14 +56,24 @@ ScaledFonts& scaledFonts() {
 
 HFONT stockFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
 
+// The DPI announced to `window` or the nearest window it is inside: the walk
+// goes to parents only, so a pop-up form answers its own DPI, not its owner's.
+int announcedDpi(HWND window) {
+  if (windowsTold == 0) return 0;
+  HWND desktop = GetDesktopWindow();
+  for (HWND w = window; w != NULL && w != desktop; w = GetAncestor(w, GA_PARENT))
+    if (const WindowRecord* r = findRecord(w))
+      if (const AnnouncedDpi* told = r->findPart<AnnouncedDpi>()) return told->dpi;
+  return 0;
+}
+
 }  // namespace
 
 int screenDpi() {
   static const int dpi = [] {
     if (!IsProcessDPIAware()) return baseDpi;
-    HDC screen = GetDC(NULL);
+    WindowDC screen(NULL);
     int found = screen != NULL ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-    if (screen != NULL) ReleaseDC(NULL, screen);
     return found > 0 ? found : baseDpi;
   }();
   return dpi;
@@ -63,11 +81,7 @@ int screenDpi() {
 
 int dpiOf(HWND window) {
   if (forcedDpi != 0) return forcedDpi;
-  if (!announced().empty())
-    for (HWND w = window; w != NULL; w = GetParent(w)) {
-      auto found = announced().find(w);
-      if (found != announced().end()) return found->second;
-    }
+  if (int told = announcedDpi(window)) return told;
   if (window != NULL)
     if (DpiForWindow query = dpiForWindow()) {
       UINT dpi = query(window);
@@ -103,31 +117,19 @@ HBITMAP scaledBitmap(HBITMAP picture, int dpi) {
   if (picture == NULL || GetObjectA(picture, sizeof info, &info) == 0) return NULL;
   int w = scale(info.bmWidth, dpi), h = scale(info.bmHeight, dpi);
   if (w <= 0 || h <= 0) return NULL;
-  HDC screen = GetDC(NULL);
-  HDC source = CreateCompatibleDC(screen);
-  HDC target = CreateCompatibleDC(screen);
-  HBITMAP stretched = CreateCompatibleBitmap(screen, w, h);
-  if (source != NULL && target != NULL && stretched != NULL) {
-    HGDIOBJ oldSource = SelectObject(source, picture);
-    HGDIOBJ oldTarget = SelectObject(target, stretched);
+  WindowDC screen(NULL);
+  MemoryDC source(screen);
+  MemoryDC target(screen);
+  GdiObject<HBITMAP> stretched(CreateCompatibleBitmap(screen, w, h));
+  if (source == NULL || target == NULL || stretched == NULL) return NULL;
+  {
+    Selection sourceSelected(source, picture);
+    Selection targetSelected(target, stretched);
     SetStretchBltMode(target, HALFTONE);
     SetBrushOrgEx(target, 0, 0, NULL);  // as HALFTONE asks
     StretchBlt(target, 0, 0, w, h, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-    SelectObject(source, oldSource);
-    SelectObject(target, oldTarget);
   }
-  if (source != NULL) DeleteDC(source);
-  if (target != NULL) DeleteDC(target);
-  ReleaseDC(NULL, screen);
-  return stretched;
-}
-
-void setWindowDpi(HWND window, int dpi) {
-  if (window != NULL && dpi > 0) announced()[window] = dpi;
-}
-
-void forgetWindowDpi(HWND window) {
-  if (!announced().empty()) announced().erase(window);
+  return stretched.release();
 }
 
 void forceDpi(int dpi) { forcedDpi = dpi > 0 ? dpi : 0; }
@@ -142,16 +144,20 @@ BOOL CALLBACK collectChild(HWND child, LPARAM list) {
 
 int rescale(int value, int from, int to) { return MulDiv(value, to, from); }
 
-}  // namespace
-
-void applyDpiChange(HWND form, WPARAM wParam, LPARAM lParam) {
-  int from = dpiOf(form);
+void applyDpiChange(WindowRecord& form, WPARAM wParam, LPARAM lParam) {
+  HWND window = form.window;
+  int from = dpiOf(window);
   int to = LOWORD(wParam);
   if (to <= 0) return;
   std::vector<HWND> children;
-  EnumChildWindows(form, collectChild, reinterpret_cast<LPARAM>(&children));
-  setWindowDpi(form, to);
+  EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&children));
+  form.part<AnnouncedDpi>().dpi = to;
   if (from != to) {
+    // Anchored children are rescaled with the rest: the client size each
+    // container's are laid out for becomes the old one at the new DPI first,
+    // so the WM_SIZE the rescaling sends moves none of them twice.
+    rescaleChildLayout(window, from, to);
+    for (HWND child : children) rescaleChildLayout(child, from, to);
     for (HWND child : children) {
       RECT r;
       GetWindowRect(child, &r);
@@ -162,16 +168,22 @@ void applyDpiChange(HWND form, WPARAM wParam, LPARAM lParam) {
       if (current != NULL && isDefaultFont(current))
         send(child, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont(to)), TRUE);
     }
-    // Anchored children were just rescaled with the rest: the client size they
-    // are laid out for is the old one at the new DPI.
-    if (WindowHooks* h = findHooks(form))
-      h->lastClient =
-          SIZE{rescale(h->lastClient.cx, from, to), rescale(h->lastClient.cy, from, to)};
   }
   const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
   if (suggested != nullptr)
-    SetWindowPos(form, NULL, suggested->left, suggested->top, suggested->right - suggested->left,
+    SetWindowPos(window, NULL, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool followDpi(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+  if (message == WM_DPICHANGED) applyDpiChange(record, wParam, lParam);
+  return false;  // then the window's own procedure sees the message
+}
+
+}  // namespace
+
+void followDpiChanges(HWND form) {
+  if (WindowRecord* r = record(form)) r->addHook(followDpi);
 }
 
 }  // namespace detail

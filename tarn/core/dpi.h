@@ -14,7 +14,8 @@ namespace detail {
 constexpr int baseDpi = 96;
 
 // The DPI `window` is laid out for: the one announced by the last
-// WM_DPICHANGED of its form, else what the system reports for the window
+// WM_DPICHANGED of the window or the nearest window it is inside (a pop-up's
+// owner does not count), else what the system reports for the window
 // (GetDpiForWindow where it exists), else the screen's LOGPIXELSX when the
 // process is DPI aware, else 96. A null window answers the screen's.
 int dpiOf(HWND window);
@@ -44,15 +45,12 @@ bool isDefaultFont(HFONT font);
 // made. The caller deletes it.
 HBITMAP scaledBitmap(HBITMAP picture, int dpi);
 
-// Records that the form `window` is laid out for `dpi` from now on (its
-// WM_DPICHANGED); the record ends with the window.
-void setWindowDpi(HWND window, int dpi);
-void forgetWindowDpi(HWND window);
-
-// WM_DPICHANGED for `form`: rescales every window inside it (position, size
-// and default font) from its current DPI to the announced one, keeping the
-// 96-DPI layout, then gives the form the suggested rectangle.
-void applyDpiChange(HWND form, WPARAM wParam, LPARAM lParam);
+// Has `form` follow its WM_DPICHANGED: every window inside it is rescaled
+// (position, size and default font) from its current DPI to the announced one,
+// keeping the 96-DPI layout, then the form takes the suggested rectangle and
+// its own procedure sees the message. The DPI announced is kept in the form's
+// window record and ends with it.
+void followDpiChanges(HWND form);
 
 // For benchmarks and tests: every window answers `dpi` (0 ends the forcing).
 void forceDpi(int dpi);

@@ -100,6 +100,11 @@ class GdiObject {
     handle = NULL;
     return kept;
   }
+  // Deletes the object held and holds `replacement` instead.
+  void reset(Handle replacement = NULL) {
+    if (handle != NULL && handle != replacement) DeleteObject(handle);
+    handle = replacement;
+  }
 
  private:
   Handle handle;

@@ -1,6 +1,7 @@
 // ColorButton: a push button showing a colour swatch that clicks like the button.
 #include "tarn/color_button.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/window_record.h"
 
 namespace tarn {
 
@@ -8,58 +9,69 @@ namespace {
 
 constexpr int swatchId = 100;
 constexpr int firstMargin = 5;
-// The window property that keeps each swatch's previous window procedure.
-constexpr const char* previousProcedureProperty = "tarn.swatch.previous";
 
-// A press on a swatch is in progress (one mouse, one press at a time).
-bool swatchPressed = false;
-
-WNDPROC previousProcedureOf(HWND window) {
-  return reinterpret_cast<WNDPROC>(GetPropA(window, previousProcedureProperty));
-}
+// The part of a swatch's window record: a press on it is in progress.
+struct SwatchPress {
+  bool pressed = false;
+};
 
 bool inside(int v, int extent) { return v >= 0 && v <= extent; }
+
+// The press and release of the swatch, for both ways into it: the hook the
+// colour button installs, and swatchProcedure for a program that installs it.
+bool handleSwatch(HWND window, UINT message, LPARAM lParam) {
+  HWND button = GetParent(window);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {  // a quick second click is a press too
+      detail::WindowRecord* r = detail::record(window);
+      detail::send(button, BM_SETSTATE, TRUE);
+      SetFocus(button);
+      SetCapture(window);
+      if (r != nullptr) r->part<SwatchPress>().pressed = true;
+      return true;
+    }
+    case WM_LBUTTONUP: {
+      detail::WindowRecord* r = detail::findRecord(window);
+      SwatchPress* press = r != nullptr ? r->findPart<SwatchPress>() : nullptr;
+      if (press == nullptr || !press->pressed) return true;
+      detail::send(button, BM_SETSTATE, FALSE);
+      press->pressed = false;  // before ReleaseCapture: its WM_CAPTURECHANGED is ours
+      ReleaseCapture();
+      RECT rect = {0, 0, 0, 0};
+      GetWindowRect(window, &rect);
+      int x = static_cast<short>(LOWORD(lParam));
+      int y = static_cast<short>(HIWORD(lParam));
+      if (inside(x, rect.right - rect.left) && inside(y, rect.bottom - rect.top))
+        detail::send(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), 0), lParam);
+      return true;
+    }
+    case WM_CAPTURECHANGED: {
+      // Another window took the mouse mid-press: the press is over, unclicked.
+      detail::WindowRecord* r = detail::findRecord(window);
+      SwatchPress* press = r != nullptr ? r->findPart<SwatchPress>() : nullptr;
+      if (press != nullptr && press->pressed) {
+        detail::send(button, BM_SETSTATE, FALSE);
+        press->pressed = false;
+      }
+      return false;
+    }
+    default: return false;
+  }
+}
+
+bool swatchHook(detail::WindowRecord& record, UINT message, WPARAM, LPARAM lParam,
+                LRESULT& result) {
+  result = 0;
+  return handleSwatch(record.window, message, lParam);
+}
 
 }  // namespace
 
 LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND button = GetParent(window);
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:  // a quick second click is a press too
-      detail::send(button, BM_SETSTATE, TRUE);
-      SetFocus(button);
-      SetCapture(window);
-      swatchPressed = true;
-      return 0;
-    case WM_LBUTTONUP: {
-      if (!swatchPressed) return 0;
-      detail::send(button, BM_SETSTATE, FALSE);
-      swatchPressed = false;  // before ReleaseCapture: its WM_CAPTURECHANGED is ours
-      ReleaseCapture();
-      RECT r = {0, 0, 0, 0};
-      GetWindowRect(window, &r);
-      int x = static_cast<short>(LOWORD(lParam));
-      int y = static_cast<short>(HIWORD(lParam));
-      if (inside(x, r.right - r.left) && inside(y, r.bottom - r.top))
-        detail::send(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), 0), lParam);
-      return 0;
-    }
-    case WM_CAPTURECHANGED:
-      // Another window took the mouse mid-press: the press is over, unclicked.
-      if (swatchPressed) {
-        detail::send(button, BM_SETSTATE, FALSE);
-        swatchPressed = false;
-      }
-      break;
-    default: break;
-  }
-  WNDPROC previous = previousProcedureOf(window);
-  if (previous == NULL)
-    previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
-  LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) RemovePropA(window, previousProcedureProperty);
-  return result;
+  if (handleSwatch(window, message, lParam)) return 0;
+  WNDPROC below = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+  return CallWindowProcA(below, window, message, wParam, lParam);
 }
 
 // ---------------------------------------------------------------------------
@@ -79,9 +91,9 @@ ColorButton::ColorButton(int id_, int x_, int y_, int width_, int height_, const
       marginValue(firstMargin) {
   // Without it the pressed face paints over the swatch, which then stays gone.
   addStyle(WS_CLIPCHILDREN);
-  if (swatch.hwnd != NULL) {
-    WNDPROC previous = swatch.subclass(swatchProcedure);
-    SetPropA(swatch.hwnd, previousProcedureProperty, reinterpret_cast<HANDLE>(previous));
+  if (detail::WindowRecord* r = detail::record(swatch.hwnd)) {
+    r->addHook(swatchHook);
+    swatch.registerObject();
   }
   swatch.setBackColor(colour);
   bindColorButtonProperties();

@@ -8,7 +8,7 @@
 #include "tarn/core/dpi.h"
 #include "tarn/core/record_sizes.h"
 #include "tarn/core/shell_dlls.h"
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/window_events.h"
 #include "tarn/forms.h"
 
 namespace tarn {
@@ -92,7 +92,7 @@ Form::Form(const String& caption, int x_, int y_, int width_, int height_, int k
       formStyle(kind, child), detail::scale(x_, dpiAtCreation), detail::scale(y_, dpiAtCreation),
       detail::scale(width_, dpiAtCreation), detail::scale(height_, dpiAtCreation), parentHwnd, NULL,
       GetModuleHandleA(NULL), NULL);
-  detail::hooks(hwnd);  // serves WM_DPICHANGED
+  detail::hookForm(hwnd);  // handlers, drops, WM_DPICHANGED
   attachedSet = false;
   setDialogProcedure(defaultFormProcedure);
   setStandardIcons();

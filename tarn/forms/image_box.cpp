@@ -177,6 +177,14 @@ HBITMAP preparePicture(HWND window, const std::string& pathOrUrl, bool tile) {
   return tileBitmap(window, loaded);
 }
 
+// The list view loads URL pictures through OLE, which counts its
+// initialisations per thread; the program's application object undoes one at
+// exit, so the image box initialises it once, at its first picture.
+void initialiseOle() {
+  static const bool initialised = SUCCEEDED(OleInitialize(NULL));
+  (void)initialised;
+}
+
 // The list view's own picture loading first; when it refuses the URL (list
 // views without URL pictures, such as Wine's), the picture is loaded here, tiled
 // here when asked (such list views may also ignore the tile style for bitmaps)
@@ -189,7 +197,7 @@ bool requestPicture(HWND window, const std::string& pathOrUrl, bool tile) {
   request.cchImageMax = 0;
   request.xOffsetPercent = 0;
   request.yOffsetPercent = 0;
-  OleInitialize(NULL);
+  initialiseOle();
   // The list view's own loading draws the picture at its size in pixels: above
   // 96 DPI the picture is loaded and stretched here.
   bool unscaled = detail::dpiOf(window) == detail::baseDpi;

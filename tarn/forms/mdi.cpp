@@ -3,7 +3,7 @@
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/window_class.h"
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/window_events.h"
 #include "tarn/mdi.h"
 
 namespace tarn {
@@ -27,34 +27,29 @@ bool replaceClientBrush(HWND client, HBRUSH brush, bool made) {
   return old != NULL;
 }
 
-// The dialog class's own window procedure, which MDI children chain to.
-WNDPROC dialogWindowProcedure = NULL;
-
 // A dialog-class window never reaches DefMDIChildProcA by itself, and without
 // it the client keeps no active child. So the messages the MDI client depends
 // on go to the dialog handling and then to DefMDIChildProcA, and the ones only
-// the MDI handling understands go to it alone.
-LRESULT CALLBACK mdiChildWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// the MDI handling understands go to it alone. It passes on what it takes
+// itself, so it is the child's last hook.
+bool routeThroughMdiHandling(detail::WindowRecord& record, UINT message, WPARAM wParam,
+                             LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_CHILDACTIVATE:
     case WM_SIZE:
     case WM_MOVE:
     case WM_SETFOCUS:
-      CallWindowProcA(dialogWindowProcedure, window, message, wParam, lParam);
-      return DefMDIChildProcA(window, message, wParam, lParam);
+      detail::callNext(record, message, wParam, lParam);
+      result = DefMDIChildProcA(record.window, message, wParam, lParam);
+      return true;
     case WM_SYSCOMMAND:
     case WM_GETMINMAXINFO:
     case WM_MENUCHAR:
-    case WM_NEXTMENU: return DefMDIChildProcA(window, message, wParam, lParam);
-    default: return CallWindowProcA(dialogWindowProcedure, window, message, wParam, lParam);
+    case WM_NEXTMENU:
+      result = DefMDIChildProcA(record.window, message, wParam, lParam);
+      return true;
+    default: return false;
   }
-}
-
-void routeThroughMdiHandling(HWND child) {
-  WNDPROC previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(mdiChildWindowProcedure)));
-  if (dialogWindowProcedure == NULL && previous != mdiChildWindowProcedure)
-    dialogWindowProcedure = previous;
 }
 
 HWND clientAreaOf(HWND frame) { return FindWindowExA(frame, NULL, "MDICLIENT", NULL); }
@@ -93,7 +88,7 @@ MDIForm::MDIForm(const String& caption, int x_, int y_, int width_, int height_,
                                GetDesktopWindow(), NULL, GetModuleHandleA(NULL), NULL);
   if (!runtimeCheck(frame != NULL, "MDIForm_window_handle != NULL", __FILE__, __LINE__)) return;
   hwnd = frame;
-  detail::hooks(hwnd);  // serves WM_DPICHANGED
+  detail::hookForm(hwnd);  // handlers, drops, WM_DPICHANGED
   detail::addRedrawOnResize(hwnd);
   attachedSet = false;
   setStandardIcons();
@@ -131,7 +126,8 @@ Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int he
   child.addExStyle(static_cast<LONG>(exStyle) | WS_EX_ACCEPTFILES);
   detail::addRedrawOnResize(h);
   child.setDialogProcedure(mdiChildProcedure);
-  routeThroughMdiHandling(h);
+  detail::hookForm(h);
+  if (detail::WindowRecord* r = detail::findRecord(h)) r->addLastHook(routeThroughMdiHandling);
   child.show();
   detail::send(h, WM_NCACTIVATE, TRUE);
   detail::send(client.hwnd, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(h));

@@ -1,5 +1,5 @@
 // The program's message loop, with the forms' keyboard shortcuts.
-#include "tarn/core/window_hooks.h"
+#include "tarn/core/window_events.h"
 #include "tarn/forms.h"
 
 namespace tarn {

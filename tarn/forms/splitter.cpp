@@ -6,22 +6,13 @@
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
-#include "tarn/core/registry.h"
+#include "tarn/core/window_record.h"
 #include "tarn/core/window_class.h"
 #include "tarn/splitter.h"
 
 namespace tarn {
 
 namespace {
-
-// Which splitter drives a bar window, and the procedure the bar had before.
-// An entry outlives its splitter (object null) until the window goes, so the
-// bar keeps working as a plain static. Never destroyed: splitters with static
-// storage may outlive any other static.
-detail::Registry& splitters() {
-  static detail::Registry* all = new detail::Registry(detail::Registry::Kind::untilWindowGoes);
-  return *all;
-}
 
 // A 50 % checkerboard: rows 0xAA, 0x55, ..., each stored as a 16-bit word.
 const WORD dragPattern[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
@@ -45,6 +36,10 @@ HCURSOR sizeCursor(bool horizontal) {
 
 }  // namespace
 
+// The hook through which a splitter drives its bar (below).
+bool driveSplitter(detail::WindowRecord& record, UINT message, WPARAM, LPARAM lParam,
+                   LRESULT& result);
+
 int splitterClamp(int p, int minPos, int maxPos, int thickness) {
   long long lowest = std::max(minPos, 0);
   long long highest = static_cast<long long>(maxPos) - thickness;
@@ -52,7 +47,7 @@ int splitterClamp(int p, int minPos, int maxPos, int thickness) {
   return static_cast<int>(std::max(q, lowest));
 }
 
-bool Splitter::linked() const { return splitters().names(this); }
+bool Splitter::linked() const { return link.window() != NULL; }
 
 // ---------------------------------------------------------------------------
 // Construction
@@ -60,7 +55,7 @@ bool Splitter::linked() const { return splitters().names(this); }
 void Splitter::bindSplitterProperties() {
   thickness.bind(this, &Splitter::getThickness);
   position.bind(this, &Splitter::getPosition, &Splitter::setPositionValue);
-  link.place(this, splitters());
+  link.place(this, detail::ObjectLink::driver);
 }
 
 Splitter::Splitter()
@@ -95,8 +90,12 @@ Splitter::Splitter(int id_, const Control& parent, bool horizontal_, int thickne
   setDefaultFont();
   minPos = 0;
   maxPos = horizontal ? parentControl.clientHeight : parentControl.clientWidth;
-  previousProc = subclass(splitterProcedure);
-  splitters().add(hwnd, this, previousProc);
+  // The bar's own procedure stays below the toolkit's hook, which drives the
+  // drag for the splitter registered with the bar, while there is one.
+  previousProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC));
+  registerObject();
+  link.link(hwnd);
+  if (detail::WindowRecord* r = detail::findRecord(hwnd)) r->addHook(driveSplitter);
 }
 
 Splitter::~Splitter() {
@@ -227,41 +226,58 @@ void Splitter::cancelDrag() {
   if (GetCapture() == hwnd) ReleaseCapture();
 }
 
-LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Copied out: a handler below may create or destroy splitters.
-  const detail::Registry::Entry* entry = splitters().find(window);
-  Splitter* s = entry != nullptr ? static_cast<Splitter*>(entry->object) : nullptr;
-  WNDPROC previous = entry != nullptr ? entry->previous : NULL;
-  if (previous == NULL)
-    previous = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+namespace {
 
-  if (s != nullptr) {
-    switch (message) {
-      case WM_SETCURSOR: SetCursor(sizeCursor(s->horizontal)); return 1;
-      case WM_LBUTTONDOWN:
-      case WM_LBUTTONDBLCLK:  // a quick second press: the class has CS_DBLCLKS
-        if (!s->dragging) s->beginDrag();
-        return 0;
-      case WM_LBUTTONUP:
-        if (s->dragging) s->endDrag();
-        break;
-      case WM_MOUSEMOVE:
-        if (s->dragging) s->moveDrag(lParam);
-        break;
-      case WM_CAPTURECHANGED:
-        if (s->dragging) s->cancelDrag();
-        break;
-      default: break;
-    }
+// The splitter driving `window`, null once none does (the bar then works as a
+// plain static).
+Splitter* driverOf(HWND window) {
+  return static_cast<Splitter*>(detail::linkedObject(window, detail::ObjectLink::driver));
+}
+
+}  // namespace
+
+// The drag, for both ways into a bar: the hook the splitter installs, and
+// splitterProcedure for a program that installs it itself.
+bool Splitter::handleMessage(HWND window, UINT message, LPARAM lParam, LRESULT& result) {
+  Splitter* s = driverOf(window);
+  if (s == nullptr) return false;
+  switch (message) {
+    case WM_SETCURSOR:
+      SetCursor(sizeCursor(s->horizontal));
+      result = 1;
+      return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // a quick second press: the class has CS_DBLCLKS
+      if (!s->dragging) s->beginDrag();
+      result = 0;
+      return true;
+    case WM_LBUTTONUP:
+      if (s->dragging) s->endDrag();
+      break;
+    case WM_MOUSEMOVE:
+      if (s->dragging) s->moveDrag(lParam);
+      break;
+    case WM_CAPTURECHANGED:
+      if (s->dragging) s->cancelDrag();
+      break;
+    case WM_NCDESTROY:
+      if (s->dragging) s->cancelDrag();
+      break;
+    default: break;
   }
-  LRESULT result = CallWindowProcA(previous, window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    const detail::Registry::Entry* gone = splitters().find(window);
-    Splitter* goneObject = gone != nullptr ? static_cast<Splitter*>(gone->object) : nullptr;
-    if (goneObject != nullptr && goneObject->dragging) goneObject->cancelDrag();
-    splitters().drop(window);
-  }
-  return result;
+  return false;
+}
+
+bool driveSplitter(detail::WindowRecord& record, UINT message, WPARAM, LPARAM lParam,
+                   LRESULT& result) {
+  return Splitter::handleMessage(record.window, message, lParam, result);
+}
+
+LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (Splitter::handleMessage(window, message, lParam, result)) return result;
+  WNDPROC below = reinterpret_cast<WNDPROC>(GetClassLongPtrA(window, GCLP_WNDPROC));
+  return CallWindowProcA(below, window, message, wParam, lParam);
 }
 
 }  // namespace tarn

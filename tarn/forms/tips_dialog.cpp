@@ -7,6 +7,7 @@
 #include "tarn/core.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
+#include "tarn/core/window_record.h"
 #include "tarn/graphics/dib.h"
 #include "tarn/graphics.h"
 #include "tarn/text.h"
@@ -28,17 +29,6 @@ constexpr int viewStyle = WS_VSCROLL | WS_TABSTOP | ES_MULTILINE;  // 0x00210004
 constexpr int viewMargin = 20;
 constexpr int titlePoints = 16;
 
-// Every live dialog, so that a window's slot is used only when it names one.
-std::vector<TipsDialog*>& liveDialogs() {
-  static std::vector<TipsDialog*>* all = new std::vector<TipsDialog*>;
-  return *all;
-}
-
-void forgetDialog(TipsDialog* dialog) {
-  std::vector<TipsDialog*>& all = liveDialogs();
-  all.erase(std::remove(all.begin(), all.end(), dialog), all.end());
-}
-
 // Reads exactly `size` bytes; false on a failed or short read.
 bool readAll(HANDLE file, void* into, DWORD size) {
   DWORD got = 0;
@@ -53,36 +43,18 @@ bool writeAll(HANDLE file, const void* bytes, DWORD size) {
 }  // namespace
 
 // ---------------------------------------------------------------------------
-// The registration of live dialogs
+// Finding the dialog of a window
 
-void TipsDialog::Registration::place(TipsDialog* dialog) {
-  offset = reinterpret_cast<const char*>(this) - reinterpret_cast<const char*>(dialog);
-  placed = true;
-  liveDialogs().push_back(dialog);
-}
-
-TipsDialog* TipsDialog::Registration::owner() const {
-  return reinterpret_cast<TipsDialog*>(const_cast<char*>(reinterpret_cast<const char*>(this)) -
-                                       offset);
-}
-
-TipsDialog::Registration::Registration(const Registration& other)
-    : offset(other.offset), placed(other.placed) {
-  if (placed) liveDialogs().push_back(owner());
-}
-
-TipsDialog::Registration::~Registration() {
-  if (placed) forgetDialog(owner());
-}
-
+// The object the window's user-data slot names when it is one of the
+// window's dialogs, else the newest of them; null when the window has none.
 TipsDialog* TipsDialog::dialogOf(HWND window) {
+  const detail::WindowRecord* r = detail::findRecord(window);
+  if (r == nullptr || r->links[detail::ObjectLink::instance].empty()) return nullptr;
+  const auto& dialogs = r->links[detail::ObjectLink::instance];
   Control* slot = reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  TipsDialog* byWindow = nullptr;
-  for (TipsDialog* dialog : liveDialogs()) {
-    if (static_cast<Control*>(dialog) == slot && dialog->hwnd == window) return dialog;
-    if (dialog->hwnd == window) byWindow = dialog;
-  }
-  return byWindow;  // the slot names another object: the newest dialog for the window
+  for (const detail::ObjectLink* link : dialogs)
+    if (link->owner() == slot) return static_cast<TipsDialog*>(slot);
+  return static_cast<TipsDialog*>(dialogs.back()->owner());
 }
 
 // ---------------------------------------------------------------------------
@@ -102,7 +74,7 @@ void TipsDialog::bindProperties() {
   tipCount.bind(this, &TipsDialog::getTipCount);
   currentTip.bind(this, &TipsDialog::getCurrentTip, &TipsDialog::setCurrentTip);
   header.fill(0);
-  registration.place(this);
+  registration.place(this, detail::ObjectLink::instance);
 }
 
 TipsDialog::TipsDialog() : current(0) { bindProperties(); }

@@ -2,6 +2,7 @@
 // handlers, and children anchored to the edges of their parent.
 #include <gtest/gtest.h>
 
+#include "support/dialog_answerer.h"
 #include "support/support.h"
 #include <tarn/tarn.h>
 
@@ -53,6 +54,41 @@ TEST(Shortcuts, KeyPressArrivesAsTheFormsCommand) {
   EXPECT_EQ(7, loopWithWatchdog());
   EXPECT_EQ((std::vector<int>{501, 502}), seen);
   EXPECT_EQ("n", String(box.text).str());  // the plain key was typed, not taken
+  form.destroy();
+}
+
+// Binding a key again replaces its command, command 0 removes the binding, and
+// a key or modifiers out of range are refused (the runtime check) and bind
+// nothing, not even the key their low bits name. Pressed for real through the
+// loop: only the commands bound last arrive.
+TEST(Shortcuts, RebindingReplacesAndBadKeysBindNothing) {
+  Form form = visibleForm();
+  TextBox box("", 802, 10, 10, 200, 24, form, true, true, false, false, 0);
+  std::vector<int> seen;
+  for (int command : {101, 102, 103, 104, 105})
+    form.onCommand(command, [&seen, command] { seen.push_back(command); });
+  form.onCommand(199, [] { PostQuitMessage(3); });
+  EXPECT_TRUE(form.addShortcut(0, VK_F5, 101));
+  EXPECT_TRUE(form.addShortcut(0, VK_F5, 102));
+  EXPECT_TRUE(form.addShortcut(FCONTROL, 'Q', 103));
+  EXPECT_TRUE(form.addShortcut(FCONTROL, 'Q', 0));
+  {
+    testing_support::BoxAnswerer answerer(IDIGNORE);
+    EXPECT_FALSE(form.addShortcut(0, 0x10041, 104));           // 'A' in its low bits
+    EXPECT_FALSE(form.addShortcut(FVIRTKEY | 0x80, 'B', 105));  // modifiers of no meaning
+    EXPECT_EQ(2u, answerer.boxes().size());
+  }
+  EXPECT_TRUE(form.addShortcut(FCONTROL, VK_F12, 199));
+  SetForegroundWindow(form.hwnd);
+  box.focus();
+  pressKeys({VK_F5});
+  pressKeys({VK_CONTROL, 'Q'});
+  pressKeys({'A'});
+  pressKeys({'B'});
+  pressKeys({VK_CONTROL, VK_F12});
+  EXPECT_EQ(3, loopWithWatchdog());
+  EXPECT_EQ((std::vector<int>{102}), seen);
+  EXPECT_EQ("ab", String(box.text).str());  // the keys of the refused bindings were typed
   form.destroy();
 }
 

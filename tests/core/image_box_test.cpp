@@ -206,3 +206,18 @@ TEST(ImageBoxTiling, APictureTallerThanTheBoxIsCutAtTheBottom) {
   EXPECT_EQ(blue, pixelAt(box.hwnd, 246, 79) & 0xFFFFFF);
   form.destroy();
 }
+
+// The list view loads pictures through OLE, whose initialisations count per
+// thread: the image box makes one, whatever the number of pictures, so the one
+// OleUninitialize the program's application object makes at exit ends OLE.
+TEST_F(ImageBoxTest, InitialisesOleOnceForAnyNumberOfPictures) {
+  TempFile picture(".bmp");
+  picture.write(makeBmp(8, 8, [](int, int) { return red; }));
+  ImageBox box(1, picture.path(), 0, 0, 32, 32, form, 0);
+  for (int i = 0; i < 20; ++i) box.setImage(picture.path(), true);
+  OleUninitialize();  // the application object's, at exit
+  HRESULT fresh = CoInitializeEx(NULL, COINIT_APARTMENTTHREADED);
+  EXPECT_EQ(S_OK, fresh);  // S_FALSE: initialisations were left over
+  if (SUCCEEDED(fresh)) CoUninitialize();
+  OleInitialize(NULL);  // back as it was, for the rest of the suite and the exit
+}

@@ -220,4 +220,26 @@ TEST_F(DpiLayout, DpiChangeRescalesTheFormItsControlsAndTheirFonts) {
   DeleteObject(ownFont);
 }
 
+// A DPI announced to a form is its own and its children's: a pop-up form it
+// owns (its "parent" as GetParent answers) keeps the DPI of its own screen,
+// and what the pop-up contains follows the pop-up.
+TEST_F(DpiLayout, AnOwnersDpiIsNotItsPopupsDpi) {
+  tarn::Form owner("owner", 10, 10, 200, 150, 0, true, true, false, false, false, tarn::Control(),
+                   false, 0);
+  tarn::Form popup("popup", 20, 20, 150, 100, 1, true, true, false, false, false, owner, false, 0);
+  ASSERT_EQ(owner.hwnd, GetParent(popup.hwnd));  // an owned pop-up: GetParent is its owner
+  RECT r;
+  GetWindowRect(owner.hwnd, &r);
+  int to = dpi * 2;
+  RECT suggested = {r.left, r.top, r.left + pixels(200, to), r.top + pixels(150, to)};
+  SendMessageA(owner.hwnd, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(owner.dpi.get(), to);
+  EXPECT_EQ(popup.dpi.get(), dpi);
+  tarn::Label inside("inside", 0, 5, 5, 60, 20, popup, true, true, false, 0);
+  EXPECT_EQ(inside.dpi.get(), dpi);
+  EXPECT_NEAR(placeOf(inside.hwnd).right - placeOf(inside.hwnd).left, pixels(60, dpi), 1);
+  popup.destroy();
+  owner.destroy();
+}
+
 }  // namespace
