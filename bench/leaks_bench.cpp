@@ -210,6 +210,37 @@ int main(int argc, char** argv) {
     table.destroy();
   });
 
+  // Each handler holds a string, so a handler kept past its window shows in
+  // the heap figure.
+  std::string payload(256, 'x');
+  scenario("button, table and toolbar with events", rounds, [&] {
+    Button button("Go", ++controlIdCounter, 10, 10, 80, 24, host, true, true, false, false, 0,
+                  false, Icon());
+    button.onClick([payload] {});
+    TableView table("", ++controlIdCounter, 10, 40, 300, 200, host);
+    table.addColumn("A");
+    table.addRow("row", 0);
+    table.onSelectionChange([payload](int) {});
+    table.onActivate([payload](int) {});
+    table.select(0);
+    Toolbar bar(++controlIdCounter, host, 0, 0);
+    bar.addButton("One", 0, ++controlIdCounter).onClick([payload] {});
+    button.destroy();
+    table.destroy();
+    bar.destroy();
+  });
+
+  scenario("form with close, resize and menu events", rounds, [&] {
+    Form form("events", 0, 0, 200, 150, 0, true, false, false, false, false, Control(), false, 0);
+    Menu bar(form);
+    bar.addPopup("&File", 0).add("&Open", 100).onClick([payload] {});
+    form.onClose([payload] { return true; });
+    form.onResize([payload](int, int) {});
+    form.resize(220, 160);
+    form.destroy();
+    DestroyMenu(bar.menu);
+  });
+
   DeleteObject(picture);
   DeleteFileA(path.c_str());
   host.destroy();

@@ -2,9 +2,12 @@
 //
 // Classes in this file (sources):
 //   ToolbarButton, Toolbar   commctl/toolbar.cpp
+//   ToolbarButton::onClick   commctl/control_events.cpp
 //   CoolBar                  commctl/cool_bar.cpp
 #ifndef TARN_BARS_H
 #define TARN_BARS_H
+
+#include <functional>
 
 #include "core.h"
 #include "graphics.h"
@@ -25,6 +28,14 @@ struct ToolbarButton {
   int command = 0;
   /// The same identifier again.
   int id = 0;
+
+  /// Runs `handler` when the user clicks the button, before the form's command
+  /// handler for `command` and its procedure, which still see the click.
+  /// Buttons of one toolbar with the same command share the handler; setting
+  /// one again replaces it, a null one removes it, and it ends with the
+  /// toolbar. It runs as the controls' events do (controls.h). Nothing for a
+  /// record naming no toolbar.
+  void onClick(std::function<void()> handler) const;
 };
 
 /// A strip of buttons along the parent's edge; each click sends WM_COMMAND with

@@ -17,7 +17,8 @@ namespace tarn {
 LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 /// A push button showing a colour swatch: a list view inside the button, `margin` units in
-/// from its edges, whose background is the colour.
+/// from its edges, whose background is the colour. Its onClick (Button's) runs for a click on
+/// the swatch as for one on the rim.
 class ColorButton : public Button {
  public:
   /// An object with no window (hwnd 0).

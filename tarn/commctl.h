@@ -1,13 +1,22 @@
 // Tarn common controls: Guage (progress bar), Track (slider), MonthCalendar,
 // DatePicker, ScrollBar, and Tab with the TabPage records naming its tabs.
 //
+// Events (onClick, onChange, onSelectionChange, onActivate) behave as the
+// standard controls' do (controls.h): set again replaces, null removes, ended
+// with the window, run before the form's handlers and procedure, which still
+// see the message; a handler may destroy its control or form, and an
+// exception leaving it is caught and reported with the runtime check.
+//
 // Classes and functions in this file (sources):
 //   Guage, Track                commctl/bars.cpp
 //   MonthCalendar, DatePicker   commctl/dates.cpp
 //   ScrollBar                   commctl/scroll_bar.cpp
 //   TabPage, Tab                commctl/tab.cpp
+//   their events (onChange)     commctl/control_events.cpp
 #ifndef TARN_COMMCTL_H
 #define TARN_COMMCTL_H
+
+#include <functional>
 
 #include "graphics.h"
 
@@ -67,6 +76,12 @@ class Track : public Control {
 
   /// Removes the tick marks the program set (the first and last stay).
   void clearTicks();
+
+  /// Runs `handler` with the new position whenever the thumb moves: dragged,
+  /// clicked, moved by the keys, or set through `value` (which tells the
+  /// parent as a drag would). Once per change: a report that leaves the thumb
+  /// where it was runs nothing.
+  void onChange(std::function<void(int position)> handler);
 
  private:
   void bindProperties();
@@ -146,6 +161,15 @@ class ScrollBar : public Control {
 
   /// Sets the range `min`..`max` and redraws the bar; true on success.
   bool setRange(int min, int max);
+
+  /// Runs `handler` with the new position whenever the user scrolls the bar.
+  /// With a handler set the bar moves its own thumb as the user scrolls: an
+  /// arrow (or arrow key) by one, the track (Page Up, Page Down) by the
+  /// bar's page or, without one, a tenth of the range, Home and End to the
+  /// ends, a drag where the thumb is; within the range. A program that moves
+  /// the thumb in its own scroll handler sets none. Once per change: scrolling
+  /// at an end runs nothing. Writing `position` runs nothing.
+  void onChange(std::function<void(int position)> handler);
 
  private:
   void bindProperties();
@@ -243,6 +267,10 @@ class Tab : public Control {
   int select(const TabPage& page);
   /// Gives the tabs an image list; returns the previous one.
   HIMAGELIST setImageList(const ImageList& images);
+  /// Runs `handler` with the selected tab's index when the user selects
+  /// another tab (a click, Ctrl+Tab, the arrow keys; TCM_SETCURFOCUS as
+  /// well). The system reports no selection through select().
+  void onChange(std::function<void(int index)> handler);
 
   /// The extra style bits and extended style bits of a tab type.
   static DWORD typeStyle(int type);

@@ -11,13 +11,26 @@
 // asked, disables it when not enabled and shows it when visible. Pictures are
 // passed by value and never freed by the controls.
 //
+// Events (onClick, onChange): each takes a std::function. Setting one again
+// replaces it, a null one removes it, and it ends with the window (every copy
+// of the object names the same window, so the same events). It runs in the
+// parent's procedure when the control reports the event, before the form's
+// command handler (Form::onCommand) for the control's identifier and before
+// the form's procedure, which both still see the message. A handler may
+// destroy its own control or form. An exception leaving a handler is caught
+// and reported with the runtime check (it cannot cross the system's window
+// procedure); the program goes on.
+//
 // Classes and functions in this file (sources):
 //   Button, CheckBox, RadioButton, GroupBox, Frame   controls/buttons.cpp
 //   TextBox, PasswordBox, ReadOnlyBox, spinBox       controls/text_boxes.cpp
+//   their events (onClick, onChange)                 controls/control_events.cpp
 //   Label, IconBox, BmpBox, SunkenFrame              controls/statics.cpp
 //   StatusBar                                        controls/status_bar.cpp
 #ifndef TARN_CONTROLS_H
 #define TARN_CONTROLS_H
+
+#include <functional>
 
 #include "graphics.h"
 
@@ -48,6 +61,12 @@ class Button : public Control {
   HANDLE setIcon(Icon icon);
   /// The program's icon resource; the number's low 16 bits name it.
   HANDLE setIconResource(unsigned resourceId);
+
+  /// Runs `handler` when the button is clicked: by the mouse, by Space while it
+  /// has the focus, by Enter anywhere in its form when it is the default button
+  /// (a button made with `isDefault` is the one Enter clicks, as in a dialog
+  /// template), or by BM_CLICK.
+  void onClick(std::function<void()> handler);
 };
 
 /// A two-state check box; `checked` reads false in the indeterminate state.
@@ -65,6 +84,11 @@ class CheckBox : public Control {
 
   /// Whether the box is ticked; writing ticks or clears it.
   Property<CheckBox, bool> checked;
+
+  /// Runs `handler` when the user clicks the box (or presses Space on it), once
+  /// its tick has changed: `checked` reads the new state. Writing `checked`
+  /// runs nothing.
+  void onClick(std::function<void()> handler);
 
  private:
   bool getChecked() const;
@@ -87,6 +111,11 @@ class RadioButton : public Control {
   /// Whether the button is chosen; writing chooses or clears it (the others of its group are
   /// left as they are).
   Property<RadioButton, bool> checked;
+
+  /// Runs `handler` when the user chooses the button (a click, Space, or an
+  /// arrow key moving to it in its group); `checked` then reads true. Writing
+  /// `checked` runs nothing.
+  void onClick(std::function<void()> handler);
 
  private:
   bool getChecked() const;
@@ -158,6 +187,10 @@ class TextBox : public Control {
   /// Non-zero when something was undone.
   LRESULT undo();
 
+  /// Runs `handler` after the text changed: typed, pasted, cut, undone, or
+  /// set by the program (`text`, replaceSelection), once per change.
+  void onChange(std::function<void()> handler);
+
  private:
   int getLineCount() const;
 };
@@ -176,6 +209,9 @@ class PasswordBox : public Control {
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
+
+  /// Runs `handler` after the text changed, as TextBox::onChange.
+  void onChange(std::function<void()> handler);
 };
 
 /// A text field the user cannot change; its default text limit is kept.
@@ -191,6 +227,10 @@ class ReadOnlyBox : public Control {
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
+
+  /// Runs `handler` after the program changed the text (the user cannot), as
+  /// TextBox::onChange.
+  void onChange(std::function<void()> handler);
 };
 
 /// A numbers-only field with up-down arrows attached at its right edge, inside
@@ -209,6 +249,10 @@ class spinBox : public Control {
 
   /// Hides the up-down arrows (the field stays).
   void hideArrows();
+
+  /// Runs `handler` after the number changed: typed into the field, stepped
+  /// by the arrows (or the Up and Down keys), or set by the program.
+  void onChange(std::function<void()> handler);
 
   /// The up-down arrows' window; 0 until created.
   HWND spinHandle;  // the up-down arrows; 0 until created

@@ -4,7 +4,8 @@
 //
 // Classes and functions in this file (sources):
 //   Form, form procedures              forms/form.cpp
-//   onCommand, onNotify, addShortcut   forms/form_events.cpp
+//   onCommand, onNotify, addShortcut,
+//   onClose, onResize                  forms/form_events.cpp
 //   messageLoop                        forms/message_loop.cpp
 //   ImageBox                           forms/image_box.cpp
 #ifndef TARN_FORMS_H
@@ -143,10 +144,14 @@ class Form : public Control {
   /// form or a tab page reach it too, unless a nearer form (the page itself,
   /// say) has a handler for the same identifier: the nearest runs, and the
   /// procedures of the forms between see nothing of the command.
+  /// A control's or menu entry's own event for the command (Button::onClick,
+  /// TextBox::onChange, MenuItem::onClick, ...) runs first, then this handler;
+  /// a handler that destroyed the form ends the command there.
   void onCommand(int commandId, std::function<void()> handler);
   /// The same for WM_NOTIFY from control `controlId` with notification `code`;
   /// the handler's result is the message's result. Notifications of controls
-  /// on child forms and tab pages reach it as commands do.
+  /// on child forms and tab pages reach it as commands do, after the
+  /// control's own event (TableView::onSelectionChange, ...).
   void onNotify(int controlId, UINT code, std::function<LRESULT(NMHDR*)> handler);
   /// Makes `key` (a virtual-key code, 1 to 254) with `modifiers` (FCONTROL,
   /// FSHIFT, FALT, or 0) send the form WM_COMMAND with `command` (1 to 65535),
@@ -156,6 +161,26 @@ class Form : public Control {
   /// command out of range bind nothing and fail the runtime check. True when
   /// the binding was made (or removed).
   bool addShortcut(int modifiers, int key, int command);
+
+  /// Runs `handler` when the form is asked to close (its close box, Alt+F4,
+  /// the system menu, WM_CLOSE). True lets the close go on to the form's
+  /// procedure as before (defaultFormProcedure ends the message loop; a
+  /// program's procedure decides); false keeps the form open, and the
+  /// procedure sees nothing. Without a handler the procedure decides alone. A
+  /// handler that throws keeps the form open. Setting a handler again replaces
+  /// it, a null one removes it; it ends with the window.
+  void onClose(std::function<bool()> handler);
+  /// Runs `handler` with the client area's width and height in units each
+  /// time it changes size (not while the form is minimised) and when a
+  /// program has it lay itself out (refreshLayout), after the anchored
+  /// children and the bars have followed, before the form's procedure sees
+  /// WM_SIZE. Setting a handler again replaces it, a null one removes it; it
+  /// ends with the window.
+  ///
+  /// Form handlers, like the controls' events (controls.h), may destroy the
+  /// form; an exception leaving one is caught and reported with the runtime
+  /// check.
+  void onResize(std::function<void(int width, int height)> handler);
 
  protected:
   /// The last steps of creating a form's window: state, size, place and

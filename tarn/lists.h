@@ -4,11 +4,18 @@
 // keeps no copy. Error answers of the controls are turned into the values each
 // operation names.
 //
+// Events (onSelectionChange, onActivate) behave as the other controls' do
+// (controls.h): set again replaces, null removes, ended with the window, run
+// before the form's handlers and procedure, which still see the message.
+//
 // Classes and functions in this file (sources):
 //   ListBox, MCListBox   controls/list_box.cpp
 //   ComboBox             controls/combo_box.cpp
+//   their events         controls/control_events.cpp
 #ifndef TARN_LISTS_H
 #define TARN_LISTS_H
+
+#include <functional>
 
 #include "graphics.h"
 
@@ -68,6 +75,13 @@ class ListBox : public Control {
   LRESULT setItemHeight(int height);
   /// Removes every item; the control's answer.
   LRESULT clear();
+
+  /// Runs `handler` with the selected index when the user selects an item (a
+  /// click, the arrow keys, typing an item's first letter). The system
+  /// reports no selection the program makes (setSelectedIndex, selectString).
+  void onSelectionChange(std::function<void(int index)> handler);
+  /// Runs `handler` with the item's index when the user double-clicks an item.
+  void onActivate(std::function<void(int index)> handler);
 
  protected:
   /// Makes the window: the constructors' arguments, plus multi-column layout and column width.
@@ -164,6 +178,11 @@ class ComboBox : public Control {
   LRESULT setItemHeight(int height);
   /// Removes every item; the control's answer.
   LRESULT clear();
+
+  /// Runs `handler` with the selected index when the user selects an item (in
+  /// the drop-down list or with the arrow keys). The system reports no
+  /// selection the program makes (setSelectedIndex, selectString).
+  void onSelectionChange(std::function<void(int index)> handler);
 
  private:
   void bindProperties();

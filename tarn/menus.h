@@ -2,8 +2,11 @@
 //
 // Classes in this file (sources):
 //   Menu, MenuItem, PopupMenu   commctl/menu.cpp
+//   MenuItem::onClick           commctl/control_events.cpp
 #ifndef TARN_MENUS_H
 #define TARN_MENUS_H
+
+#include <functional>
 
 #include "core.h"
 #include "graphics.h"
@@ -73,6 +76,18 @@ struct MenuItem {
 
   /// The identifier by which the system finds this entry in `rootMenu`.
   UINT command() const;
+
+  /// Runs `handler` when the user chooses the entry, or presses a shortcut
+  /// (Form::addShortcut) bound to its identifier, before the form's command
+  /// handler for the identifier and its procedure, which still see the
+  /// command. The handler is kept by the form whose bar holds the entry, by
+  /// identifier (entries with one identifier share it): setting one again
+  /// replaces it, a null one removes it, and it ends with the form. It runs
+  /// as the controls' events do (controls.h). An entry of a context menu, a
+  /// drop-down entry or one of a bar shown on no form has no handler: the
+  /// runtime check says so. (A context menu's choice reaches the form's
+  /// command handlers.)
+  void onClick(std::function<void()> handler) const;
 
  private:
   HMENU menuBelow();

@@ -3,9 +3,12 @@
 // searches and loads files.
 //
 // Classes and functions in this file (sources):
-//   RichTextBox   commctl/rich_text_box.cpp
+//   RichTextBox           commctl/rich_text_box.cpp
+//   RichTextBox::onChange commctl/control_events.cpp
 #ifndef TARN_RICHTEXT_H
 #define TARN_RICHTEXT_H
+
+#include <functional>
 
 #include "core.h"
 
@@ -132,6 +135,11 @@ class RichTextBox : public Control {
   /// formatted), with CR LF pairs read as LF. False, and the text unchanged,
   /// when the file cannot be opened, measured or read, or memory runs out.
   bool loadFile(const String& path);
+
+  /// Runs `handler` after the text changed: typed, pasted, undone, or set by
+  /// the program (`text`, replaceSelection, loadFile). Runs as the standard
+  /// controls' events do (controls.h).
+  void onChange(std::function<void()> handler);
 
  private:
   void bindProperties();

@@ -1,11 +1,18 @@
 // Tarn views: ListView (an icon list), TableView (a report table of text
 // cells) and TreeView, with the records their insertions hand out.
 //
+// Events (onClick, onChange, onSelectionChange, onActivate) behave as the
+// standard controls' do (controls.h): set again replaces, null removes, ended
+// with the window, run before the form's handlers and procedure, which still
+// see the message; a handler may destroy its control or form, and an
+// exception leaving it is caught and reported with the runtime check.
+//
 // Classes and functions in this file (sources):
 //   ListView, ListViewItem             commctl/list_view.cpp
 //   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
+//   the three views' events            commctl/view_events.cpp
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
 
@@ -87,6 +94,17 @@ class ListView : public Control {
   int setBackColor(COLORREF colour);
   /// Sets the colour of the items' text; true on success.
   bool setTextColor(COLORREF colour);
+
+  /// Runs `handler` with the selected item (`selectedIndex`, the first
+  /// selected; -1 when none) once per change of it, whoever made it: moving
+  /// the selection from item 2 to item 5 runs it once, with 5. Inserting or
+  /// deleting other items moves the selected item's index without running it.
+  void onSelectionChange(std::function<void(int row)> handler);
+  /// Runs `handler` with the item the user activates: a double-click on it,
+  /// or Enter while the view has the focus (the selected item with the focus,
+  /// else the first selected; nothing when none is). With a handler set, the
+  /// view takes Enter in a form, where the default button would have it.
+  void onActivate(std::function<void(int row)> handler);
 
  private:
   void bindProperties();
@@ -219,6 +237,19 @@ class TableView : public Control {
   /// True once setVirtual has turned the table virtual.
   bool isVirtual() const;
 
+  /// Runs `handler` with the selected row (`selectedRow`, the first selected;
+  /// -1 when none) once per change of it, whoever made it (the user, select(),
+  /// removeRow): moving the selection from row 2 to row 5 runs it once, with
+  /// 5, not once for leaving 2 and once for reaching 5. Inserting or deleting
+  /// other rows moves the selected row's index without running it. The
+  /// handler stays with a table made again by setVirtual.
+  void onSelectionChange(std::function<void(int row)> handler);
+  /// Runs `handler` with the row the user activates: a double-click on it, or
+  /// Enter while the table has the focus (the selected row with the focus,
+  /// else the first selected; nothing when none is). With a handler set, the
+  /// table takes Enter in a form, where the default button would have it.
+  void onActivate(std::function<void(int row)> handler);
+
  private:
   void bindProperties();
   int getSelectedRow() const;
@@ -310,6 +341,12 @@ class TreeView : public Control {
   HIMAGELIST setImageList(const ImageList& images);
   /// Selects nothing; true on success.
   bool clearSelection();
+
+  /// Runs `handler` with the newly selected item (as `selectedItem` reads it;
+  /// an empty record when nothing is selected) each time the selection
+  /// changes, by the user or the program (TreeItem::select, clearSelection,
+  /// deleting the selected item).
+  void onSelectionChange(std::function<void(const TreeItem& item)> handler);
 
  private:
   void bindProperties();

@@ -12,6 +12,7 @@ constexpr DWORD checkBoxStyle = buttonStyle | BS_AUTOCHECKBOX;                  
 constexpr DWORD radioButtonStyle = buttonStyle | BS_AUTORADIOBUTTON;             // 0x40012009
 constexpr DWORD groupBoxStyle = WS_CHILD | WS_GROUP | WS_TABSTOP | BS_GROUPBOX;  // 0x40030007
 constexpr DWORD frameStyle = WS_CHILD | WS_TABSTOP | BS_GROUPBOX;                // 0x40010007
+constexpr ATOM dialogClassAtom = 0x8002;                                         // "#32770"
 
 // BM_GETCHECK answers BST_INDETERMINATE for a third-state box: only a plain
 // check counts as checked.
@@ -19,6 +20,16 @@ bool isChecked(HWND window) { return detail::send(window, BM_GETCHECK) == BST_CH
 
 void setCheck(HWND window, bool value) {
   detail::send(window, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// A default button is what a dialog template's DEFPUSHBUTTON is: its form's
+// dialog manager is told its identifier, so Enter clicks it (its onClick,
+// then its command) rather than sending IDOK. Only a dialog-class parent is
+// told: to other windows DM_SETDEFID's number means something else.
+void makeDefault(HWND button) {
+  HWND parent = GetParent(button);
+  if (button != NULL && GetClassLongPtrA(parent, GCW_ATOM) == dialogClassAtom)
+    detail::send(parent, DM_SETDEFID, static_cast<WPARAM>(GetDlgCtrlID(button)));
 }
 
 // The closing steps of every button: centre, disable, then `beforeShow`, then show.
@@ -50,6 +61,7 @@ void Button::create(const String& text_, int id_, int x_, int y_, int width_, in
   DWORD style = buttonStyle | (hasIcon ? BS_ICON : 0) | (isDefault ? BS_DEFPUSHBUTTON : 0);
   detail::createChild(*this, "BUTTON", "Button", style, static_cast<DWORD>(exStyle), x_, y_, width_,
                       height_, parent.hwnd, id_);
+  if (isDefault) makeDefault(hwnd);
   text = text_;
   detail::placeChild(*this, x_, y_, width_, height_);
   finish(*this, centred, enabled_, visible_, [&] {

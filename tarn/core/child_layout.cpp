@@ -226,6 +226,8 @@ void followParentSize(HWND child, std::function<void(HWND)> follow) {
   markLaidOut(parent, child);
 }
 
+void layOutChildrenFirst(HWND parent) { layoutOf(parent); }
+
 std::size_t laidOutChildren(HWND parent) {
   const WindowRecord* r = findRecord(parent);
   const ChildLayout* layout = r != nullptr ? r->findPart<ChildLayout>() : nullptr;

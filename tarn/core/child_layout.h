@@ -23,6 +23,10 @@ int anchorOf(HWND child);
 // same child replaces the first, a null `follow` ends it.
 void followParentSize(HWND child, std::function<void(HWND)> follow);
 
+// Has `parent` lay out its children (none yet) from now on, so that hooks
+// added to its record after this see WM_SIZE once the children have followed.
+void layOutChildrenFirst(HWND parent);
+
 // How many children `parent` lays out (anchored or following its size).
 std::size_t laidOutChildren(HWND parent);
 

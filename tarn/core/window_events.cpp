@@ -1,9 +1,11 @@
 // Commands and notifications routed to handlers, a control's handlers for what
-// it tells its parent, keyboard shortcuts and dropped files, kept in the
-// window records.
+// it tells its parent, the handlers of menu entries, keyboard shortcuts and
+// dropped files, kept in the window records; and the guard around the
+// program's handlers.
 #include "tarn/core/window_events.h"
 
 #include <algorithm>
+#include <string>
 
 #include "tarn/core/dpi.h"
 
@@ -28,6 +30,25 @@ bool runParentHandlers(WindowRecord& sender, UINT message, WPARAM wParam, LPARAM
     if (run && run(message, wParam, lParam, result)) return true;
   }
   return false;
+}
+
+// The part of a form's record holding the handlers of its menu entries, by
+// command identifier.
+struct MenuHandlers {
+  std::vector<std::pair<int, std::function<void()>>> handlers;
+};
+
+// A command from a menu (high word 0) or a shortcut (1), which name no sender,
+// runs its entry's handler first; the command then goes on.
+void runMenuHandler(WindowRecord& record, WPARAM wParam) {
+  const MenuHandlers* menus = record.findPart<MenuHandlers>();
+  if (menus == nullptr || HIWORD(wParam) > 1) return;
+  for (const auto& entry : menus->handlers)
+    if (static_cast<WORD>(entry.first) == LOWORD(wParam)) {
+      std::function<void()> run = entry.second;  // it may replace itself or end the form
+      runGuarded(run);
+      return;
+    }
 }
 
 const MessageHandler* handlerOf(const WindowRecord& record, UINT message, int id, UINT code) {
@@ -61,13 +82,17 @@ bool routeMessages(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lPa
     return false;
   if (message == WM_NOTIFY && lParam == 0) return false;
   HWND sender = senderOf(message, lParam);
-  if (sender != NULL && sender != record.window)
+  // A control's own handlers run once, in its parent: a tab control passes
+  // its pages' commands on to its own parent with the same sender.
+  if (sender != NULL && sender != record.window && GetParent(sender) == record.window)
     if (WindowRecord* own = findRecord(sender))
       if (runParentHandlers(*own, message, wParam, lParam, result)) return true;
+  if (message == WM_COMMAND && sender == NULL) runMenuHandler(record, wParam);
   if (record.ended || (message != WM_COMMAND && message != WM_NOTIFY)) return false;
   std::function<LRESULT(NMHDR*)> run = nearestHandler(record.window, message, wParam, lParam);
   if (!run) return false;
-  result = run(message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam) : nullptr);
+  result = 0;  // the answer when the handler throws
+  runGuarded([&] { result = run(message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam) : nullptr); });
   return true;
 }
 
@@ -137,6 +162,57 @@ void setParentHandler(HWND control, const void* key,
     found->run = std::move(run);
   else
     list.push_back(ParentMessageHandler{key, std::move(run)});
+}
+
+bool runControlHandlers(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                        LRESULT& result) {
+  WindowRecord* own = findRecord(control);
+  return own != nullptr && runParentHandlers(*own, message, wParam, lParam, result);
+}
+
+void setMenuHandler(HWND form, int command, std::function<void()> run) {
+  WindowRecord* r = run ? record(form) : findRecord(form);
+  if (r == nullptr) return;
+  r->addHook(routeMessages);
+  auto& list = r->part<MenuHandlers>().handlers;
+  auto found = std::find_if(list.begin(), list.end(),
+                            [command](const auto& entry) { return entry.first == command; });
+  if (!run) {
+    if (found != list.end()) list.erase(found);
+  } else if (found != list.end()) {
+    found->second = std::move(run);
+  } else {
+    list.emplace_back(command, std::move(run));
+  }
+}
+
+void reportHandlerException(const char* what) {
+  std::string text = "a handler of the program ended by an exception";
+  if (what != nullptr && *what != '\0') text += std::string(": ") + what;
+  runtimeCheckFailed(text.c_str(), __FILE__, __LINE__);
+}
+
+void setControlEvent(HWND control, const void* key,
+                     std::function<void(UINT message, WPARAM wParam, LPARAM lParam)> event) {
+  if (!event) {
+    setParentHandler(control, key, nullptr);
+    return;
+  }
+  setParentHandler(control, key,
+                   [event = std::move(event)](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+                     event(message, wParam, lParam);
+                     return false;  // the parent's handlers and procedure still see it
+                   });
+}
+
+void setCommandEvent(HWND control, const void* key, WORD code, std::function<void()> handler) {
+  if (!handler) {
+    setControlEvent(control, key, nullptr);
+    return;
+  }
+  setControlEvent(control, key, [code, handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_COMMAND && HIWORD(wParam) == code) runGuarded(handler);
+  });
 }
 
 bool setShortcut(HWND window, int modifiers, int key, int command) {

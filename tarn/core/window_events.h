@@ -2,12 +2,15 @@
 // from its children and the keyboard, kept in the window records: command and
 // notification handlers (found on the window or, for a child form or tab page,
 // on the nearest ancestor that has one), a control's own handlers for what it
-// tells its parent, keyboard shortcuts, and dropped files a form's procedure
-// leaves alone.
+// tells its parent (the controls' events), the handlers of menu entries,
+// keyboard shortcuts, and dropped files a form's procedure leaves alone; and
+// the guard every program handler runs behind.
 #ifndef TARN_CORE_WINDOW_EVENTS_H
 #define TARN_CORE_WINDOW_EVENTS_H
 
+#include <exception>
 #include <functional>
+#include <utility>
 
 #include "tarn/core/window_record.h"
 
@@ -33,6 +36,51 @@ void setHandler(HWND window, UINT message, int id, UINT code, std::function<LRES
 // removes it. The handler goes with the control's window.
 void setParentHandler(HWND control, const void* key,
                       std::function<bool(UINT, WPARAM, LPARAM, LRESULT&)> run);
+
+// Runs `control`'s handlers for a message it sends its parent, as the parent's
+// procedure would (for a control that reports a click some other way: the
+// colour button's swatch). Answers whether one took the message.
+bool runControlHandlers(HWND control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+// Runs `run` whenever a menu entry of `form` or a shortcut sends it WM_COMMAND
+// `command` (no sender window), before the form's command handlers and its
+// procedure, which still see the command; a second call for the same command
+// replaces the first, a null `run` removes it. Handlers go with the form.
+void setMenuHandler(HWND form, int command, std::function<void()> run);
+
+// Reports an exception that left a handler of the program: the runtime check,
+// with `what` (the exception's text, or null) in its expression line.
+void reportHandlerException(const char* what);
+
+// Runs a handler of the program with `arguments`. An exception it throws goes
+// no further (none may cross the system's window procedure, which cannot pass
+// it on): it is reported with the runtime check, and the program goes on.
+// Answers whether the handler returned normally.
+template <class Handler, class... Arguments>
+bool runGuarded(const Handler& handler, Arguments&&... arguments) {
+  try {
+    handler(std::forward<Arguments>(arguments)...);
+    return true;
+  } catch (const std::exception& error) {
+    reportHandlerException(error.what());
+  } catch (...) {
+    reportHandlerException(nullptr);
+  }
+  return false;
+}
+
+// Sets, replaces or (for a null `event`) removes `control`'s event `key`:
+// `event` sees every message the control sends its parent (WM_COMMAND,
+// WM_NOTIFY, WM_HSCROLL, WM_VSCROLL) and runs the program's handler when it is
+// its event. The message then goes on as before: the parent's command and
+// notification handlers and its procedure still see it. The event goes with
+// the control's window.
+void setControlEvent(HWND control, const void* key,
+                     std::function<void(UINT message, WPARAM wParam, LPARAM lParam)> event);
+
+// The event `key` that runs `handler` (guarded) for each WM_COMMAND with
+// notification `code` from `control`; a null handler removes it.
+void setCommandEvent(HWND control, const void* key, WORD code, std::function<void()> handler);
 
 // Binds the key `key` with `modifiers` (FCONTROL | FSHIFT | FALT) on `window` to
 // `command`, replacing what the same key and modifiers sent before; command 0

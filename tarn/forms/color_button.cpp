@@ -1,6 +1,7 @@
 // ColorButton: a push button showing a colour swatch that clicks like the button.
 #include "tarn/color_button.h"
 #include "tarn/core/detail.h"
+#include "tarn/core/window_events.h"
 #include "tarn/core/window_record.h"
 
 namespace tarn {
@@ -42,8 +43,14 @@ bool handleSwatch(HWND window, UINT message, LPARAM lParam) {
       GetWindowRect(window, &rect);
       int x = static_cast<short>(LOWORD(lParam));
       int y = static_cast<short>(HIWORD(lParam));
-      if (inside(x, rect.right - rect.left) && inside(y, rect.bottom - rect.top))
-        detail::send(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), 0), lParam);
+      if (!inside(x, rect.right - rect.left) || !inside(y, rect.bottom - rect.top)) return true;
+      // The button's own click handler (onClick) runs as for a click on its
+      // rim; it may end the button, and the swatch with it.
+      int id = GetDlgCtrlID(button);
+      LRESULT ignored = 0;
+      detail::runControlHandlers(button, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                 reinterpret_cast<LPARAM>(button), ignored);
+      if (IsWindow(button)) detail::send(GetParent(button), WM_COMMAND, MAKEWPARAM(id, 0), lParam);
       return true;
     }
     case WM_CAPTURECHANGED: {

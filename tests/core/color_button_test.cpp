@@ -229,3 +229,20 @@ TEST(ColorButton, AClickCanChooseTheColourShown) {
   EXPECT_EQ(RGB(10, 20, 30), static_cast<COLORREF>(p.form.color));
   EXPECT_TRUE(pumpUntil([&] { return swatchCentre(b) == RGB(10, 20, 30); }, 2000));
 }
+
+// The button's onClick runs for a click on the swatch as for one on the rim,
+// before the form hears of it; a press that ends outside runs nothing.
+TEST(ColorButton, ItsClickHandlerRunsForTheSwatchAndTheRim) {
+  Panel p;
+  ColorButton b(308, 10, 10, 100, 50, p.form, RGB(5, 5, 5));
+  std::vector<std::size_t> reportsSeenByHandler;
+  b.onClick([&] { reportsSeenByHandler.push_back(reports.size()); });
+  press(b, 5, 5);
+  release(b, 6, 6);
+  press(b, 5, 5);
+  release(b, -1, 6);  // outside: no click
+  SendMessageA(b.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  SendMessageA(b.hwnd, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+  EXPECT_EQ((std::vector<std::size_t>{0, 1}), reportsSeenByHandler);
+  EXPECT_EQ(2u, reports.size());
+}

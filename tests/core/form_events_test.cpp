@@ -1,6 +1,11 @@
 // The program's message loop, a form's shortcuts, its command and notification
-// handlers, and children anchored to the edges of their parent.
+// handlers, its close and resize events, and Enter clicking its default button.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "support/dialog_answerer.h"
 #include "support/support.h"
@@ -126,4 +131,121 @@ TEST(Handlers, RunInsteadOfTheProcedureForTheirMessagesOnly) {
                 {WM_COMMAND, 603}, {WM_NOTIFY, static_cast<int>(NM_DBLCLK)}, {WM_COMMAND, 601}}),
             procedureSaw);
   form.destroy();
+}
+
+// ---------------------------------------------------------------------------
+// The form's own events, and Enter clicking its default button.
+
+// Enter in a form clicks its default button: the button's onClick, then the
+// form's command for it, as a click would; IDOK does not come.
+TEST(DefaultButton, EnterRunsItsOnClickThenItsCommand) {
+  Form form = visibleForm();
+  TextBox box("", 803, 10, 10, 200, 24, form, true, true, false, false, 0);
+  Button ok("OK", 804, 10, 50, 80, 24, form, true, true, false, true, 0, false, Icon());
+  std::vector<std::string> seen;
+  ok.onClick([&] { seen.push_back("onClick"); });
+  form.onCommand(804, [&] {
+    seen.push_back("command");
+    PostQuitMessage(5);
+  });
+  form.onCommand(IDOK, [&] {
+    seen.push_back("IDOK");
+    PostQuitMessage(6);
+  });
+  SetForegroundWindow(form.hwnd);
+  box.focus();
+  pressKeys({VK_RETURN});
+  EXPECT_EQ(5, loopWithWatchdog());
+  EXPECT_EQ((std::vector<std::string>{"onClick", "command"}), seen);
+
+  // A form without a default button still gets IDOK.
+  Form plain = visibleForm();
+  TextBox other("", 805, 10, 10, 200, 24, plain, true, true, false, false, 0);
+  plain.onCommand(IDOK, [] { PostQuitMessage(7); });
+  SetForegroundWindow(plain.hwnd);
+  other.focus();
+  pressKeys({VK_RETURN});
+  EXPECT_EQ(7, loopWithWatchdog());
+  plain.destroy();
+  form.destroy();
+}
+
+// Alt+F4 asks the close handler: false keeps the form, with its procedure
+// told nothing; true lets the default procedure end the loop (quit code 0); a
+// handler that throws keeps the form, and the runtime check says why.
+TEST(FormEvents, TheCloseHandlerDecidesWhetherTheFormCloses) {
+  struct Row {
+    const char* what;
+    std::function<bool()> handler;
+    int quitCode;
+    std::size_t boxes;
+  } rows[] = {
+      {"keeps", [] { return PostQuitMessage(9), false; }, 9, 0},
+      {"closes", [] { return PostQuitMessage(9), true; }, 0, 0},
+      {"throws",
+       []() -> bool {
+         PostQuitMessage(9);
+         throw std::runtime_error("unsaved");
+       },
+       9, 1},
+  };
+  for (const Row& row : rows) {
+    Form form = visibleForm();
+    form.onClose(row.handler);
+    testing_support::BoxAnswerer answerer(IDIGNORE);
+    SetForegroundWindow(form.hwnd);
+    pressKeys({VK_MENU, VK_F4});
+    EXPECT_EQ(row.quitCode, loopWithWatchdog()) << row.what;
+    EXPECT_TRUE(IsWindowVisible(form.hwnd)) << row.what;  // the default procedure hides nothing
+    EXPECT_EQ(row.boxes, answerer.boxes().size()) << row.what;
+    form.destroy();
+  }
+}
+
+// A close handler may destroy its form; a null one gives WM_CLOSE back to the
+// procedure.
+TEST(FormEvents, ACloseHandlerMayDestroyItsFormAndNullRemovesIt) {
+  Form form = visibleForm();
+  form.onClose([&] { return form.destroy(), false; });
+  SendMessageA(form.hwnd, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(form.hwnd));
+
+  Form other = visibleForm();
+  other.onClose([] { return false; });
+  other.onClose(nullptr);
+  PostMessageA(other.hwnd, WM_CLOSE, 0, 0);
+  EXPECT_EQ(0, loopWithWatchdog());  // the default procedure's quit
+  other.destroy();
+}
+
+// The resize handler hears the client size in units, after the anchored
+// children have moved, and not while the form is minimised.
+TEST(FormEvents, TheResizeHandlerSeesTheClientSizeWithTheChildrenInPlace) {
+  Form form = visibleForm();
+  Button corner("x", 806, 200, 150, 40, 20, form, true, true, false, false, 0, false, Icon());
+  corner.anchor = anchorRight | anchorBottom;
+  struct Seen {
+    int width, height, cornerX;
+  };
+  std::vector<Seen> seen;
+  form.onResize([&](int width, int height) { seen.push_back({width, height, corner.x}); });
+  int startWidth = form.clientWidth, startX = corner.x;
+  form.resize(420, 300);
+  ASSERT_EQ(1u, seen.size());
+  EXPECT_EQ(int(form.clientWidth), seen[0].width);
+  EXPECT_EQ(int(form.clientHeight), seen[0].height);
+  EXPECT_EQ(startX + seen[0].width - startWidth, seen[0].cornerX);
+
+  form.minimise();
+  EXPECT_EQ(1u, seen.size());
+  form.restore();
+  EXPECT_EQ(2u, seen.size());
+  EXPECT_EQ(seen[0].width, seen[1].width);
+
+  form.onResize(nullptr);
+  form.resize(300, 200);
+  EXPECT_EQ(2u, seen.size());
+  form.onResize([&](int, int) { form.destroy(); });
+  form.resize(350, 250);
+  EXPECT_FALSE(IsWindow(form.hwnd));
 }

@@ -154,6 +154,52 @@ std::string TempFile::read() const {
   return bytes;
 }
 
+namespace {
+bool markerArrived = false;
+LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_APP) markerArrived = true;
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+}  // namespace
+
+// Posted messages come back in the order they were posted, whatever window of
+// the thread they are for.
+bool settle() {
+  static HWND marker = NULL;
+  if (!IsWindow(marker)) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = markerProcedure;
+    wc.hInstance = GetModuleHandleA(NULL);
+    wc.lpszClassName = "TarnTestMarker";
+    RegisterClassA(&wc);  // fails harmlessly once the class exists
+    marker = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL,
+                             wc.hInstance, NULL);
+  }
+  markerArrived = false;
+  PostMessageA(marker, WM_APP, 0, 0);
+  return pumpUntil([] { return markerArrived; }, 5000);
+}
+
+void clickMouse(HWND window, POINT at, int clicks) {
+  ClientToScreen(window, &at);
+  // Absolute positions run 0..65535 across the primary screen.
+  int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  std::vector<INPUT> inputs;
+  INPUT move = {};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(at.x, 65535, width - 1);
+  move.mi.dy = MulDiv(at.y, 65535, height - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  inputs.push_back(move);
+  for (int i = 0; i < clicks; ++i)
+    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+      INPUT press = move;
+      press.mi.dwFlags = button | MOUSEEVENTF_ABSOLUTE;
+      inputs.push_back(press);
+    }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void pressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> inputs;
   for (int up = 0; up < 2; ++up)

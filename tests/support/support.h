@@ -33,6 +33,11 @@ ChildResult runChild(const std::string& commandLine, DWORD timeoutMs, int answer
 // input (SendInput): they reach the window in front, through its message loop.
 void pressKeys(std::initializer_list<WORD> keys);
 
+// Clicks the left mouse button `clicks` times (2: a double-click) at `at` in
+// `window`'s client area, through the system's input (SendInput): the window
+// must be in front there.
+void clickMouse(HWND window, POINT at, int clicks = 1);
+
 // Dispatches this thread's messages for about `ms` milliseconds.
 void pump(DWORD ms);
 
@@ -46,6 +51,10 @@ bool pumpUntil(Pred done, DWORD timeoutMs) {
   }
   return true;
 }
+
+// Dispatches the messages posted to this thread so far (a marker posted now
+// has come back); true unless that took over 5 s.
+bool settle();
 
 // A fresh file path in the temporary folder; the file is removed on destruction.
 class TempFile {

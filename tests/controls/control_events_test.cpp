@@ -1,0 +1,303 @@
+// The standard controls' events: each fired the way the user fires it (the
+// control's own input messages), once per change, replaced, removed, run
+// before the form's command handler, ended with the window; a handler that
+// throws or destroys its own form.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/control_host.h"
+#include "support/dialog_answerer.h"
+#include "support/support.h"
+
+using namespace tarn;
+using namespace testing_support;
+
+namespace {
+
+using Log = std::function<void(const std::string&)>;
+
+// One control with its event wired: `set` gives the event a handler that
+// writes to a log (null removes it), `fire` does what the user does once, and
+// `told` is what the handler writes then.
+struct Wired {
+  HWND window;
+  std::function<void(Log)> set;
+  std::function<void()> fire;
+  std::string told;
+};
+
+// Typing `c` over everything the box holds: one change.
+void typeOver(HWND box, char c) {
+  SendMessageA(box, EM_SETSEL, 0, -1);
+  SendMessageA(box, WM_CHAR, static_cast<WPARAM>(c), 1);
+}
+
+struct EventRow {
+  const char* name;
+  std::function<Wired(const Control& parent, int id)> make;
+};
+
+// The centre of `rect` as a mouse message's lParam.
+LPARAM centreOf(const RECT& rect) {
+  return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+// A click as the control receives it from the mouse.
+void clickAt(HWND window, LPARAM at, bool twice = false) {
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageA(window, WM_LBUTTONUP, 0, at);
+  if (!twice) return;
+  SendMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageA(window, WM_LBUTTONUP, 0, at);
+}
+
+template <class C>
+std::shared_ptr<C> keep(C&& control) {
+  return std::make_shared<C>(std::move(control));
+}
+
+LPARAM listItemCentre(HWND list, int index) {
+  RECT r = {};
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  return centreOf(r);
+}
+
+std::vector<EventRow> eventRows() {
+  return {
+      {"Button::onClick",
+       [](const Control& parent, int id) {
+         auto b = keep(Button("Go", id, 10, 10, 80, 24, parent, true, true, false, false, 0, false,
+                              Icon()));
+         return Wired{b->hwnd, [b](Log log) { b->onClick(log ? std::function<void()>([log] { log("click"); }) : nullptr); },
+                      [b] { SendMessageA(b->hwnd, BM_CLICK, 0, 0); }, "click"};
+       }},
+      {"CheckBox::onClick",
+       [](const Control& parent, int id) {
+         auto c = keep(CheckBox("Tick", id, 10, 10, 80, 24, parent, false, true, true, false, 0));
+         // Each click ticks or clears the box: the handler reads the state it left.
+         return Wired{
+             c->hwnd,
+             [c](Log log) {
+               c->onClick(log ? std::function<void()>([log, c] { log(c->checked ? "ticked" : "cleared"); }) : nullptr);
+             },
+             [c] {
+               c->checked = false;
+               SendMessageA(c->hwnd, BM_CLICK, 0, 0);
+             },
+             "ticked"};
+       }},
+      {"RadioButton::onClick",
+       [](const Control& parent, int id) {
+         auto r = keep(RadioButton("One", id, 10, 10, 80, 24, parent, true, true, false, 0));
+         return Wired{
+             r->hwnd,
+             [r](Log log) {
+               r->onClick(log ? std::function<void()>([log, r] { log(r->checked ? "chosen" : "not"); }) : nullptr);
+             },
+             [r] {
+               r->checked = false;
+               SendMessageA(r->hwnd, BM_CLICK, 0, 0);
+             },
+             "chosen"};
+       }},
+      {"TextBox::onChange",
+       [](const Control& parent, int id) {
+         auto t = keep(TextBox("", id, 10, 10, 120, 24, parent, true, true, false, false, 0));
+         return Wired{
+             t->hwnd,
+             [t](Log log) { t->onChange(log ? std::function<void()>([log, t] { log(String(t->text).str()); }) : nullptr); },
+             [t] { typeOver(t->hwnd, 'a'); }, "a"};
+       }},
+      {"PasswordBox::onChange",
+       [](const Control& parent, int id) {
+         auto t = keep(PasswordBox("", id, 10, 10, 120, 24, parent, true, true, false, false, 0));
+         return Wired{
+             t->hwnd,
+             [t](Log log) { t->onChange(log ? std::function<void()>([log, t] { log(String(t->text).str()); }) : nullptr); },
+             [t] { typeOver(t->hwnd, 'p'); }, "p"};
+       }},
+      {"ReadOnlyBox::onChange",
+       [](const Control& parent, int id) {
+         auto t = keep(ReadOnlyBox("", id, 10, 10, 120, 24, parent, true, true, false, false, 0));
+         return Wired{
+             t->hwnd,
+             [t](Log log) { t->onChange(log ? std::function<void()>([log, t] { log(String(t->text).str()); }) : nullptr); },
+             [t] {
+               SendMessageA(t->hwnd, EM_SETSEL, 0, -1);
+               SendMessageA(t->hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("ro"));
+             },
+             "ro"};
+       }},
+      {"spinBox::onChange",
+       [](const Control& parent, int id) {
+         auto s = keep(spinBox("50", id, 10, 10, 80, 24, parent, true, true, false, 0));
+         // Each click on the upper arrow steps the number: the handler sees a
+         // number other than the one it saw before.
+         auto last = std::make_shared<std::string>("50");
+         return Wired{s->hwnd,
+                      [s, last](Log log) {
+                        s->onChange(log ? [log, s, last] {
+                          std::string now = String(s->text).str();
+                          log(now != *last ? "stepped" : "same");
+                          *last = now;
+                        }
+                                        : std::function<void()>());
+                      },
+                      [s] {
+                        RECT r = {};
+                        GetClientRect(s->spinHandle, &r);
+                        clickAt(s->spinHandle, MAKELPARAM(r.right / 2, 2));
+                      },
+                      "stepped"};
+       }},
+      {"ListBox::onSelectionChange",
+       [](const Control& parent, int id) {
+         auto l = keep(ListBox("", id, 10, 10, 120, 100, parent, true, true, false, true, 0));
+         for (const char* item : {"a", "b", "c"}) l->addItem(item, 0);
+         return Wired{
+             l->hwnd,
+             [l](Log log) {
+               l->onSelectionChange(log ? [log](int index) { log(std::to_string(index)); }
+                                        : std::function<void(int)>());
+             },
+             [l] {
+               l->setSelectedIndex(0);
+               SendMessageA(l->hwnd, WM_KEYDOWN, VK_DOWN, 0);
+             },
+             "1"};
+       }},
+      {"ListBox::onActivate",
+       [](const Control& parent, int id) {
+         auto l = keep(ListBox("", id, 10, 10, 120, 100, parent, true, true, false, true, 0));
+         for (const char* item : {"a", "b", "c"}) l->addItem(item, 0);
+         return Wired{l->hwnd,
+                      [l](Log log) {
+                        l->onActivate(log ? [log](int index) { log(std::to_string(index)); }
+                                          : std::function<void(int)>());
+                      },
+                      [l] { clickAt(l->hwnd, listItemCentre(l->hwnd, 2), true); }, "2"};
+       }},
+      {"ComboBox::onSelectionChange",
+       [](const Control& parent, int id) {
+         auto c = keep(ComboBox("", id, 10, 10, 150, 120, parent, true, true, false, true, 0));
+         for (const char* item : {"a", "b", "c"}) c->addItem(item, 0, 0);
+         // The keys reach the combo box inside the extended one.
+         HWND inner = reinterpret_cast<HWND>(SendMessageA(c->hwnd, CBEM_GETCOMBOCONTROL, 0, 0));
+         return Wired{
+             c->hwnd,
+             [c](Log log) {
+               c->onSelectionChange(log ? [log](int index) { log(std::to_string(index)); }
+                                        : std::function<void(int)>());
+             },
+             [c, inner] {
+               c->setSelectedIndex(0);
+               SendMessageA(inner, WM_KEYDOWN, VK_DOWN, 0);
+             },
+             "1"};
+       }},
+  };
+}
+
+}  // namespace
+
+// For every event: the handler runs once per user action, with what the
+// control holds then, before the form's command handler for the control's
+// identifier; a second handler replaces the first; a null one removes it and
+// leaves the command to the form.
+TEST_F(ControlHost, EachEventRunsOncePerActionBeforeTheFormsCommand) {
+  int id = 3100;
+  for (const EventRow& row : eventRows()) {
+    Wired wired = row.make(form, ++id);
+    ASSERT_NE(HWND(NULL), wired.window) << row.name;
+    std::vector<std::string> log;
+    form.onCommand(id, [&log] { log.push_back("command"); });
+
+    wired.set([&log](const std::string& told) { log.push_back("first " + told); });
+    wired.fire();
+    EXPECT_EQ((std::vector<std::string>{"first " + wired.told, "command"}), log) << row.name;
+
+    log.clear();
+    wired.set([&log](const std::string& told) { log.push_back("second " + told); });
+    wired.fire();
+    EXPECT_EQ((std::vector<std::string>{"second " + wired.told, "command"}), log) << row.name;
+
+    log.clear();
+    wired.set(nullptr);
+    wired.fire();
+    EXPECT_EQ((std::vector<std::string>{"command"}), log) << row.name;
+    form.onCommand(id, nullptr);
+    DestroyWindow(wired.window);
+  }
+}
+
+// What a handler holds goes when its window goes, not before.
+TEST_F(ControlHost, HandlersEndWithTheirWindow) {
+  int id = 3200;
+  for (const EventRow& row : eventRows()) {
+    Wired wired = row.make(form, ++id);
+    auto token = std::make_shared<int>(0);
+    wired.set([token](const std::string&) { ++*token; });
+    wired.fire();
+    EXPECT_EQ(1, *token) << row.name;
+    EXPECT_EQ(2, token.use_count()) << row.name;
+    DestroyWindow(wired.window);
+    EXPECT_EQ(1, token.use_count()) << row.name;
+  }
+}
+
+// A handler may destroy its own form (and so its control) while it runs; the
+// rest of the message finds nothing to touch.
+TEST(ControlEvents, AHandlerMayDestroyItsOwnForm) {
+  int id = 3300;
+  for (const EventRow& row : eventRows()) {
+    Form form("mine", 40, 40, 300, 200, 10, true, true, false, false, false, Control(), false, 0);
+    Wired wired = row.make(form, ++id);
+    bool commandRan = false;
+    form.onCommand(id, [&] { commandRan = true; });
+    wired.set([&form](const std::string&) { form.destroy(); });
+    wired.fire();
+    EXPECT_FALSE(IsWindow(form.hwnd)) << row.name;
+    EXPECT_FALSE(commandRan) << row.name;
+  }
+}
+
+// An exception leaving a handler stops at the window procedure: the runtime
+// check names it, the form's command still runs, and the next click works.
+TEST_F(ControlHost, AHandlerThatThrowsIsReportedAndTheProgramGoesOn) {
+  Button button("Go", 3400, 10, 10, 80, 24, form, true, true, false, false, 0, false, Icon());
+  int clicks = 0, commands = 0;
+  form.onCommand(3400, [&] { ++commands; });
+  button.onClick([&] {
+    if (++clicks == 1) throw std::runtime_error("the disk is full");
+  });
+  BoxAnswerer answerer(IDIGNORE);
+  SendMessageA(button.hwnd, BM_CLICK, 0, 0);
+  SendMessageA(button.hwnd, BM_CLICK, 0, 0);
+  EXPECT_EQ(2, clicks);
+  EXPECT_EQ(2, commands);
+  ASSERT_EQ(1u, answerer.boxes().size());
+  EXPECT_EQ(runtimeCheckCaption, answerer.boxes()[0].caption);
+  EXPECT_NE(std::string::npos, answerer.boxes()[0].text.find("the disk is full"));
+
+  // Something thrown that is not a standard exception is reported too.
+  button.onClick([] { throw 42; });
+  SendMessageA(button.hwnd, BM_CLICK, 0, 0);
+  EXPECT_EQ(2u, answerer.boxes().size());
+  EXPECT_EQ(3, commands);
+}
+
+// Every copy of an object names the same window, so the same events.
+TEST_F(ControlHost, ACopySetsTheSameWindowsEvent) {
+  Button button("Go", 3500, 10, 10, 80, 24, form, true, true, false, false, 0, false, Icon());
+  Button copy = button;
+  std::string seen;
+  button.onClick([&] { seen += "a"; });
+  copy.onClick([&] { seen += "b"; });
+  SendMessageA(button.hwnd, BM_CLICK, 0, 0);
+  EXPECT_EQ("b", seen);
+  Button none;  // no window: setting and removing do nothing
+  none.onClick([&] { seen += "c"; });
+  none.onClick(nullptr);
+  EXPECT_EQ("b", seen);
+}
