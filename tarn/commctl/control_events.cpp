@@ -88,18 +88,18 @@ void Track::onChange(std::function<void(int position)> handler) {
   }
   if (WindowRecord* r = detail::record(hwnd))
     r->part<ReportedPosition>().position = static_cast<int>(detail::send(hwnd, TBM_GETPOS));
-  detail::setControlEvent(hwnd, &changeKey, [handler = std::move(handler)](UINT message, WPARAM,
-                                                                            LPARAM lParam) {
-    if (!isScroll(message)) return;
-    HWND track = reinterpret_cast<HWND>(lParam);
-    WindowRecord* r = detail::findRecord(track);
-    if (r == nullptr) return;
-    int now = static_cast<int>(detail::send(track, TBM_GETPOS));
-    int& reported = r->part<ReportedPosition>().position;
-    if (now == reported) return;  // the end of a drag, a key at an end
-    reported = now;
-    detail::runGuarded(handler, now);
-  });
+  detail::setControlEvent(hwnd, &changeKey,
+                          [handler = std::move(handler)](UINT message, WPARAM, LPARAM lParam) {
+                            if (!isScroll(message)) return;
+                            HWND track = reinterpret_cast<HWND>(lParam);
+                            WindowRecord* r = detail::findRecord(track);
+                            if (r == nullptr) return;
+                            int now = static_cast<int>(detail::send(track, TBM_GETPOS));
+                            int& reported = r->part<ReportedPosition>().position;
+                            if (now == reported) return;  // the end of a drag, a key at an end
+                            reported = now;
+                            detail::runGuarded(handler, now);
+                          });
 }
 
 // A scroll bar only tells its parent what the user did; moving the thumb is
@@ -109,19 +109,19 @@ void ScrollBar::onChange(std::function<void(int position)> handler) {
     detail::setControlEvent(hwnd, &changeKey, nullptr);
     return;
   }
-  detail::setControlEvent(hwnd, &changeKey, [handler = std::move(handler)](
-                                                UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!isScroll(message)) return;
-    HWND bar = reinterpret_cast<HWND>(lParam);
-    SCROLLINFO info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SIF_ALL;
-    int to = 0;
-    if (!GetScrollInfo(bar, SB_CTL, &info) || !scrollTarget(LOWORD(wParam), info, to)) return;
-    if (to == info.nPos) return;
-    SetScrollPos(bar, SB_CTL, to, TRUE);
-    detail::runGuarded(handler, to);
-  });
+  detail::setControlEvent(
+      hwnd, &changeKey, [handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM lParam) {
+        if (!isScroll(message)) return;
+        HWND bar = reinterpret_cast<HWND>(lParam);
+        SCROLLINFO info = {};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        int to = 0;
+        if (!GetScrollInfo(bar, SB_CTL, &info) || !scrollTarget(LOWORD(wParam), info, to)) return;
+        if (to == info.nPos) return;
+        SetScrollPos(bar, SB_CTL, to, TRUE);
+        detail::runGuarded(handler, to);
+      });
 }
 
 // ---------------------------------------------------------------------------
@@ -137,7 +137,8 @@ void Tab::onChange(std::function<void(int index)> handler) {
         if (message != WM_NOTIFY) return;
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code != static_cast<UINT>(TCN_SELCHANGE)) return;
-        detail::runGuarded(handler, static_cast<int>(detail::send(header->hwndFrom, TCM_GETCURSEL)));
+        detail::runGuarded(handler,
+                           static_cast<int>(detail::send(header->hwndFrom, TCM_GETCURSEL)));
       });
 }
 

@@ -21,7 +21,7 @@ UINT viewMessage() {
   static const UINT message = RegisterWindowMessageA("TarnViewEvent");
   return message;
 }
-constexpr LPARAM checkSelection = 1;  // the selection may have changed: report it if so
+constexpr LPARAM checkSelection = 1;   // the selection may have changed: report it if so
 constexpr LPARAM activateFocused = 2;  // Enter: activate the focused (or first) selected row
 
 // The part of a list view's record: the row its handler was last told, and
@@ -100,8 +100,8 @@ ReportedSelection* reportedOf(HWND view) {
 // Has the view look at its selection again once it has done what it is doing.
 void postCheck(HWND view, ReportedSelection& reported) {
   if (!reported.checkPosted)
-    reported.checkPosted = PostMessageA(view, viewMessage(), reinterpret_cast<WPARAM>(view),
-                                        checkSelection) != FALSE;
+    reported.checkPosted =
+        PostMessageA(view, viewMessage(), reinterpret_cast<WPARAM>(view), checkSelection) != FALSE;
 }
 
 // Reports the selected row when it is not the one last reported.
@@ -149,30 +149,29 @@ void setSelectionEvent(HWND view, std::function<void(int)> handler) {
   }
   hookView(view);
   if (ReportedSelection* reported = reportedOf(view)) reported->row = firstSelected(view);
-  detail::setControlEvent(view, &selectionKey, [handler = std::move(handler)](
-                                                   UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == viewMessage()) {
-      HWND view = reinterpret_cast<HWND>(wParam);
-      if (ReportedSelection* reported = reportedOf(view)) reported->checkPosted = false;
-      reportSelection(view, handler);
-      return;
-    }
-    if (message != WM_NOTIFY) return;
-    const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-    const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
-    switch (header->code) {
-      case LVN_ITEMCHANGED:
-        if (change->uChanged & LVIF_STATE) selectionChanged(header->hwndFrom, handler);
-        break;
-      case LVN_ODSTATECHANGED: selectionChanged(header->hwndFrom, handler); break;
-      case LVN_INSERTITEM:
-      case LVN_DELETEITEM:
-      case LVN_DELETEALLITEMS:
-        rowsMoved(header->hwndFrom, header->code, change->iItem);
-        break;
-      default: break;
-    }
-  });
+  detail::setControlEvent(
+      view, &selectionKey,
+      [handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == viewMessage()) {
+          HWND view = reinterpret_cast<HWND>(wParam);
+          if (ReportedSelection* reported = reportedOf(view)) reported->checkPosted = false;
+          reportSelection(view, handler);
+          return;
+        }
+        if (message != WM_NOTIFY) return;
+        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+        const NMLISTVIEW* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        switch (header->code) {
+          case LVN_ITEMCHANGED:
+            if (change->uChanged & LVIF_STATE) selectionChanged(header->hwndFrom, handler);
+            break;
+          case LVN_ODSTATECHANGED: selectionChanged(header->hwndFrom, handler); break;
+          case LVN_INSERTITEM:
+          case LVN_DELETEITEM:
+          case LVN_DELETEALLITEMS: rowsMoved(header->hwndFrom, header->code, change->iItem); break;
+          default: break;
+        }
+      });
 }
 
 void setActivateEvent(HWND view, std::function<void(int)> handler) {
@@ -181,17 +180,18 @@ void setActivateEvent(HWND view, std::function<void(int)> handler) {
     return;
   }
   hookView(view);
-  detail::setControlEvent(view, &activateKey, [handler = std::move(handler)](
-                                                  UINT message, WPARAM wParam, LPARAM lParam) {
-    int row = -1;
-    if (message == viewMessage() && lParam == activateFocused) {
-      row = activeRow(reinterpret_cast<HWND>(wParam));
-    } else if (message == WM_NOTIFY &&
-               reinterpret_cast<const NMHDR*>(lParam)->code == LVN_ITEMACTIVATE) {
-      row = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem;
-    }
-    if (row >= 0) detail::runGuarded(handler, row);
-  });
+  detail::setControlEvent(
+      view, &activateKey,
+      [handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM lParam) {
+        int row = -1;
+        if (message == viewMessage() && lParam == activateFocused) {
+          row = activeRow(reinterpret_cast<HWND>(wParam));
+        } else if (message == WM_NOTIFY &&
+                   reinterpret_cast<const NMHDR*>(lParam)->code == LVN_ITEMACTIVATE) {
+          row = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem;
+        }
+        if (row >= 0) detail::runGuarded(handler, row);
+      });
 }
 
 }  // namespace
@@ -219,15 +219,16 @@ void TreeView::onSelectionChange(std::function<void(const TreeItem& item)> handl
     detail::setControlEvent(hwnd, &selectionKey, nullptr);
     return;
   }
-  detail::setControlEvent(
-      hwnd, &selectionKey, [handler = std::move(handler)](UINT message, WPARAM, LPARAM lParam) {
-        if (message != WM_NOTIFY) return;
-        const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
-        if (header->code != TVN_SELCHANGEDA && header->code != TVN_SELCHANGEDW) return;
-        TreeView tree;
-        tree.hwnd = header->hwndFrom;
-        detail::runGuarded(handler, tree.getSelectedItem());
-      });
+  detail::setControlEvent(hwnd, &selectionKey,
+                          [handler = std::move(handler)](UINT message, WPARAM, LPARAM lParam) {
+                            if (message != WM_NOTIFY) return;
+                            const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+                            if (header->code != TVN_SELCHANGEDA && header->code != TVN_SELCHANGEDW)
+                              return;
+                            TreeView tree;
+                            tree.hwnd = header->hwndFrom;
+                            detail::runGuarded(handler, tree.getSelectedItem());
+                          });
 }
 
 }  // namespace tarn

@@ -92,7 +92,8 @@ bool routeMessages(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lPa
   std::function<LRESULT(NMHDR*)> run = nearestHandler(record.window, message, wParam, lParam);
   if (!run) return false;
   result = 0;  // the answer when the handler throws
-  runGuarded([&] { result = run(message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam) : nullptr); });
+  runGuarded(
+      [&] { result = run(message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam) : nullptr); });
   return true;
 }
 
@@ -164,8 +165,7 @@ void setParentHandler(HWND control, const void* key,
     list.push_back(ParentMessageHandler{key, std::move(run)});
 }
 
-bool runControlHandlers(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                        LRESULT& result) {
+bool runControlHandlers(HWND control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   WindowRecord* own = findRecord(control);
   return own != nullptr && runParentHandlers(*own, message, wParam, lParam, result);
 }
@@ -198,11 +198,12 @@ void setControlEvent(HWND control, const void* key,
     setParentHandler(control, key, nullptr);
     return;
   }
-  setParentHandler(control, key,
-                   [event = std::move(event)](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
-                     event(message, wParam, lParam);
-                     return false;  // the parent's handlers and procedure still see it
-                   });
+  setParentHandler(
+      control, key,
+      [event = std::move(event)](UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {
+        event(message, wParam, lParam);
+        return false;  // the parent's handlers and procedure still see it
+      });
 }
 
 void setCommandEvent(HWND control, const void* key, WORD code, std::function<void()> handler) {
@@ -210,9 +211,10 @@ void setCommandEvent(HWND control, const void* key, WORD code, std::function<voi
     setControlEvent(control, key, nullptr);
     return;
   }
-  setControlEvent(control, key, [code, handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && HIWORD(wParam) == code) runGuarded(handler);
-  });
+  setControlEvent(control, key,
+                  [code, handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM) {
+                    if (message == WM_COMMAND && HIWORD(wParam) == code) runGuarded(handler);
+                  });
 }
 
 bool setShortcut(HWND window, int modifiers, int key, int command) {

@@ -36,7 +36,8 @@ bool runFormEvents(detail::WindowRecord& record, UINT message, WPARAM wParam, LP
   RECT client = {0, 0, 0, 0};
   GetClientRect(record.window, &client);
   int dpi = detail::dpiOf(record.window);
-  detail::runGuarded(resize, detail::unscale(client.right, dpi), detail::unscale(client.bottom, dpi));
+  detail::runGuarded(resize, detail::unscale(client.right, dpi),
+                     detail::unscale(client.bottom, dpi));
   result = 0;
   return record.ended;  // the procedure still sees the size
 }
