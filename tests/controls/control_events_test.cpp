@@ -18,8 +18,8 @@ namespace {
 using Log = std::function<void(const std::string&)>;
 
 // One control with its event wired: `set` gives the event a handler that
-// writes to a log (null removes it), `fire` does what the user does once, and
-// `told` is what the handler writes then.
+// writes what `say` makes of the event to a log (a null log removes it),
+// `fire` does once what the user does, and `told` is what the handler writes.
 struct Wired {
   HWND window;
   std::function<void(Log)> set;
@@ -27,29 +27,16 @@ struct Wired {
   std::string told;
 };
 
-// Typing `c` over everything the box holds: one change.
-void typeOver(HWND box, char c) {
-  SendMessageA(box, EM_SETSEL, 0, -1);
-  SendMessageA(box, WM_CHAR, static_cast<WPARAM>(c), 1);
-}
-
 struct EventRow {
   const char* name;
   std::function<Wired(const Control& parent, int id)> make;
 };
 
-// The centre of `rect` as a mouse message's lParam.
-LPARAM centreOf(const RECT& rect) {
-  return MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-}
-
-// A click as the control receives it from the mouse.
-void clickAt(HWND window, LPARAM at, bool twice = false) {
-  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  SendMessageA(window, WM_LBUTTONUP, 0, at);
-  if (!twice) return;
-  SendMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  SendMessageA(window, WM_LBUTTONUP, 0, at);
+// The handler that logs what `say` makes of its arguments; none for no log.
+template <class... Args, class Say>
+std::function<void(Args...)> logger(const Log& log, Say say) {
+  if (!log) return nullptr;
+  return [log, say](Args... args) { log(say(args...)); };
 }
 
 template <class C>
@@ -57,144 +44,126 @@ std::shared_ptr<C> keep(C&& control) {
   return std::make_shared<C>(std::move(control));
 }
 
-LPARAM listItemCentre(HWND list, int index) {
-  RECT r = {};
-  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-  return centreOf(r);
+// A click as the control receives it from the mouse (twice: a double-click).
+void clickAt(HWND window, int x, int y, bool twice = false) {
+  for (UINT press : {UINT(WM_LBUTTONDOWN), UINT(twice ? WM_LBUTTONDBLCLK : 0)}) {
+    if (press == 0) continue;
+    SendMessageA(window, press, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+  }
+}
+
+// Typing `c` over everything the box holds: one change.
+void typeOver(HWND box, char c) {
+  SendMessageA(box, EM_SETSEL, 0, -1);
+  SendMessageA(box, WM_CHAR, static_cast<WPARAM>(c), 1);
+}
+
+std::string textOf(const Control& c) { return String(c.text).str(); }
+std::string number(int n) { return std::to_string(n); }
+
+template <class Box>
+Wired typing(std::shared_ptr<Box> t, char c) {
+  return Wired{t->hwnd, [t](Log log) { t->onChange(logger<>(log, [t] { return textOf(*t); })); },
+               [t, c] { typeOver(t->hwnd, c); }, std::string(1, c)};
+}
+
+// An `onSelectionChange(index)` or `onActivate(index)` of `list` (given as `on`).
+template <class List, class On>
+Wired indexEvent(std::shared_ptr<List> l, On on, std::function<void()> fire, int told) {
+  return Wired{l->hwnd, [l, on](Log log) { ((*l).*on)(logger<int>(log, number)); }, fire,
+               number(told)};
 }
 
 std::vector<EventRow> eventRows() {
   return {
       {"Button::onClick",
-       [](const Control& parent, int id) {
-         auto b = keep(Button("Go", id, 10, 10, 80, 24, parent, true, true, false, false, 0, false,
+       [](const Control& p, int id) {
+         auto b = keep(Button("Go", id, 10, 10, 80, 24, p, true, true, false, false, 0, false,
                               Icon()));
-         return Wired{b->hwnd, [b](Log log) { b->onClick(log ? std::function<void()>([log] { log("click"); }) : nullptr); },
+         return Wired{b->hwnd, [b](Log log) { b->onClick(logger<>(log, [] { return "click"; })); },
                       [b] { SendMessageA(b->hwnd, BM_CLICK, 0, 0); }, "click"};
        }},
-      {"CheckBox::onClick",
-       [](const Control& parent, int id) {
-         auto c = keep(CheckBox("Tick", id, 10, 10, 80, 24, parent, false, true, true, false, 0));
-         // Each click ticks or clears the box: the handler reads the state it left.
-         return Wired{
-             c->hwnd,
-             [c](Log log) {
-               c->onClick(log ? std::function<void()>([log, c] { log(c->checked ? "ticked" : "cleared"); }) : nullptr);
-             },
-             [c] {
-               c->checked = false;
-               SendMessageA(c->hwnd, BM_CLICK, 0, 0);
-             },
-             "ticked"};
+      {"CheckBox::onClick",  // the handler reads the state the click left
+       [](const Control& p, int id) {
+         auto c = keep(CheckBox("Tick", id, 10, 10, 80, 24, p, false, true, true, false, 0));
+         return Wired{c->hwnd,
+                      [c](Log log) { c->onClick(logger<>(log, [c] { return number(c->checked); })); },
+                      [c] { c->checked = false, SendMessageA(c->hwnd, BM_CLICK, 0, 0); }, "1"};
        }},
       {"RadioButton::onClick",
-       [](const Control& parent, int id) {
-         auto r = keep(RadioButton("One", id, 10, 10, 80, 24, parent, true, true, false, 0));
-         return Wired{
-             r->hwnd,
-             [r](Log log) {
-               r->onClick(log ? std::function<void()>([log, r] { log(r->checked ? "chosen" : "not"); }) : nullptr);
-             },
-             [r] {
-               r->checked = false;
-               SendMessageA(r->hwnd, BM_CLICK, 0, 0);
-             },
-             "chosen"};
+       [](const Control& p, int id) {
+         auto r = keep(RadioButton("One", id, 10, 10, 80, 24, p, true, true, false, 0));
+         return Wired{r->hwnd,
+                      [r](Log log) { r->onClick(logger<>(log, [r] { return number(r->checked); })); },
+                      [r] { r->checked = false, SendMessageA(r->hwnd, BM_CLICK, 0, 0); }, "1"};
        }},
       {"TextBox::onChange",
-       [](const Control& parent, int id) {
-         auto t = keep(TextBox("", id, 10, 10, 120, 24, parent, true, true, false, false, 0));
-         return Wired{
-             t->hwnd,
-             [t](Log log) { t->onChange(log ? std::function<void()>([log, t] { log(String(t->text).str()); }) : nullptr); },
-             [t] { typeOver(t->hwnd, 'a'); }, "a"};
+       [](const Control& p, int id) {
+         return typing(keep(TextBox("", id, 10, 10, 120, 24, p, true, true, false, false, 0)), 'a');
        }},
       {"PasswordBox::onChange",
-       [](const Control& parent, int id) {
-         auto t = keep(PasswordBox("", id, 10, 10, 120, 24, parent, true, true, false, false, 0));
-         return Wired{
-             t->hwnd,
-             [t](Log log) { t->onChange(log ? std::function<void()>([log, t] { log(String(t->text).str()); }) : nullptr); },
-             [t] { typeOver(t->hwnd, 'p'); }, "p"};
+       [](const Control& p, int id) {
+         return typing(keep(PasswordBox("", id, 10, 10, 120, 24, p, true, true, false, false, 0)),
+                       'p');
        }},
-      {"ReadOnlyBox::onChange",
-       [](const Control& parent, int id) {
-         auto t = keep(ReadOnlyBox("", id, 10, 10, 120, 24, parent, true, true, false, false, 0));
-         return Wired{
-             t->hwnd,
-             [t](Log log) { t->onChange(log ? std::function<void()>([log, t] { log(String(t->text).str()); }) : nullptr); },
-             [t] {
-               SendMessageA(t->hwnd, EM_SETSEL, 0, -1);
-               SendMessageA(t->hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("ro"));
-             },
-             "ro"};
+      {"ReadOnlyBox::onChange",  // the program's change: the user's typing is refused
+       [](const Control& p, int id) {
+         auto t = keep(ReadOnlyBox("", id, 10, 10, 120, 24, p, true, true, false, false, 0));
+         Wired w = typing(t, 'r');
+         w.fire = [t] {
+           SendMessageA(t->hwnd, EM_SETSEL, 0, -1);
+           SendMessageA(t->hwnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>("r"));
+         };
+         return w;
        }},
-      {"spinBox::onChange",
-       [](const Control& parent, int id) {
-         auto s = keep(spinBox("50", id, 10, 10, 80, 24, parent, true, true, false, 0));
-         // Each click on the upper arrow steps the number: the handler sees a
-         // number other than the one it saw before.
+      {"spinBox::onChange",  // each click on the upper arrow steps the number
+       [](const Control& p, int id) {
+         auto s = keep(spinBox("50", id, 10, 10, 80, 24, p, true, true, false, 0));
          auto last = std::make_shared<std::string>("50");
          return Wired{s->hwnd,
                       [s, last](Log log) {
-                        s->onChange(log ? [log, s, last] {
-                          std::string now = String(s->text).str();
-                          log(now != *last ? "stepped" : "same");
-                          *last = now;
-                        }
-                                        : std::function<void()>());
+                        s->onChange(logger<>(log, [s, last] {
+                          bool stepped = textOf(*s) != *last;
+                          *last = textOf(*s);
+                          return stepped ? "stepped" : "same";
+                        }));
                       },
                       [s] {
                         RECT r = {};
                         GetClientRect(s->spinHandle, &r);
-                        clickAt(s->spinHandle, MAKELPARAM(r.right / 2, 2));
+                        clickAt(s->spinHandle, r.right / 2, 2);
                       },
                       "stepped"};
        }},
-      {"ListBox::onSelectionChange",
-       [](const Control& parent, int id) {
-         auto l = keep(ListBox("", id, 10, 10, 120, 100, parent, true, true, false, true, 0));
+      {"ListBox::onSelectionChange",  // the Down key
+       [](const Control& p, int id) {
+         auto l = keep(ListBox("", id, 10, 10, 120, 100, p, true, true, false, true, 0));
          for (const char* item : {"a", "b", "c"}) l->addItem(item, 0);
-         return Wired{
-             l->hwnd,
-             [l](Log log) {
-               l->onSelectionChange(log ? [log](int index) { log(std::to_string(index)); }
-                                        : std::function<void(int)>());
-             },
-             [l] {
-               l->setSelectedIndex(0);
-               SendMessageA(l->hwnd, WM_KEYDOWN, VK_DOWN, 0);
-             },
-             "1"};
+         return indexEvent(l, &ListBox::onSelectionChange, [l] {
+           l->setSelectedIndex(0);
+           SendMessageA(l->hwnd, WM_KEYDOWN, VK_DOWN, 0);
+         }, 1);
        }},
-      {"ListBox::onActivate",
-       [](const Control& parent, int id) {
-         auto l = keep(ListBox("", id, 10, 10, 120, 100, parent, true, true, false, true, 0));
+      {"ListBox::onActivate",  // a double-click on the third item
+       [](const Control& p, int id) {
+         auto l = keep(ListBox("", id, 10, 10, 120, 100, p, true, true, false, true, 0));
          for (const char* item : {"a", "b", "c"}) l->addItem(item, 0);
-         return Wired{l->hwnd,
-                      [l](Log log) {
-                        l->onActivate(log ? [log](int index) { log(std::to_string(index)); }
-                                          : std::function<void(int)>());
-                      },
-                      [l] { clickAt(l->hwnd, listItemCentre(l->hwnd, 2), true); }, "2"};
+         return indexEvent(l, &ListBox::onActivate, [l] {
+           RECT r = {};
+           SendMessageA(l->hwnd, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&r));
+           clickAt(l->hwnd, (r.left + r.right) / 2, (r.top + r.bottom) / 2, true);
+         }, 2);
        }},
-      {"ComboBox::onSelectionChange",
-       [](const Control& parent, int id) {
-         auto c = keep(ComboBox("", id, 10, 10, 150, 120, parent, true, true, false, true, 0));
+      {"ComboBox::onSelectionChange",  // the Down key, in the combo box inside the extended one
+       [](const Control& p, int id) {
+         auto c = keep(ComboBox("", id, 10, 10, 150, 120, p, true, true, false, true, 0));
          for (const char* item : {"a", "b", "c"}) c->addItem(item, 0, 0);
-         // The keys reach the combo box inside the extended one.
          HWND inner = reinterpret_cast<HWND>(SendMessageA(c->hwnd, CBEM_GETCOMBOCONTROL, 0, 0));
-         return Wired{
-             c->hwnd,
-             [c](Log log) {
-               c->onSelectionChange(log ? [log](int index) { log(std::to_string(index)); }
-                                        : std::function<void(int)>());
-             },
-             [c, inner] {
-               c->setSelectedIndex(0);
-               SendMessageA(inner, WM_KEYDOWN, VK_DOWN, 0);
-             },
-             "1"};
+         return indexEvent(c, &ComboBox::onSelectionChange, [c, inner] {
+           c->setSelectedIndex(0);
+           SendMessageA(inner, WM_KEYDOWN, VK_DOWN, 0);
+         }, 1);
        }},
   };
 }
