@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstddef>
 #include <unordered_set>
+#include <utility>
 
 #include "layout_tree.h"
 
@@ -140,7 +141,17 @@ class TreeBuilder {
  public:
   TreeBuilder(const std::vector<LayoutEntry>& entries, HWND parent, int dpi,
               const std::function<ControlMeasure(HWND)>& measure, std::vector<HWND>& controls)
-      : entries(entries), parent(parent), dpi(dpi), measure(measure), controls(controls) {}
+      : entries(entries), parent(parent), dpi(dpi), measure(measure), controls(controls) {
+    // Marks every place of a control but its first: its handle sorted with
+    // the places, the first of each run kept.
+    std::vector<std::pair<HWND, std::size_t>> places;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+      if (entries[i].kind == Kind::control) places.push_back({entries[i].window, i});
+    std::sort(places.begin(), places.end());
+    repeated.assign(entries.size(), 0);
+    for (std::size_t i = 1; i < places.size(); ++i)
+      if (places[i].first == places[i - 1].first) repeated[places[i].second] = 1;
+  }
 
   // The layout at entries[index] and everything in it.
   geometry::Node layout(std::size_t index, bool outermost) {
@@ -156,12 +167,17 @@ class TreeBuilder {
     node.margin = layoutPixels(margin, dpi);
     node.gap = layoutPixels(e.options.gap, dpi);
     std::size_t end = std::min(entries.size(), index + static_cast<std::size_t>(e.size));
-    for (std::size_t at = index + 1; at < end;
-         at += static_cast<std::size_t>(std::max(entries[at].size, 1))) {
+    auto step = [&](std::size_t at) {
+      return static_cast<std::size_t>(std::max(entries[at].size, 1));
+    };
+    std::size_t count = 0;
+    for (std::size_t at = index + 1; at < end; at += step(at)) ++count;
+    node.children.reserve(count);
+    for (std::size_t at = index + 1; at < end; at += step(at)) {
       const LayoutEntry& c = entries[at];
       geometry::Node child;
       switch (c.kind) {
-        case Kind::control: child = control(c.window); break;
+        case Kind::control: child = control(c.window, repeated[at] != 0); break;
         case Kind::space:
           child.kind = geometry::Kind::space;
           child.length = layoutPixels(c.amount, dpi);
@@ -185,17 +201,16 @@ class TreeBuilder {
  private:
   // One control's item: hidden, with no control to move, when it is hidden,
   // placed already or of another parent (a grid keeps its cell all the same).
-  geometry::Node control(HWND window) {
+  geometry::Node control(HWND window, bool placedBefore) {
     geometry::Node node;
     node.kind = geometry::Kind::item;
     node.hidden = true;
-    bool fresh = seen.insert(window).second;
-    if (fresh && (parent == NULL || isChildOf(window, parent))) {
+    if (!placedBefore && (parent == NULL || isChildOf(window, parent))) {
       ControlMeasure m = measure ? measure(window) : ControlMeasure{};
       node.natural = {layoutPixels(m.width, dpi), layoutPixels(m.height, dpi)};
-      node.minimum = {m.minimumWidth < 0 ? node.natural.width : layoutPixels(m.minimumWidth, dpi),
-                      m.minimumHeight < 0 ? node.natural.height
-                                          : layoutPixels(m.minimumHeight, dpi)};
+      node.minimum = {
+          m.minimumWidth < 0 ? node.natural.width : layoutPixels(m.minimumWidth, dpi),
+          m.minimumHeight < 0 ? node.natural.height : layoutPixels(m.minimumHeight, dpi)};
       node.hidden = m.hidden;
     }
     controls.push_back(node.hidden ? HWND(NULL) : window);
@@ -207,7 +222,7 @@ class TreeBuilder {
   int dpi;
   const std::function<ControlMeasure(HWND)>& measure;
   std::vector<HWND>& controls;
-  std::unordered_set<HWND> seen;
+  std::vector<char> repeated;  // by entry: a control placed before
 };
 
 }  // namespace
@@ -222,10 +237,11 @@ LayoutTree layoutTree(const Layout& layout, HWND parent, int dpi,
                       const std::function<ControlMeasure(HWND)>& measure) {
   LayoutTree tree;
   Layout empty;
-  const std::vector<LayoutEntry>& entries =
-      LayoutAccess::entries(layout).empty() ? LayoutAccess::entries(empty)
-                                            : LayoutAccess::entries(layout);
+  const std::vector<LayoutEntry>& entries = LayoutAccess::entries(layout).empty()
+                                                ? LayoutAccess::entries(empty)
+                                                : LayoutAccess::entries(layout);
   TreeBuilder builder(entries, parent, dpi, measure, tree.controls);
+  tree.controls.reserve(entries.size());
   tree.root = builder.layout(0, true);
   return tree;
 }

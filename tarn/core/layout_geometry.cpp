@@ -1,5 +1,8 @@
 // The arithmetic of layouts (layout_geometry.h): measuring a tree bottom-up,
 // then handing out lengths along each row, column and grid track top-down.
+// Both passes keep one record per node in depth-first order and share their
+// scratch vectors, so laying out a tree allocates a handful of times whatever
+// its size.
 #include "layout_geometry.h"
 
 #include <algorithm>
@@ -15,7 +18,9 @@ namespace {
 // narrowed again only where a pixel position comes out.
 using Wide = long long;
 
-int narrow(Wide value) { return static_cast<int>(std::min<Wide>(std::max<Wide>(value, 0), INT_MAX)); }
+int narrow(Wide value) {
+  return static_cast<int>(std::min<Wide>(std::max<Wide>(value, 0), INT_MAX));
+}
 Wide atLeastZero(Wide value) { return std::max<Wide>(value, 0); }
 int stretchOf(int stretch) { return std::min(std::max(stretch, 0), maximumStretch); }
 bool isLayout(Kind kind) { return kind == Kind::row || kind == Kind::column || kind == Kind::grid; }
@@ -23,13 +28,15 @@ bool isLayout(Kind kind) { return kind == Kind::row || kind == Kind::column || k
 // What the measuring pass learnt about one node; kept in depth-first order
 // (a node, then its children's subtrees), so a layout's children follow it.
 struct Measured {
-  bool shown = false;  // an item or a layout that takes room
+  const Node* node = nullptr;  // null in a subtree nested too deep
+  bool shown = false;          // an item or a layout that takes room
   Wide minimumWidth = 0;
   Wide minimumHeight = 0;
   Wide naturalWidth = 0;
   Wide naturalHeight = 0;
-  std::size_t nodes = 1;  // nodes in the subtree, the node included
-  std::size_t items = 0;  // items in the subtree
+  std::size_t nodes = 1;      // nodes in the subtree, the node included
+  std::size_t items = 0;      // items in the subtree
+  std::size_t firstItem = 0;  // the subtree's first item, in Arrangement::items
 };
 using Measures = std::vector<Measured>;
 
@@ -42,6 +49,24 @@ struct Track {
   bool gapBefore = false;
 };
 
+// Where a child of a grid sits.
+struct Cell {
+  std::size_t row = 0;
+  std::size_t column = 0;
+  std::size_t span = 1;
+};
+
+// Vectors every step needs for a moment, kept for the whole pass.
+struct Scratch {
+  std::vector<Track> tracks;  // a box's children, or a grid's columns
+  std::vector<Track> rows;    // a grid's rows
+  std::vector<Cell> cells;
+  std::vector<std::size_t> spanning;
+  std::vector<Wide> start, size, rowStart, rowSize;
+  std::vector<Wide> weights, shares;
+  std::vector<std::size_t> heap;
+};
+
 // Splits `amount` (at least 0) by `weights` (at least 0, not all 0), in place.
 // Each weight first gets its exact share rounded down; the few pixels left go
 // one at a time to the weight with the most weight per pixel it holds then
@@ -50,10 +75,10 @@ struct Track {
 // shrinks while its window grows, and equal weights get shares at most one
 // apart. Weights too large to multiply safely are scaled down first (a
 // nonzero weight stays at least 1).
-void share(Wide amount, std::vector<Wide>& weights) {
+void share(Wide amount, std::vector<Wide>& weights, Scratch& scratch) {
   Wide total = 0;
   for (Wide w : weights) total += w;
-  if (total <= 0) {
+  if (total <= 0 || amount <= 0) {
     std::fill(weights.begin(), weights.end(), 0);
     return;
   }
@@ -71,29 +96,35 @@ void share(Wide amount, std::vector<Wide>& weights) {
   // remainder apart (remainder * weight stays below total squared).
   Wide quotient = amount / total;
   Wide remainder = amount % total;
-  std::vector<Wide> shares(weights.size());
+  std::vector<Wide>& shares = scratch.shares;
+  shares.assign(weights.size(), 0);
   Wide left = amount;
   for (std::size_t i = 0; i < weights.size(); ++i) {
     shares[i] = quotient * weights[i] + remainder * weights[i] / total;
     left -= shares[i];
   }
-  // Fewer than one pixel per weight is left. Weight per pixel compared as
-  // products, wide enough for any share.
-  auto before = [&](std::size_t a, std::size_t b) {
-    long double left = static_cast<long double>(weights[a]) * (shares[b] + 1);
-    long double right = static_cast<long double>(weights[b]) * (shares[a] + 1);
-    return left != right ? left < right : a < b;
-  };
-  std::vector<std::size_t> next;
-  for (std::size_t i = 0; i < weights.size(); ++i)
-    if (weights[i] > 0) next.push_back(i);
-  std::make_heap(next.begin(), next.end(), before);
-  for (; left > 0; --left) {
-    std::pop_heap(next.begin(), next.end(), before);
-    ++shares[next.back()];
-    std::push_heap(next.begin(), next.end(), before);
+  if (left > 0) {
+    // Fewer than one pixel per weight is left. Weight per pixel compared as
+    // products, wide enough for any share.
+    auto before = [&](std::size_t a, std::size_t b) {
+      long double l =
+          static_cast<long double>(weights[a]) * static_cast<long double>(shares[b] + 1);
+      long double r =
+          static_cast<long double>(weights[b]) * static_cast<long double>(shares[a] + 1);
+      return l != r ? l < r : a < b;
+    };
+    std::vector<std::size_t>& next = scratch.heap;
+    next.clear();
+    for (std::size_t i = 0; i < weights.size(); ++i)
+      if (weights[i] > 0) next.push_back(i);
+    std::make_heap(next.begin(), next.end(), before);
+    for (; left > 0; --left) {
+      std::pop_heap(next.begin(), next.end(), before);
+      ++shares[next.back()];
+      std::push_heap(next.begin(), next.end(), before);
+    }
   }
-  weights = std::move(shares);
+  weights.swap(shares);
 }
 
 // The room tracks take along their line, gaps included: their minimum or
@@ -110,7 +141,7 @@ Wide lineLength(const std::vector<Track>& tracks, Wide gap, bool natural) {
 // Gives each track its start and length along a line `length` long (see the
 // rules in the header); tracks not shown get 0 where they would start.
 void lineUp(const std::vector<Track>& tracks, Wide gap, Wide length, std::vector<Wide>& start,
-            std::vector<Wide>& size) {
+            std::vector<Wide>& size, Scratch& scratch) {
   std::size_t n = tracks.size();
   start.assign(n, 0);
   size.assign(n, 0);
@@ -122,16 +153,17 @@ void lineUp(const std::vector<Track>& tracks, Wide gap, Wide length, std::vector
     if (t.gapBefore) gaps += gap;
   }
   Wide free = length - gaps;
-  std::vector<Wide> weights(n, 0);
+  std::vector<Wide>& weights = scratch.weights;
+  weights.assign(n, 0);
   if (free >= natural) {
     for (std::size_t i = 0; i < n; ++i) weights[i] = tracks[i].shown ? tracks[i].stretch : 0;
-    share(free - natural, weights);
+    share(free - natural, weights, scratch);
     for (std::size_t i = 0; i < n; ++i)
       if (tracks[i].shown) size[i] = tracks[i].natural + weights[i];
   } else if (free >= minimum) {
     for (std::size_t i = 0; i < n; ++i)
       weights[i] = tracks[i].shown ? tracks[i].natural - tracks[i].minimum : 0;
-    share(natural - free, weights);
+    share(natural - free, weights, scratch);
     for (std::size_t i = 0; i < n; ++i)
       if (tracks[i].shown) size[i] = std::max(tracks[i].natural - weights[i], tracks[i].minimum);
   } else {
@@ -148,28 +180,30 @@ void lineUp(const std::vector<Track>& tracks, Wide gap, Wide length, std::vector
   }
 }
 
-// Each of a layout's children with where its measure is.
-std::vector<std::size_t> childIndices(const Node& layout, std::size_t index,
-                                      const Measures& measures) {
-  std::vector<std::size_t> indices;
-  indices.reserve(layout.children.size());
+// Walks a layout's children with where each one's record is.
+template <class Visit>
+void forEachChild(const Node& layout, std::size_t index, const Measures& measures, Visit visit) {
   std::size_t at = index + 1;
   for (std::size_t i = 0; i < layout.children.size(); ++i) {
-    indices.push_back(at);
+    visit(i, at);
     at += measures[at].nodes;
   }
-  return indices;
 }
 
-// A row's or column's children as tracks along it.
-std::vector<Track> boxTracks(const Node& box, const std::vector<std::size_t>& indices,
-                             const Measures& measures) {
+// True for a child that is placed: a shown item or layout.
+bool placedChild(const Node& child, const Measured& m) {
+  return m.shown && (child.kind == Kind::item || isLayout(child.kind));
+}
+
+// A row's or column's children as tracks along it, into scratch.tracks.
+void boxTracks(const Node& box, std::size_t index, const Measures& measures, Scratch& scratch) {
   bool across = box.kind == Kind::row;
-  std::vector<Track> tracks(box.children.size());
+  std::vector<Track>& tracks = scratch.tracks;
+  tracks.assign(box.children.size(), Track{});
   bool anyBefore = false;
-  for (std::size_t i = 0; i < tracks.size(); ++i) {
+  forEachChild(box, index, measures, [&](std::size_t i, std::size_t at) {
     const Node& child = box.children[i];
-    const Measured& m = measures[indices[i]];
+    const Measured& m = measures[at];
     Track& t = tracks[i];
     if (child.kind == Kind::space) {
       t.shown = true;
@@ -185,29 +219,18 @@ std::vector<Track> boxTracks(const Node& box, const std::vector<std::size_t>& in
       t.gapBefore = anyBefore;
       anyBefore = true;
     }
-  }
-  return tracks;
+  });
 }
 
-// Where each child of a grid sits and the grid's columns and rows.
-struct Cell {
-  std::size_t row = 0;
-  std::size_t column = 0;
-  std::size_t span = 1;
-};
-struct GridTracks {
-  std::vector<Cell> cells;
-  std::vector<Track> columns;
-  std::vector<Track> rows;
-};
-
-GridTracks gridTracks(const Node& grid, const std::vector<std::size_t>& indices,
-                      const Measures& measures, Wide gap) {
-  GridTracks g;
+// Where each child of a grid sits (scratch.cells) and the grid's columns
+// (scratch.tracks) and rows (scratch.rows).
+void gridTracks(const Node& grid, std::size_t index, const Measures& measures, Wide gap,
+                Scratch& scratch) {
   int columnCount = std::max(grid.columns, 1);
   std::size_t columns = static_cast<std::size_t>(columnCount);
   std::size_t row = 0, column = 0;
-  g.cells.resize(grid.children.size());
+  std::vector<Cell>& cells = scratch.cells;
+  cells.resize(grid.children.size());
   for (std::size_t i = 0; i < grid.children.size(); ++i) {
     const Node& child = grid.children[i];
     std::size_t span = 1;
@@ -217,54 +240,61 @@ GridTracks gridTracks(const Node& grid, const std::vector<std::size_t>& indices,
       ++row;
       column = 0;
     }
-    g.cells[i] = {row, column, span};
+    cells[i] = {row, column, span};
     column += span;
     if (column == columns) {
       ++row;
       column = 0;
     }
   }
-  g.columns.resize(columns);
-  g.rows.resize(column == 0 ? row : row + 1);
+  std::vector<Track>& cols = scratch.tracks;
+  std::vector<Track>& rows = scratch.rows;
+  cols.assign(columns, Track{});
+  rows.assign(column == 0 ? row : row + 1, Track{});
 
   // What each shown child asks of its row and of its column (one-column
   // children) or columns (spanning ones, taken afterwards, narrowest first).
-  std::vector<std::size_t> spanning;
-  for (std::size_t i = 0; i < grid.children.size(); ++i) {
+  std::vector<std::size_t>& spanning = scratch.spanning;
+  spanning.clear();
+  forEachChild(grid, index, measures, [&](std::size_t i, std::size_t at) {
     const Node& child = grid.children[i];
-    const Measured& m = measures[indices[i]];
+    const Measured& m = measures[at];
     Wide minimumWidth = m.minimumWidth, minimumHeight = m.minimumHeight;
     Wide naturalWidth = m.naturalWidth, naturalHeight = m.naturalHeight;
     int stretch = stretchOf(child.stretch);
-    if (child.kind == Kind::space) {
+    if (child.kind == Kind::space)
       minimumWidth = minimumHeight = naturalWidth = naturalHeight = atLeastZero(child.length);
-    } else if (child.kind != Kind::stretch) {
-      if (!m.shown) continue;
-    }
-    const Cell& cell = g.cells[i];
-    Track& r = g.rows[cell.row];
+    else if (child.kind != Kind::stretch && !m.shown)
+      return;
+    const Cell& cell = cells[i];
+    Track& r = rows[cell.row];
     r.shown = true;
     r.minimum = std::max(r.minimum, minimumHeight);
     r.natural = std::max(r.natural, naturalHeight);
     r.stretch = std::max(r.stretch, stretch);
     if (cell.span > 1) {
+      spanning.push_back(at);
       spanning.push_back(i);
-      for (std::size_t k = 0; k < cell.span; ++k) g.columns[cell.column + k].shown = true;
-      continue;
+      for (std::size_t k = 0; k < cell.span; ++k) cols[cell.column + k].shown = true;
+      return;
     }
-    Track& c = g.columns[cell.column];
+    Track& c = cols[cell.column];
     c.shown = true;
     c.minimum = std::max(c.minimum, minimumWidth);
     c.natural = std::max(c.natural, naturalWidth);
     c.stretch = std::max(c.stretch, stretch);
-  }
-  std::stable_sort(spanning.begin(), spanning.end(), [&](std::size_t a, std::size_t b) {
-    return g.cells[a].span < g.cells[b].span;
   });
-  for (std::size_t i : spanning) {
-    const Cell& cell = g.cells[i];
-    const Measured& m = measures[indices[i]];
-    auto first = g.columns.begin() + static_cast<std::ptrdiff_t>(cell.column);
+  // Spanning children, narrowest first (stable), as (record, child) pairs.
+  std::vector<std::pair<std::size_t, std::size_t>> order;
+  for (std::size_t k = 0; k < spanning.size(); k += 2)
+    order.push_back({spanning[k], spanning[k + 1]});
+  std::stable_sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
+    return cells[a.second].span < cells[b.second].span;
+  });
+  for (const auto& [at, i] : order) {
+    const Cell& cell = cells[i];
+    const Measured& m = measures[at];
+    auto first = cols.begin() + static_cast<std::ptrdiff_t>(cell.column);
     auto last = first + static_cast<std::ptrdiff_t>(cell.span);
     int stretch = stretchOf(grid.children[i].stretch);
     if (stretch > 0 && std::all_of(first, last, [](const Track& t) { return t.stretch == 0; }))
@@ -277,7 +307,7 @@ GridTracks gridTracks(const Node& grid, const std::vector<std::size_t>& indices,
       if (wanted <= have) return;
       std::vector<Wide> weights;
       for (auto t = first; t != last; ++t) weights.push_back(anyStretch ? t->stretch : 1);
-      share(wanted - have, weights);
+      share(wanted - have, weights, scratch);
       std::size_t k = 0;
       for (auto t = first; t != last; ++t) (*t).*length += weights[k++];
     };
@@ -285,7 +315,7 @@ GridTracks gridTracks(const Node& grid, const std::vector<std::size_t>& indices,
     for (auto t = first; t != last; ++t) t->natural = std::max(t->natural, t->minimum);
     widen(&Track::natural, m.naturalWidth);
   }
-  for (std::vector<Track>* tracks : {&g.columns, &g.rows}) {
+  for (std::vector<Track>* tracks : {&cols, &rows}) {
     bool anyBefore = false;
     for (Track& t : *tracks) {
       if (!t.shown) continue;
@@ -294,7 +324,6 @@ GridTracks gridTracks(const Node& grid, const std::vector<std::size_t>& indices,
       anyBefore = true;
     }
   }
-  return g;
 }
 
 // The nodes and items of a subtree, counted without recursion (for layouts
@@ -313,66 +342,80 @@ void countSubtree(const Node& root, std::size_t& nodes, std::size_t& items) {
   }
 }
 
-// Measures `node` and its subtree into `measures` (depth-first); answers
-// where the node's own measure is.
-std::size_t measureNode(const Node& node, int depth, Measures& measures) {
-  std::size_t index = measures.size();
-  measures.emplace_back();
-  Measured m;
-  if (node.kind == Kind::item) {
-    m.items = 1;
-    m.shown = !node.hidden;
-    m.minimumWidth = atLeastZero(node.minimum.width);
-    m.minimumHeight = atLeastZero(node.minimum.height);
-    m.naturalWidth = std::max<Wide>(node.natural.width, m.minimumWidth);
-    m.naturalHeight = std::max<Wide>(node.natural.height, m.minimumHeight);
+class Measurer {
+ public:
+  explicit Measurer(const Node& root) {
+    std::size_t nodes = 0, items = 0;
+    countSubtree(root, nodes, items);
+    measures.reserve(nodes);
+    measure(root, 0);
   }
-  if (!isLayout(node.kind)) {
+
+  Measures measures;
+
+ private:
+  // Measures `node` and its subtree into `measures` (depth-first).
+  void measure(const Node& node, int depth) {
+    std::size_t index = measures.size();
+    measures.emplace_back();
+    Measured m;
+    m.node = &node;
+    m.firstItem = nextItem;
+    if (node.kind == Kind::item) {
+      m.items = 1;
+      ++nextItem;
+      m.shown = !node.hidden;
+      m.minimumWidth = atLeastZero(node.minimum.width);
+      m.minimumHeight = atLeastZero(node.minimum.height);
+      m.naturalWidth = std::max<Wide>(node.natural.width, m.minimumWidth);
+      m.naturalHeight = std::max<Wide>(node.natural.height, m.minimumHeight);
+    }
+    if (!isLayout(node.kind)) {
+      measures[index] = m;
+      return;
+    }
+    if (depth >= maximumDepth) {
+      countSubtree(node, m.nodes, m.items);
+      nextItem += m.items;
+      // The subtree keeps its place in the depth-first order, unmeasured.
+      measures.resize(index + m.nodes);
+      measures[index] = m;
+      return;
+    }
+    for (const Node& child : node.children) measure(child, depth + 1);
+    m.nodes = measures.size() - index;
+    m.items = nextItem - m.firstItem;
+    bool anyShown = false;
+    forEachChild(node, index, measures, [&](std::size_t i, std::size_t at) {
+      anyShown = anyShown || placedChild(node.children[i], measures[at]);
+    });
+    m.shown = anyShown && !node.hidden;
+    if (m.shown) sizeLayout(node, index, m);
     measures[index] = m;
-    return index;
   }
-  if (depth >= maximumDepth) {
-    countSubtree(node, m.nodes, m.items);
-    // The subtree still has its place in the depth-first order.
-    measures.resize(index + m.nodes);
-    measures[index] = m;
-    return index;
-  }
-  std::vector<std::size_t> indices;
-  indices.reserve(node.children.size());
-  for (const Node& child : node.children) {
-    std::size_t at = measureNode(child, depth + 1, measures);
-    indices.push_back(at);
-    m.items += measures[at].items;
-  }
-  m.nodes = measures.size() - index;
-  bool anyShown = false;
-  for (std::size_t i = 0; i < indices.size(); ++i)
-    anyShown = anyShown || (node.children[i].kind != Kind::space &&
-                            node.children[i].kind != Kind::stretch && measures[indices[i]].shown);
-  m.shown = anyShown && !node.hidden;
-  if (m.shown) {
+
+  // A shown layout's sizes from its children's, margins included.
+  void sizeLayout(const Node& node, std::size_t index, Measured& m) {
     Wide margin = 2 * atLeastZero(node.margin);
     Wide gap = atLeastZero(node.gap);
     if (node.kind == Kind::grid) {
-      GridTracks g = gridTracks(node, indices, measures, gap);
-      m.minimumWidth = lineLength(g.columns, gap, false);
-      m.naturalWidth = lineLength(g.columns, gap, true);
-      m.minimumHeight = lineLength(g.rows, gap, false);
-      m.naturalHeight = lineLength(g.rows, gap, true);
+      gridTracks(node, index, measures, gap, scratch);
+      m.minimumWidth = lineLength(scratch.tracks, gap, false);
+      m.naturalWidth = lineLength(scratch.tracks, gap, true);
+      m.minimumHeight = lineLength(scratch.rows, gap, false);
+      m.naturalHeight = lineLength(scratch.rows, gap, true);
     } else {
       bool across = node.kind == Kind::row;
-      std::vector<Track> tracks = boxTracks(node, indices, measures);
-      Wide alongMinimum = lineLength(tracks, gap, false);
-      Wide alongNatural = lineLength(tracks, gap, true);
+      boxTracks(node, index, measures, scratch);
+      Wide alongMinimum = lineLength(scratch.tracks, gap, false);
+      Wide alongNatural = lineLength(scratch.tracks, gap, true);
       Wide crossMinimum = 0, crossNatural = 0;
-      for (std::size_t i = 0; i < indices.size(); ++i) {
-        const Node& child = node.children[i];
-        const Measured& c = measures[indices[i]];
-        if (child.kind == Kind::space || child.kind == Kind::stretch || !c.shown) continue;
+      forEachChild(node, index, measures, [&](std::size_t i, std::size_t at) {
+        const Measured& c = measures[at];
+        if (!placedChild(node.children[i], c)) return;
         crossMinimum = std::max(crossMinimum, across ? c.minimumHeight : c.minimumWidth);
         crossNatural = std::max(crossNatural, across ? c.naturalHeight : c.naturalWidth);
-      }
+      });
       m.minimumWidth = across ? alongMinimum : crossMinimum;
       m.naturalWidth = across ? alongNatural : crossNatural;
       m.minimumHeight = across ? crossMinimum : alongMinimum;
@@ -383,9 +426,10 @@ std::size_t measureNode(const Node& node, int depth, Measures& measures) {
     m.naturalWidth += margin;
     m.naturalHeight += margin;
   }
-  measures[index] = m;
-  return index;
-}
+
+  std::size_t nextItem = 0;
+  Scratch scratch;
+};
 
 // Places a child of natural length `natural` in a slot `room` long: its start
 // within the slot and its length.
@@ -402,66 +446,51 @@ Rect rectAt(const Rect& within, Wide x, Wide y, Wide width, Wide height) {
   return Rect{within.x + narrow(x), within.y + narrow(y), narrow(width), narrow(height)};
 }
 
-void place(const Node& node, std::size_t index, std::size_t firstItem, const Rect& area,
-           const Measures& measures, Arrangement& out);
-
-// Places a shown child (an item or a layout) in its rectangle.
-void placeChild(const Node& child, std::size_t index, std::size_t firstItem, const Rect& area,
-                const Measures& measures, Arrangement& out) {
-  if (child.kind == Kind::item)
-    out.items[firstItem] = area;
-  else
-    place(child, index, firstItem, area, measures, out);
-}
-
-void place(const Node& node, std::size_t index, std::size_t firstItem, const Rect& area,
-           const Measures& measures, Arrangement& out) {
+// Gives the shown children of the layout at `index` their rectangles in
+// `rects`, from its own `area`.
+void placeChildren(const Node& node, std::size_t index, const Rect& area, const Measures& measures,
+                   std::vector<Rect>& rects, std::vector<char>& placed, Scratch& scratch) {
   // The area inside the margins: the margins are cut first when there is no room for both.
   Wide margin = atLeastZero(node.margin);
   Wide left = std::min<Wide>(margin, area.width), top = std::min<Wide>(margin, area.height);
   Wide width = atLeastZero(area.width - 2 * margin), height = atLeastZero(area.height - 2 * margin);
   Wide gap = atLeastZero(node.gap);
-  std::vector<std::size_t> indices = childIndices(node, index, measures);
-  std::vector<std::size_t> items(indices.size());
-  for (std::size_t i = 0, at = firstItem; i < indices.size(); ++i) {
-    items[i] = at;
-    at += measures[indices[i]].items;
-  }
-  std::vector<Wide> start, size;
+  std::vector<Wide>& start = scratch.start;
+  std::vector<Wide>& size = scratch.size;
   if (node.kind == Kind::grid) {
-    GridTracks g = gridTracks(node, indices, measures, gap);
-    std::vector<Wide> rowStart, rowSize;
-    lineUp(g.columns, gap, width, start, size);
-    lineUp(g.rows, gap, height, rowStart, rowSize);
-    for (std::size_t i = 0; i < indices.size(); ++i) {
+    gridTracks(node, index, measures, gap, scratch);
+    lineUp(scratch.tracks, gap, width, start, size, scratch);
+    lineUp(scratch.rows, gap, height, scratch.rowStart, scratch.rowSize, scratch);
+    forEachChild(node, index, measures, [&](std::size_t i, std::size_t at) {
       const Node& child = node.children[i];
-      const Measured& m = measures[indices[i]];
-      if ((child.kind != Kind::item && !isLayout(child.kind)) || !m.shown) continue;
-      const Cell& cell = g.cells[i];
+      const Measured& m = measures[at];
+      if (!placedChild(child, m)) return;
+      const Cell& cell = scratch.cells[i];
       std::size_t lastColumn = cell.column + cell.span - 1;
       Wide cellWidth = start[lastColumn] + size[lastColumn] - start[cell.column];
       Wide x, y, w, h;
       alignIn(child.align, m.naturalWidth, cellWidth, x, w);
-      alignIn(child.align, m.naturalHeight, rowSize[cell.row], y, h);
-      placeChild(child, indices[i], items[i],
-                 rectAt(area, left + start[cell.column] + x, top + rowStart[cell.row] + y, w, h),
-                 measures, out);
-    }
+      alignIn(child.align, m.naturalHeight, scratch.rowSize[cell.row], y, h);
+      rects[at] =
+          rectAt(area, left + start[cell.column] + x, top + scratch.rowStart[cell.row] + y, w, h);
+      placed[at] = 1;
+    });
     return;
   }
   bool across = node.kind == Kind::row;
-  lineUp(boxTracks(node, indices, measures), gap, across ? width : height, start, size);
-  for (std::size_t i = 0; i < indices.size(); ++i) {
+  boxTracks(node, index, measures, scratch);
+  lineUp(scratch.tracks, gap, across ? width : height, start, size, scratch);
+  forEachChild(node, index, measures, [&](std::size_t i, std::size_t at) {
     const Node& child = node.children[i];
-    const Measured& m = measures[indices[i]];
-    if ((child.kind != Kind::item && !isLayout(child.kind)) || !m.shown) continue;
+    const Measured& m = measures[at];
+    if (!placedChild(child, m)) return;
     Wide offset, length;
     alignIn(child.align, across ? m.naturalHeight : m.naturalWidth, across ? height : width, offset,
             length);
-    Rect r = across ? rectAt(area, left + start[i], top + offset, size[i], length)
-                    : rectAt(area, left + offset, top + start[i], length, size[i]);
-    placeChild(child, indices[i], items[i], r, measures, out);
-  }
+    rects[at] = across ? rectAt(area, left + start[i], top + offset, size[i], length)
+                       : rectAt(area, left + offset, top + start[i], length, size[i]);
+    placed[at] = 1;
+  });
 }
 
 Sizes sizesOf(const Measured& m) {
@@ -473,9 +502,8 @@ Sizes sizesOf(const Measured& m) {
 }  // namespace
 
 Sizes measure(const Node& root) {
-  Measures measures;
-  measureNode(root, 0, measures);
-  return sizesOf(measures[0]);
+  Measurer measurer(root);
+  return sizesOf(measurer.measures[0]);
 }
 
 Arrangement arrange(const Node& root, const Rect& available) {
@@ -486,16 +514,26 @@ Arrangement arrange(const Node& root, const Rect& available) {
   if (area.x > 0) area.width = std::min(area.width, INT_MAX - area.x);
   if (area.y > 0) area.height = std::min(area.height, INT_MAX - area.y);
 
-  Measures measures;
-  measureNode(root, 0, measures);
+  Measurer measurer(root);
+  const Measures& measures = measurer.measures;
   Arrangement out;
   out.sizes = sizesOf(measures[0]);
   out.items.assign(measures[0].items, Rect{area.x, area.y, 0, 0});
-  if (!measures[0].shown) return out;
-  if (root.kind == Kind::item)
-    out.items[0] = area;
-  else
-    place(root, 0, 0, area, measures, out);
+  // Depth-first order puts every layout before its children: one pass places
+  // all, each layout handing its children their rectangles.
+  std::vector<Rect> rects(measures.size());
+  std::vector<char> placed(measures.size(), 0);
+  rects[0] = area;
+  placed[0] = measures[0].shown ? 1 : 0;
+  Scratch scratch;
+  for (std::size_t i = 0; i < measures.size(); ++i) {
+    if (!placed[i]) continue;
+    const Node& node = *measures[i].node;
+    if (node.kind == Kind::item)
+      out.items[measures[i].firstItem] = rects[i];
+    else
+      placeChildren(node, i, rects[i], measures, rects, placed, scratch);
+  }
   return out;
 }
 
