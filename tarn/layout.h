@@ -98,11 +98,17 @@ struct LayoutEntry {
 /// A row, column or grid of controls, spaces, stretches and nested layouts: a
 /// plain value that describes where controls go. Each control gets its natural
 /// size, in units, turned into pixels at its window's DPI; the room left over
-/// goes to items by stretch; nothing ever gets a negative size or a place
-/// outside the room the layout is given. With less room than the layout's
-/// minimum, every item keeps its minimum and what runs past the right or
-/// bottom edge is cut there. Leftover pixels of a division go to the later
-/// items, the same way at every size, so equal sizes always give equal places.
+/// goes to items by stretch (with no stretch anywhere it stays empty after the
+/// last item); nothing ever gets a negative size or a place outside the room
+/// the layout is given. With less room than the layout's minimum, every item
+/// keeps its minimum and what runs past the right or bottom edge is cut there.
+/// Hidden controls take no room (in a grid their cells stay, empty).
+///
+/// Whole pixels: each item gets its exact share of the leftover rounded down,
+/// and the few pixels still left go one at a time to the item with the most
+/// stretch per pixel, the later item on a tie. The same sizes always give the
+/// same places, equal stretches differ by a pixel at most, and no item ever
+/// shrinks while its window grows.
 ///
 /// A layout is a value: copying one copies its whole tree, and `add(layout)`
 /// adds a copy of `layout` as it is then, so a program builds sub-layouts first

@@ -17,9 +17,9 @@
 //   bottom (end); with less room than that it is cut to the row's height.
 // - Integer pixels: each child first gets its exact share of the leftover (or
 //   of what it gives way) rounded down; the few pixels still left go one at a
-//   time to the child with the most stretch per pixel it has then, the later
-//   child on a tie. So the same sizes always give the same rectangles, equal
-//   stretches get lengths at most one pixel apart, and no child ever shrinks
+//   time to the child with the most weight (its stretch, or its room to give
+//   way) per pixel it has then, the later child on a tie. So the same sizes always give the same
+//   rectangles, equal stretches get lengths at most one pixel apart, and no child ever shrinks
 //   while the room grows.
 // A grid places its children in reading order, each taking `span` columns
 // (moved to the next row when the span does not fit in the rest of the row).

@@ -46,7 +46,9 @@ struct LayoutAccess {
 // detail::scale rounds, negative units as 0, too large as INT_MAX.
 int layoutPixels(int units, int dpi);
 
-// The geometry's tree for `layout` at `dpi`: margins, gaps, spaces and each
+// The geometry's tree for `layout` at `dpi` (it holds every natural size, so
+// a window keeps it between size changes and builds it again when texts, the
+// DPI or the controls shown change): margins, gaps, spaces and each
 // control's sizes (from `measure`, asked once per control placed) in pixels;
 // an automatic margin is LayoutOptions::windowMargin for the outermost layout
 // and 0 for nested ones. Controls that are not children of `parent` are left
