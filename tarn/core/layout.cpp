@@ -82,8 +82,8 @@ Layout& Layout::add(const Control& control, const LayoutItem& item) {
 
 Layout& Layout::add(const Layout& layout, const LayoutItem& item) {
   if (!runtimeCheck(&layout != this, "Layout_Added != this", __FILE__, __LINE__)) return *this;
-  Layout empty;
-  const std::vector<LayoutEntry>& added = layout.entries.empty() ? empty.entries : layout.entries;
+  if (layout.entries.empty()) return add(Layout(), item);  // moved from: an empty column
+  const std::vector<LayoutEntry>& added = layout.entries;
   int depth = added.front().depth + 1;
   if (!runtimeCheck(depth <= maximumDepth, "Layout_Depth <= Layout::maximumDepth", __FILE__,
                     __LINE__))
@@ -235,11 +235,9 @@ int layoutPixels(int units, int dpi) {
 
 LayoutTree layoutTree(const Layout& layout, HWND parent, int dpi,
                       const std::function<ControlMeasure(HWND)>& measure) {
+  if (LayoutAccess::entries(layout).empty()) return layoutTree(Layout(), parent, dpi, measure);
   LayoutTree tree;
-  Layout empty;
-  const std::vector<LayoutEntry>& entries = LayoutAccess::entries(layout).empty()
-                                                ? LayoutAccess::entries(empty)
-                                                : LayoutAccess::entries(layout);
+  const std::vector<LayoutEntry>& entries = LayoutAccess::entries(layout);
   TreeBuilder builder(entries, parent, dpi, measure, tree.controls);
   tree.controls.reserve(entries.size());
   tree.root = builder.layout(0, true);

@@ -85,6 +85,10 @@ TEST(LayoutValue, LayoutsAreCopiedWhenAddedAndChangeApart) {
   copy.add(b).addSpace(3);  // NOLINT: a layout moved from is still usable
   EXPECT_EQ((std::vector<HWND>{b.hwnd}), treeOf(copy).controls);
   EXPECT_EQ(geometry::Kind::column, treeOf(copy).root.kind);
+  Layout gone = Layout::row().add(c);
+  Layout kept = std::move(gone);
+  EXPECT_EQ((std::vector<HWND>{a.hwnd}), treeOf(Layout::column().add(a).add(gone)).controls);
+  EXPECT_TRUE(treeOf(gone).root.children.empty());
 }
 
 // Sizes in units become pixels at the window's DPI: at 192 every place is
