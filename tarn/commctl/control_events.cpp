@@ -31,9 +31,7 @@ struct ReportedPosition {
 };
 
 // The part of a toolbar's record: its buttons' handlers, by command.
-struct ToolbarClicks {
-  std::vector<std::pair<int, std::function<void()>>> handlers;
-};
+struct ToolbarClicks : detail::CommandHandlers {};
 
 // Where the user's scrolling takes a scroll bar: `code` and the bar's state
 // give the new position, within the range (the last page stays whole). False
@@ -98,7 +96,7 @@ void Track::onChange(std::function<void(int position)> handler) {
                             int& reported = r->part<ReportedPosition>().position;
                             if (now == reported) return;  // the end of a drag, a key at an end
                             reported = now;
-                            detail::runGuarded(handler, now);
+                            detail::runHandler(handler, now);
                           });
 }
 
@@ -120,7 +118,7 @@ void ScrollBar::onChange(std::function<void(int position)> handler) {
         if (!GetScrollInfo(bar, SB_CTL, &info) || !scrollTarget(LOWORD(wParam), info, to)) return;
         if (to == info.nPos) return;
         SetScrollPos(bar, SB_CTL, to, TRUE);
-        detail::runGuarded(handler, to);
+        detail::runHandler(handler, to);
       });
 }
 
@@ -137,7 +135,7 @@ void Tab::onChange(std::function<void(int index)> handler) {
         if (message != WM_NOTIFY) return;
         const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code != static_cast<UINT>(TCN_SELCHANGE)) return;
-        detail::runGuarded(handler,
+        detail::runHandler(handler,
                            static_cast<int>(detail::send(header->hwndFrom, TCM_GETCURSEL)));
       });
 }
@@ -157,17 +155,9 @@ void RichTextBox::onChange(std::function<void()> handler) {
 void ToolbarButton::onClick(std::function<void()> handler) const {
   WindowRecord* r = handler ? detail::record(control) : detail::findRecord(control);
   if (r == nullptr) return;
-  auto& list = r->part<ToolbarClicks>().handlers;
-  auto found = std::find_if(list.begin(), list.end(),
-                            [this](const auto& entry) { return entry.first == command; });
-  if (!handler) {
-    if (found != list.end()) list.erase(found);
-  } else if (found != list.end()) {
-    found->second = std::move(handler);
-  } else {
-    list.emplace_back(command, std::move(handler));
-  }
-  if (list.empty()) {
+  ToolbarClicks& clicks = r->part<ToolbarClicks>();
+  clicks.set(command, std::move(handler));
+  if (clicks.handlers.empty()) {
     detail::setControlEvent(control, &clickKey, nullptr);
     r->dropPart<ToolbarClicks>();
     return;
@@ -175,14 +165,8 @@ void ToolbarButton::onClick(std::function<void()> handler) const {
   detail::setControlEvent(control, &clickKey, [](UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_COMMAND) return;
     WindowRecord* toolbar = detail::findRecord(reinterpret_cast<HWND>(lParam));
-    const ToolbarClicks* clicks = toolbar != nullptr ? toolbar->findPart<ToolbarClicks>() : nullptr;
-    if (clicks == nullptr) return;
-    for (const auto& entry : clicks->handlers)
-      if (static_cast<WORD>(entry.first) == LOWORD(wParam)) {
-        std::function<void()> run = entry.second;  // it may replace itself or end the toolbar
-        detail::runGuarded(run);
-        return;
-      }
+    if (const ToolbarClicks* clicks = toolbar ? toolbar->findPart<ToolbarClicks>() : nullptr)
+      clicks->run(LOWORD(wParam));
   });
 }
 

@@ -111,7 +111,7 @@ void reportSelection(HWND view, const std::function<void(int)>& handler) {
   int now = firstSelected(view);
   if (now == reported->row) return;
   reported->row = now;
-  detail::runGuarded(handler, now);
+  detail::runHandler(handler, now);
 }
 
 // A change of selection comes as one report per row that changes: moving it
@@ -190,7 +190,7 @@ void setActivateEvent(HWND view, std::function<void(int)> handler) {
                    reinterpret_cast<const NMHDR*>(lParam)->code == LVN_ITEMACTIVATE) {
           row = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem;
         }
-        if (row >= 0) detail::runGuarded(handler, row);
+        if (row >= 0) detail::runHandler(handler, row);
       });
 }
 
@@ -225,9 +225,12 @@ void TreeView::onSelectionChange(std::function<void(const TreeItem& item)> handl
                             const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
                             if (header->code != TVN_SELCHANGEDA && header->code != TVN_SELCHANGEDW)
                               return;
-                            TreeView tree;
-                            tree.hwnd = header->hwndFrom;
-                            detail::runGuarded(handler, tree.getSelectedItem());
+                            HWND from = header->hwndFrom;
+                            detail::runHandler([&] {
+                              TreeView tree;
+                              tree.hwnd = from;
+                              handler(tree.getSelectedItem());
+                            });
                           });
 }
 

@@ -33,7 +33,7 @@ void setIndexEvent(HWND control, const void* key, WORD code, UINT getIndex, bool
         if (message != WM_COMMAND || HIWORD(wParam) != code) return;
         int index = static_cast<int>(detail::send(reinterpret_cast<HWND>(lParam), getIndex));
         if (index < 0 && skipNone) return;
-        detail::runGuarded(handler, index < 0 ? -1 : index);
+        detail::runHandler(handler, index < 0 ? -1 : index);
       });
 }
 

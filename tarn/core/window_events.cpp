@@ -5,7 +5,7 @@
 #include "tarn/core/window_events.h"
 
 #include <algorithm>
-#include <string>
+#include <cstdio>
 
 #include "tarn/core/dpi.h"
 
@@ -32,23 +32,14 @@ bool runParentHandlers(WindowRecord& sender, UINT message, WPARAM wParam, LPARAM
   return false;
 }
 
-// The part of a form's record holding the handlers of its menu entries, by
-// command identifier.
-struct MenuHandlers {
-  std::vector<std::pair<int, std::function<void()>>> handlers;
-};
+// The part of a form's record holding the handlers of its menu entries.
+struct MenuHandlers : CommandHandlers {};
 
 // A command from a menu (high word 0) or a shortcut (1), which name no sender,
 // runs its entry's handler first; the command then goes on.
 void runMenuHandler(WindowRecord& record, WPARAM wParam) {
   const MenuHandlers* menus = record.findPart<MenuHandlers>();
-  if (menus == nullptr || HIWORD(wParam) > 1) return;
-  for (const auto& entry : menus->handlers)
-    if (static_cast<WORD>(entry.first) == LOWORD(wParam)) {
-      std::function<void()> run = entry.second;  // it may replace itself or end the form
-      runGuarded(run);
-      return;
-    }
+  if (menus != nullptr && HIWORD(wParam) <= 1) menus->run(LOWORD(wParam));
 }
 
 const MessageHandler* handlerOf(const WindowRecord& record, UINT message, int id, UINT code) {
@@ -92,7 +83,7 @@ bool routeMessages(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lPa
   std::function<LRESULT(NMHDR*)> run = nearestHandler(record.window, message, wParam, lParam);
   if (!run) return false;
   result = 0;  // the answer when the handler throws
-  runGuarded(
+  runHandler(
       [&] { result = run(message == WM_NOTIFY ? reinterpret_cast<NMHDR*>(lParam) : nullptr); });
   return true;
 }
@@ -154,22 +145,37 @@ void setMenuHandler(HWND form, int command, std::function<void()> run) {
   WindowRecord* r = run ? record(form) : findRecord(form);
   if (r == nullptr) return;
   r->addHook(routeMessages);
-  auto& list = r->part<MenuHandlers>().handlers;
-  auto found = std::find_if(list.begin(), list.end(),
+  r->part<MenuHandlers>().set(command, std::move(run));
+}
+
+void CommandHandlers::set(int command, std::function<void()> run) {
+  auto found = std::find_if(handlers.begin(), handlers.end(),
                             [command](const auto& entry) { return entry.first == command; });
   if (!run) {
-    if (found != list.end()) list.erase(found);
-  } else if (found != list.end()) {
+    if (found != handlers.end()) handlers.erase(found);
+  } else if (found != handlers.end()) {
     found->second = std::move(run);
   } else {
-    list.emplace_back(command, std::move(run));
+    handlers.emplace_back(command, std::move(run));
   }
 }
 
-void reportHandlerException(const char* what) {
-  std::string text = "a handler of the program ended by an exception";
-  if (what != nullptr && *what != '\0') text += std::string(": ") + what;
-  runtimeCheckFailed(text.c_str(), __FILE__, __LINE__);
+bool CommandHandlers::run(WORD command) const {
+  for (const auto& entry : handlers)
+    if (static_cast<WORD>(entry.first) == command) {
+      std::function<void()> handler = entry.second;
+      runHandler(handler);
+      return true;
+    }
+  return false;
+}
+
+// The text is cut to the room the runtime check's message has for it.
+void reportHandlerException(const char* what) noexcept {
+  char text[runtimeCheckBufferSize / 2];
+  std::snprintf(text, sizeof text, "a handler threw an exception%s%s",
+                what != nullptr && *what != '\0' ? ": " : "", what != nullptr ? what : "");
+  runtimeCheckFailed(text, __FILE__, __LINE__);
 }
 
 void setControlEvent(HWND control, const void* key,
@@ -193,7 +199,7 @@ void setCommandEvent(HWND control, const void* key, WORD code, std::function<voi
   }
   setControlEvent(control, key,
                   [code, handler = std::move(handler)](UINT message, WPARAM wParam, LPARAM) {
-                    if (message == WM_COMMAND && HIWORD(wParam) == code) runGuarded(handler);
+                    if (message == WM_COMMAND && HIWORD(wParam) == code) runHandler(handler);
                   });
 }
 

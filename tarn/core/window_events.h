@@ -11,6 +11,7 @@
 #include <exception>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "tarn/core/window_record.h"
 
@@ -31,18 +32,25 @@ void openMailbox();
 // the drop is finished unless the procedure took it (answered nonzero).
 void receiveDrops(HWND window);
 
-// Runs a program's handler. An exception it throws does not cross the window
-// procedure: it is reported with the runtime check and the program goes on.
-// True when the handler returned normally.
-template <class Run>
-bool runHandler(Run&& run) noexcept {
+// Reports an exception that left a handler of the program: the runtime check,
+// whose expression line names the exception's text (`what`, null for none).
+void reportHandlerException(const char* what) noexcept;
+
+// Runs a program's handler with `arguments`. An exception it throws does not
+// cross the window procedure (the system cannot pass it on): it is reported
+// with the runtime check and the program goes on. True when the handler
+// returned normally.
+template <class Run, class... Arguments>
+bool runHandler(Run&& run, Arguments&&... arguments) noexcept {
   try {
-    run();
+    run(std::forward<Arguments>(arguments)...);
     return true;
+  } catch (const std::exception& error) {
+    reportHandlerException(error.what());
   } catch (...) {
-    runtimeCheckFailed("a handler threw an exception", __FILE__, __LINE__);
-    return false;
+    reportHandlerException(nullptr);
   }
+  return false;
 }
 
 // Routes the commands and notifications `window` gets (its children's own
@@ -66,32 +74,21 @@ void setParentHandler(HWND control, const void* key,
 // colour button's swatch). Answers whether one took the message.
 bool runControlHandlers(HWND control, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
+// Handlers by command identifier: a form's menu entries, a toolbar's buttons.
+struct CommandHandlers {
+  std::vector<std::pair<int, std::function<void()>>> handlers;
+  // Sets, replaces or (for a null `run`) removes the handler of `command`.
+  void set(int command, std::function<void()> run);
+  // Runs the handler of `command` (WM_COMMAND's low word), from a copy: it
+  // may replace itself or end its window. False when there is none.
+  bool run(WORD command) const;
+};
+
 // Runs `run` whenever a menu entry of `form` or a shortcut sends it WM_COMMAND
 // `command` (no sender window), before the form's command handlers and its
 // procedure, which still see the command; a second call for the same command
 // replaces the first, a null `run` removes it. Handlers go with the form.
 void setMenuHandler(HWND form, int command, std::function<void()> run);
-
-// Reports an exception that left a handler of the program: the runtime check,
-// with `what` (the exception's text, or null) in its expression line.
-void reportHandlerException(const char* what);
-
-// Runs a handler of the program with `arguments`. An exception it throws goes
-// no further (none may cross the system's window procedure, which cannot pass
-// it on): it is reported with the runtime check, and the program goes on.
-// Answers whether the handler returned normally.
-template <class Handler, class... Arguments>
-bool runGuarded(const Handler& handler, Arguments&&... arguments) {
-  try {
-    handler(std::forward<Arguments>(arguments)...);
-    return true;
-  } catch (const std::exception& error) {
-    reportHandlerException(error.what());
-  } catch (...) {
-    reportHandlerException(nullptr);
-  }
-  return false;
-}
 
 // Sets, replaces or (for a null `event`) removes `control`'s event `key`:
 // `event` sees every message the control sends its parent (WM_COMMAND,

@@ -27,7 +27,7 @@ bool runFormEvents(detail::WindowRecord& record, UINT message, WPARAM wParam, LP
     std::function<bool()> close = events->close;  // it may replace itself or end the form
     if (!close) return false;
     bool closes = false;  // a handler that throws keeps the form
-    detail::runGuarded([&] { closes = close(); });
+    detail::runHandler([&] { closes = close(); });
     result = 0;
     return !closes || record.ended;
   }
@@ -36,7 +36,7 @@ bool runFormEvents(detail::WindowRecord& record, UINT message, WPARAM wParam, LP
   RECT client = {0, 0, 0, 0};
   GetClientRect(record.window, &client);
   int dpi = detail::dpiOf(record.window);
-  detail::runGuarded(resize, detail::unscale(client.right, dpi),
+  detail::runHandler(resize, detail::unscale(client.right, dpi),
                      detail::unscale(client.bottom, dpi));
   result = 0;
   return record.ended;  // the procedure still sees the size

@@ -19,17 +19,6 @@ using namespace testing_support;
 
 namespace {
 
-constexpr UINT_PTR watchdogMs = 5000;
-VOID CALLBACK endLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(-2); }
-
-// Runs messageLoop() with a watchdog that ends it with -2 if nothing else does.
-int loopWithWatchdog() {
-  UINT_PTR watchdog = SetTimer(NULL, 0, watchdogMs, endLoop);
-  int code = messageLoop();
-  KillTimer(NULL, watchdog);
-  return code;
-}
-
 // The list view and the table view share their events; they differ in how
 // they are made.
 template <class View>

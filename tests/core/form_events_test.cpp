@@ -12,20 +12,10 @@
 #include <tarn/tarn.h>
 
 using namespace tarn;
+using testing_support::loopWithWatchdog;
 using testing_support::pressKeys;
 
 namespace {
-
-constexpr UINT_PTR watchdogMs = 5000;
-VOID CALLBACK endLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(-2); }
-
-// Runs messageLoop() with a watchdog that ends it with -2 if nothing else does.
-int loopWithWatchdog() {
-  UINT_PTR watchdog = SetTimer(NULL, 0, watchdogMs, endLoop);
-  int code = messageLoop();
-  KillTimer(NULL, watchdog);
-  return code;
-}
 
 Form visibleForm() {
   return Form("Events", 40, 40, 320, 240, 0, true, true, false, false, false, Control(), false, 0);

@@ -158,6 +158,17 @@ std::string TempFile::read() const {
 }
 
 namespace {
+VOID CALLBACK endLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(-2); }
+}  // namespace
+
+int loopWithWatchdog(UINT ms) {
+  UINT_PTR watchdog = SetTimer(NULL, 0, ms, endLoop);
+  int code = tarn::messageLoop();
+  KillTimer(NULL, watchdog);
+  return code;
+}
+
+namespace {
 bool markerArrived = false;
 LRESULT CALLBACK markerProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_APP) markerArrived = true;

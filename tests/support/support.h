@@ -38,6 +38,10 @@ void pressKeys(std::initializer_list<WORD> keys);
 // must be in front there.
 void clickMouse(HWND window, POINT at, int clicks = 1);
 
+// Runs the toolkit's messageLoop() with a watchdog that ends it with -2 when
+// nothing else has after `ms` milliseconds; answers its quit code.
+int loopWithWatchdog(UINT ms = 5000);
+
 // Dispatches this thread's messages for about `ms` milliseconds.
 void pump(DWORD ms);
 
