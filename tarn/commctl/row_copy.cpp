@@ -82,8 +82,8 @@ std::vector<int> selectedRows(HWND view) {
     rows.reserve(static_cast<std::size_t>(selected));
     // Stops at the last selected row: the control need not look past it.
     for (int row = -1; static_cast<int>(rows.size()) < selected;) {
-      int next = static_cast<int>(
-          send(view, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+      int next =
+          static_cast<int>(send(view, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
       if (next <= row) break;  // -1: none left
       rows.push_back(row = next);
     }

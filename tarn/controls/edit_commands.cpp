@@ -13,8 +13,8 @@ namespace {
 
 std::wstring wideWindowText(HWND edit) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(edit, &text[0], static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(edit, &text[0], static_cast<int>(text.size()))));
   return text;
 }
 
@@ -32,7 +32,8 @@ std::size_t positionCount(HWND edit) {
   LRESULT lines = detail::send(edit, EM_GETLINECOUNT);
   LRESULT last = detail::send(edit, EM_LINEINDEX, static_cast<WPARAM>(lines > 0 ? lines - 1 : 0));
   if (last < 0) return 0;
-  return static_cast<std::size_t>(last + detail::send(edit, EM_LINELENGTH, static_cast<WPARAM>(last)));
+  return static_cast<std::size_t>(last +
+                                  detail::send(edit, EM_LINELENGTH, static_cast<WPARAM>(last)));
 }
 
 // The selected text in the program's code page. An edit control counts its

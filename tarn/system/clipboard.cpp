@@ -9,6 +9,7 @@
 #include <new>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "tarn/system/clipboard_text.h"
 
@@ -56,24 +57,27 @@ class OpenedClipboard {
   bool open;
 };
 
-// A movable memory block holding a copy of some bytes, freed at the end unless
-// the clipboard took it (the system owns a block once SetClipboardData took it).
+// A movable memory block for the clipboard, freed at the end unless the
+// clipboard took it (the system owns a block once SetClipboardData took it).
 class ClipboardBlock {
  public:
-  ClipboardBlock(const void* bytes, std::size_t size) : handle(GlobalAlloc(GMEM_MOVEABLE, size)) {
-    void* target = handle != NULL ? GlobalLock(handle) : nullptr;
-    if (target == nullptr) {
-      release();
-      return;
-    }
-    std::memcpy(target, bytes, size);
-    GlobalUnlock(handle);
+  explicit ClipboardBlock(std::size_t size) : handle(GlobalAlloc(GMEM_MOVEABLE, size)) {}
+  ~ClipboardBlock() {
+    if (handle != NULL) GlobalFree(handle);
   }
-  ~ClipboardBlock() { release(); }
   ClipboardBlock(const ClipboardBlock&) = delete;
   ClipboardBlock& operator=(const ClipboardBlock&) = delete;
 
-  bool valid() const { return handle != NULL; }
+  // Has `fill` write the block's bytes while it is locked; false when there
+  // is no block.
+  template <class Fill>
+  bool write(Fill fill) {
+    void* bytes = handle != NULL ? GlobalLock(handle) : nullptr;
+    if (bytes == nullptr) return false;
+    fill(bytes);
+    GlobalUnlock(handle);
+    return true;
+  }
   // Hands the block to the open clipboard as `format`; true when it took it.
   bool handTo(UINT format) {
     if (handle == NULL || SetClipboardData(format, handle) == NULL) return false;
@@ -82,11 +86,6 @@ class ClipboardBlock {
   }
 
  private:
-  void release() {
-    if (handle != NULL) GlobalFree(handle);
-    handle = NULL;
-  }
-
   HGLOBAL handle;
 };
 
@@ -110,15 +109,20 @@ class LockedData {
   void* bytes;
 };
 
-// Bytes in `codePage` as UTF-16, with the terminating zero. Invalid bytes
-// become U+FFFD. Throws std::length_error for a text over INT_MAX bytes.
-std::wstring wideText(const std::string& bytes, UINT codePage) {
+// The number of UTF-16 units `bytes` in `codePage` convert to. Throws
+// std::length_error for a text over INT_MAX bytes.
+int unitCount(const std::string& bytes, UINT codePage) {
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) throw std::length_error("clipboard text");
-  int size = static_cast<int>(bytes.size());
-  int units = size > 0 ? MultiByteToWideChar(codePage, 0, bytes.data(), size, NULL, 0) : 0;
-  std::wstring wide(static_cast<std::size_t>(units) + 1, L'\0');
-  if (units > 0) MultiByteToWideChar(codePage, 0, bytes.data(), size, &wide[0], units);
-  return wide;
+  if (bytes.empty()) return 0;
+  return MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), NULL, 0);
+}
+
+// Writes `bytes` in `codePage` as the `units` UTF-16 units unitCount gave, and
+// a terminating zero. Invalid bytes become U+FFFD.
+void writeWide(const std::string& bytes, UINT codePage, wchar_t* wide, int units) {
+  if (units > 0)
+    MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), wide, units);
+  wide[units] = L'\0';
 }
 
 // `count` UTF-16 units in `codePage`, with no terminator. Throws
@@ -148,21 +152,27 @@ UINT oldReadersCodePage() {
 
 bool putText(const std::string& text) {
   std::string bytes = cliptext::withCrLf(text);
-  std::wstring wide = wideText(bytes, CP_ACP);
-  ClipboardBlock unicode(wide.data(), wide.size() * sizeof(wchar_t));
+  int units = unitCount(bytes, CP_ACP);
+  ClipboardBlock unicode((static_cast<std::size_t>(units) + 1) * sizeof(wchar_t));
+  std::wstring wide;  // kept only when the old readers' text is made from it
   UINT oldCodePage = oldReadersCodePage();
-  std::string old;
-  if (oldCodePage == GetACP())
-    old = bytes;
-  else if (oldCodePage != 0)
-    old = narrowText(wide.data(), wide.size() - 1, oldCodePage);
-  ClipboardBlock ansi(old.c_str(), old.size() + 1);
-  if (!unicode.valid()) return false;  // before the clipboard is touched
+  bool sameBytes = oldCodePage == GetACP();
+  bool written = unicode.write([&](void* block) {
+    writeWide(bytes, CP_ACP, static_cast<wchar_t*>(block), units);
+    if (!sameBytes && oldCodePage != 0)
+      wide.assign(static_cast<const wchar_t*>(block), static_cast<std::size_t>(units));
+  });
+  if (!written) return false;  // before the clipboard is touched
+  std::string old =
+      sameBytes ? std::move(bytes) : narrowText(wide.data(), wide.size(), oldCodePage);
+  ClipboardBlock ansi(old.size() + 1);
+  bool offerOld = oldCodePage != 0 &&
+                  ansi.write([&](void* block) { std::memcpy(block, old.c_str(), old.size() + 1); });
 
   OpenedClipboard clipboard;
   if (!clipboard || !EmptyClipboard()) return false;
   bool done = unicode.handTo(CF_UNICODETEXT);
-  if (done && oldCodePage != 0) ansi.handTo(CF_TEXT);
+  if (done && offerOld) ansi.handTo(CF_TEXT);
   return done;
 }
 

@@ -1,6 +1,8 @@
 // The clipboard's text forms: line ends and tab-separated rows. No Windows calls.
 #include "tarn/system/clipboard_text.h"
 
+#include <algorithm>
+
 namespace tarn {
 namespace cliptext {
 
@@ -11,19 +13,17 @@ std::string beforeZero(const std::string& text) { return text.substr(0, text.fin
 }  // namespace
 
 std::string withCrLf(const std::string& text) {
-  std::string bytes = beforeZero(text);
+  std::size_t end = std::min(text.find('\0'), text.size());
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 16);
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    char c = bytes[i];
-    if (c == '\r') {
-      out += "\r\n";
-      if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;  // the pair's LF is written already
-    } else if (c == '\n') {
-      out += "\r\n";
-    } else {
-      out += c;
-    }
+  out.reserve(end + end / 32);
+  // Runs without a line end are copied whole; each line end found is written
+  // as CR LF.
+  for (std::size_t at = 0; at < end;) {
+    std::size_t stop = std::min(text.find_first_of("\r\n", at), end);
+    out.append(text, at, stop - at);
+    if (stop == end) break;
+    out += "\r\n";
+    at = stop + (text[stop] == '\r' && stop + 1 < end && text[stop + 1] == '\n' ? 2 : 1);
   }
   return out;
 }
