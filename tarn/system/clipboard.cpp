@@ -4,6 +4,7 @@
 #include "tarn/clipboard.h"
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <cwchar>
 #include <new>
@@ -110,11 +111,17 @@ class LockedData {
 };
 
 // The number of UTF-16 units `bytes` in `codePage` convert to. Throws
-// std::length_error for a text over INT_MAX bytes.
+// std::length_error for a text over INT_MAX bytes or one whose units with a
+// terminator would not fit a block's size, and for a text the system cannot
+// convert.
 int unitCount(const std::string& bytes, UINT codePage) {
   if (bytes.size() > static_cast<std::size_t>(INT_MAX)) throw std::length_error("clipboard text");
   if (bytes.empty()) return 0;
-  return MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), NULL, 0);
+  int units =
+      MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), NULL, 0);
+  if (units <= 0 || static_cast<std::size_t>(units) >= SIZE_MAX / sizeof(wchar_t))
+    throw std::length_error("clipboard text");
+  return units;
 }
 
 // Writes `bytes` in `codePage` as the `units` UTF-16 units unitCount gave, and
