@@ -14,6 +14,7 @@
 // Classes and functions in this file (sources):
 //   Button, CheckBox, RadioButton, GroupBox, Frame   controls/buttons.cpp
 //   TextBox, PasswordBox, ReadOnlyBox, spinBox       controls/text_boxes.cpp
+//   EditBox (their cut, copy, paste, undo)           controls/edit_commands.cpp
 //   Label, IconBox, BmpBox, SunkenFrame              controls/statics.cpp
 //   StatusBar                                        controls/status_bar.cpp
 #ifndef TARN_CONTROLS_H
@@ -126,10 +127,47 @@ using FrameBox = Frame;
 // Text boxes and the spin box
 // ===========================================================================
 
+/// What every text box (TextBox, PasswordBox, ReadOnlyBox, spinBox) shares:
+/// the edit commands, which a program's Edit menu calls. Cut, copy and paste
+/// go through Clipboard, in the program's code page, and wait for a busy
+/// clipboard as it does. Each answers false and changes nothing (neither the
+/// box nor the clipboard) when it cannot do its work; a box without a window
+/// answers false to all of them.
+class EditBox : public Control {
+ public:
+  /// Puts the selected text on the clipboard and deletes it from the box (the
+  /// deletion can be undone). False when nothing is selected, for a read-only
+  /// box, for a password box (its text is not to be shown), and when the
+  /// clipboard stayed busy.
+  bool cut();
+  /// Puts the selected text on the clipboard. False when nothing is selected,
+  /// for a password box, and when the clipboard stayed busy; a read-only box
+  /// copies.
+  bool copy() const;
+  /// Replaces the selection with the clipboard's text (the replacement can be
+  /// undone), as much of it as the box's text limit takes. A single-line box
+  /// takes the text up to its first line break, as typing Ctrl+V does; a
+  /// numbers-only box (a spinBox) takes only text made of digits 0-9. False
+  /// for a read-only box, when the clipboard holds no text (or the empty
+  /// text, or nothing before the first line break), for text a numbers-only
+  /// box refuses, and when the clipboard stayed busy.
+  bool paste();
+  /// Selects the whole text.
+  void selectAll();
+  /// Whether undo() has something to undo (the last typing, cut or paste).
+  bool canUndo() const;
+  /// Undoes the last change; non-zero when something was undone.
+  LRESULT undo();
+
+ protected:
+  /// The base of a text box; not made on its own.
+  EditBox();
+};
+
 /// An editable text field, single-line (scrolling sideways as it is typed into,
 /// so it takes text wider than itself) or multi-line with both scroll bars. Its
 /// text limit is the system's maximum.
-class TextBox : public Control {
+class TextBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   TextBox();
@@ -155,8 +193,6 @@ class TextBox : public Control {
   int lineLength(int charIndex) const;
   /// Selects the characters from `start` up to `end` (0, -1 selects everything; -1, 0 none).
   void setSelection(int start, int end);
-  /// Non-zero when something was undone.
-  LRESULT undo();
 
  private:
   int getLineCount() const;
@@ -164,7 +200,7 @@ class TextBox : public Control {
 
 /// A text field that shows its text masked (single-line boxes only; a
 /// multi-line box keeps ES_PASSWORD but shows the text).
-class PasswordBox : public Control {
+class PasswordBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   PasswordBox();
@@ -179,7 +215,7 @@ class PasswordBox : public Control {
 };
 
 /// A text field the user cannot change; its default text limit is kept.
-class ReadOnlyBox : public Control {
+class ReadOnlyBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   ReadOnlyBox();
@@ -196,7 +232,7 @@ class ReadOnlyBox : public Control {
 /// A numbers-only field with up-down arrows attached at its right edge, inside
 /// the width given. The arrows are shown with a field created visible; the base
 /// operations (show, hide, move, enable, destroy) act on the field alone.
-class spinBox : public Control {
+class spinBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   spinBox();

@@ -98,6 +98,30 @@ class RichTextBox : public Control {
   void setMargins(int left, int right);
   /// Undoes the last change; non-zero when something was undone.
   LRESULT undo();
+  /// Whether undo() has something to undo.
+  bool canUndo() const;
+
+  // The edit commands a program's Edit menu calls. The control itself puts its
+  // selection on the clipboard, as RTF and as plain text, and pastes the
+  // richest form the clipboard holds; it does so through OLE, which the
+  // commands start on this thread when it is not running yet. Unlike
+  // Clipboard, the control does not wait for a clipboard another program
+  // holds: the command then answers false.
+
+  /// Puts the selection on the clipboard and deletes it (the deletion can be
+  /// undone). False, with nothing changed, when nothing is selected, for a
+  /// read-only box, and when the clipboard did not take it.
+  bool cut();
+  /// Puts the selection on the clipboard. False when nothing is selected and
+  /// when the clipboard did not take it; a read-only box copies.
+  bool copy() const;
+  /// Replaces the selection with what the clipboard holds (text, or RTF kept
+  /// formatted); the replacement can be undone. False, with nothing changed,
+  /// for a read-only box, when the clipboard holds nothing the box can paste,
+  /// and when the paste changed nothing (the empty text).
+  bool paste();
+  /// Selects the whole text.
+  void selectAll();
 
   /// Each switches an effect on for the selection; nothing switches one off.
   LRESULT setBold();

@@ -4,12 +4,14 @@
 // Classes and functions in this file (sources):
 //   ListView, ListViewItem             commctl/list_view.cpp
 //   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
+//   copying rows (Ctrl+C, copy)        commctl/row_copy.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
 
 #include <functional>
+#include <vector>
 
 #include "graphics.h"
 
@@ -46,7 +48,9 @@ class ListViewItem {
 /// An icon view of items with a caption and an image. The control keeps the
 /// texts; the object counts the items it inserted and never counts down, while
 /// each record names the place the control gave its item. Image lists given to
-/// the view stay the program's: the view never destroys them.
+/// the view stay the program's: the view never destroys them. Ctrl+C (or
+/// Ctrl+Insert) in the view copies the selected items' texts, one a line, as
+/// copy() does.
 class ListView : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -69,6 +73,10 @@ class ListView : public Control {
   String itemText(int index) const;
   /// Removes every item; true on success (insertCount goes on counting).
   bool clear();
+  /// Puts the selected items' texts on the clipboard, one a line, each ended
+  /// by CR LF (as TableView::copy, with one cell per row). False, with the
+  /// clipboard unchanged, when nothing is selected or the clipboard stayed busy.
+  bool copy() const;
   /// Large-icon lists become the normal image list, the others the small one.
   HIMAGELIST setImageList(const ImageList& images);
   /// Lines the icons up along the left edge; true on success.
@@ -139,7 +147,9 @@ class TableRow {
 /// A report view: columns and rows of text cells. Rows and columns are counted
 /// as ListView counts its items (the counters never go down); the records
 /// handed out name the places the control gave them. Image lists given to the
-/// view stay the program's: the view never destroys them.
+/// view stay the program's: the view never destroys them. Ctrl+C (or
+/// Ctrl+Insert) in the table copies the selected rows, as copy() does; the
+/// key still reaches the parent as LVN_KEYDOWN.
 class TableView : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -185,6 +195,19 @@ class TableView : public Control {
   bool select(int row);
   /// The whole text of a cell, however long; empty for a cell that does not exist.
   String cellText(int column, int row) const;
+  /// The selected rows, top to bottom (several when the table was made
+  /// without LVS_SINGLESEL, as it is by default); empty when none is selected.
+  /// The control is asked for each selected row in turn, so a virtual table
+  /// of millions of rows answers at once when few or all are selected.
+  std::vector<int> selectedRows() const;
+  /// Puts the selected rows on the clipboard as tab-separated text, which
+  /// spreadsheet programs paste as cells: each row's cells in the order the
+  /// columns are shown, joined by tabs, each row ended by CR LF. A cell that
+  /// holds a tab or a line break, or starts with a double quote, is put in
+  /// double quotes with its quotes doubled. A virtual table's cells come from
+  /// its function. False, with the clipboard unchanged, when no row is
+  /// selected or the clipboard stayed busy.
+  bool copy() const;
   /// Deletes the row at `row`; the rows below move up. False when there is none.
   bool removeRow(int row);
   /// Clicking anywhere in a row selects the whole row (on), or only its first cell.

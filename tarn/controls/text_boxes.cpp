@@ -82,8 +82,6 @@ void TextBox::setSelection(int start, int end) {
   detail::send(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
-LRESULT TextBox::undo() { return detail::send(hwnd, EM_UNDO); }
-
 // ---------------------------------------------------------------------------
 // PasswordBox and ReadOnlyBox: the text is also the window name.
 

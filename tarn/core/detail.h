@@ -52,6 +52,10 @@ void settleChild(Control& owner, bool centred, bool enabled);
 // The default GUI font, then settleChild, then showing when visible.
 void finishCreation(Control& owner, bool centred, bool enabled, bool visible);
 
+// Starts OLE on this thread once, for the controls that need it (core/ole.cpp):
+// the program's application object ends it at exit.
+void initialiseOle();
+
 // Reads a control's text: `request` fills a zeroed block of `capacity` bytes
 // (at least 1) from GlobalAlloc, whose size it is handed as an int, and the
 // text it holds comes back. List and tree views that cannot fit a text fill

@@ -1,6 +1,4 @@
 // The image box: a list view with no items whose background is a picture.
-#include <ole2.h>
-
 #include <string>
 
 #include "tarn/core/detail.h"
@@ -177,14 +175,6 @@ HBITMAP preparePicture(HWND window, const std::string& pathOrUrl, bool tile) {
   return tileBitmap(window, loaded);
 }
 
-// The list view loads URL pictures through OLE, which counts its
-// initialisations per thread; the program's application object undoes one at
-// exit, so the image box initialises it once, at its first picture.
-void initialiseOle() {
-  static const bool initialised = SUCCEEDED(OleInitialize(NULL));
-  (void)initialised;
-}
-
 // The list view's own picture loading first; when it refuses the URL (list
 // views without URL pictures, such as Wine's), the picture is loaded here, tiled
 // here when asked (such list views may also ignore the tile style for bitmaps)
@@ -197,7 +187,7 @@ bool requestPicture(HWND window, const std::string& pathOrUrl, bool tile) {
   request.cchImageMax = 0;
   request.xOffsetPercent = 0;
   request.yOffsetPercent = 0;
-  initialiseOle();
+  detail::initialiseOle();  // the list view loads URL pictures through OLE
   // The list view's own loading draws the picture at its size in pixels: above
   // 96 DPI the picture is loaded and stretched here.
   bool unscaled = detail::dpiOf(window) == detail::baseDpi;
