@@ -336,4 +336,19 @@ HIMAGELIST TableView::setImageList(const ImageList& images) {
 int TableView::setBackColor(COLORREF colour) { return setListBackColor(hwnd, colour); }
 bool TableView::setTextColor(COLORREF colour) { return setListTextColor(hwnd, colour); }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+ListView::ListView(const Control& parent, const ControlOptions& o)
+    : ListView(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+               o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+TableView::TableView(const Control& parent, const TableViewOptions& o)
+    : TableView(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.editable,
+                o.enabled, o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

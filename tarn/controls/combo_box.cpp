@@ -186,4 +186,13 @@ LRESULT ComboBox::setItemHeight(int height_) {
 
 LRESULT ComboBox::clear() { return detail::send(hwnd, CB_RESETCONTENT); }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+ComboBox::ComboBox(const Control& parent, const ComboBoxOptions& o)
+    : ComboBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+               o.visible, o.centred, o.listOnly, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

@@ -160,4 +160,31 @@ void spinBox::create(const String& text_, int id_, int x_, int y_, int width_, i
 
 void spinBox::hideArrows() { ShowWindow(spinHandle, SW_HIDE); }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+TextBox::TextBox(const Control& parent, const TextBoxOptions& o)
+    : TextBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+              o.visible, o.centred, o.multiLine, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+PasswordBox::PasswordBox(const Control& parent, const TextBoxOptions& o)
+    : PasswordBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                  o.visible, o.centred, o.multiLine, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+ReadOnlyBox::ReadOnlyBox(const Control& parent, const TextBoxOptions& o)
+    : ReadOnlyBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                  o.visible, o.centred, o.multiLine, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+spinBox::spinBox(const Control& parent, const ControlOptions& o)
+    : spinBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+              o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn
