@@ -303,7 +303,7 @@ class TabPage {
 /// The options of a Tab, in its constructor's order (see ControlOptions).
 struct TabOptions {
   /// The window's name (not shown).
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.

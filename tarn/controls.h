@@ -32,7 +32,7 @@ namespace tarn {
 /// natural ones, an `id` of 0 an automatic identifier (see ControlOptions).
 struct ButtonOptions {
   /// The button's text.
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -56,7 +56,7 @@ struct ButtonOptions {
   /// Whether the button shows `icon` instead of its text.
   bool hasIcon = false;
   /// The icon shown when `hasIcon` is set (the program keeps it alive).
-  Icon icon;
+  Icon icon{};
 };
 
 /// A push button, optionally showing an icon. It stores itself in its window's
@@ -87,7 +87,7 @@ class Button : public Control {
 /// The options of a CheckBox, in its constructor's order (see ControlOptions).
 struct CheckBoxOptions {
   /// The text beside the box.
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -210,7 +210,7 @@ using FrameBoxOptions = FrameOptions;
 /// one line high.
 struct TextBoxOptions {
   /// The box's first text.
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -275,7 +275,8 @@ class TextBox : public Control {
 using PasswordBoxOptions = TextBoxOptions;
 
 /// A text field that shows its text masked (single-line boxes only; a
-/// multi-line box keeps ES_PASSWORD but shows the text).
+/// multi-line box keeps ES_PASSWORD but shows the text). A single-line box
+/// scrolls sideways, so it takes text wider than itself.
 class PasswordBox : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -295,7 +296,9 @@ class PasswordBox : public Control {
 /// The options of a ReadOnlyBox: those of a TextBox.
 using ReadOnlyBoxOptions = TextBoxOptions;
 
-/// A text field the user cannot change; its default text limit is kept.
+/// A text field the user cannot change; its default text limit is kept. A
+/// single-line box scrolls sideways, so all of a text wider than itself can be
+/// read by moving the caret.
 class ReadOnlyBox : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -363,7 +366,7 @@ class Label : public Control {
 /// The options of an IconBox, in its constructor's order (see ControlOptions).
 struct IconBoxOptions {
   /// The window's name (the box shows "IconBox").
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -375,7 +378,7 @@ struct IconBoxOptions {
   /// The height in 96-DPI units; 0 takes the natural height.
   int height = 0;
   /// The icon shown (the program keeps it alive).
-  Icon icon;
+  Icon icon{};
   /// Whether the control takes input.
   bool enabled = true;
   /// Whether the control shows.
@@ -410,7 +413,7 @@ class IconBox : public Control {
 /// The options of a BmpBox, in its constructor's order (see ControlOptions).
 struct BmpBoxOptions {
   /// The window's name (the box shows "BmpBox").
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -422,7 +425,7 @@ struct BmpBoxOptions {
   /// The height in 96-DPI units; 0 takes the natural height.
   int height = 0;
   /// The bitmap shown (the program keeps it alive).
-  Bitmap bitmap;
+  Bitmap bitmap{};
   /// Whether the control takes input.
   bool enabled = true;
   /// Whether the control shows.
@@ -484,7 +487,7 @@ class SunkenFrame : public Control {
 /// sizes itself; an `id` of 0 takes an automatic identifier.
 struct StatusBarOptions {
   /// The parts' first texts separated by ";".
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one.
   int id = 0;
   /// The number of equal parts (1..100).

@@ -171,7 +171,7 @@ struct Size {
 /// included, reaches the control as its positional constructor takes it.
 struct ControlOptions {
   /// The control's text (a caption, a list's window name).
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one.
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -428,6 +428,24 @@ class Control {
   /// The Yes/No/Cancel box (question icon, Cancel the default): 0 for Yes, 1 for No, 2 for
   /// anything else.
   int yesNoCancelBox(const std::string& text, const std::string& caption) const;
+  /// The same boxes with the toolkit's texts, or with character strings (a
+  /// null pointer is the empty text), so a String and a literal mix freely.
+  ///@{
+  int msgBox(const String& text, const String& caption, UINT type) const;
+  int infoBox(const String& text, const String& caption) const;
+  int warningBox(const String& text, const String& caption) const;
+  int errorBox(const String& text, const String& caption) const;
+  bool yesNoBox(const String& text, const String& caption) const;
+  bool okCancelBox(const String& text, const String& caption) const;
+  int yesNoCancelBox(const String& text, const String& caption) const;
+  int msgBox(const char* text, const char* caption, UINT type) const;
+  int infoBox(const char* text, const char* caption) const;
+  int warningBox(const char* text, const char* caption) const;
+  int errorBox(const char* text, const char* caption) const;
+  bool yesNoBox(const char* text, const char* caption) const;
+  bool okCancelBox(const char* text, const char* caption) const;
+  int yesNoCancelBox(const char* text, const char* caption) const;
+  ///@}
 
  protected:
   /// Binds the base's properties to this object (each constructor and copy calls it).

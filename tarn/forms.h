@@ -51,7 +51,7 @@ DWORD formExStyle(int kind, DWORD exStyle);
 /// `Form window({.caption = "Hello", .width = 300, .height = 140});`.
 struct FormOptions {
   /// The caption.
-  String caption;
+  String caption{};
   /// The left edge: on the screen, or in the parent's client area for a child form.
   int x = 0;
   /// The top edge, as `x` is measured.
@@ -73,7 +73,7 @@ struct FormOptions {
   /// Whether the form is centred over its parent (a top-level form: see centreOnScreen).
   bool centred = false;
   /// The owner (a top-level form), or with `child` the parent window; none by default.
-  Control parent;
+  Control parent{};
   /// Whether the form is a child window of `parent` (a page).
   bool child = false;
   /// Extended style bits added to the form's.
@@ -206,7 +206,7 @@ struct ImageBoxOptions {
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// A bitmap file shown tiled; empty for none.
-  std::string path;
+  std::string path{};
   /// The program's bitmap resource shown when `path` is empty; 0 for none.
   unsigned resourceId = 0;
   /// The left edge in the parent's client area, in 96-DPI units.

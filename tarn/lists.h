@@ -21,7 +21,7 @@ namespace tarn {
 /// The options of a ListBox, in its constructor's order (see ControlOptions).
 struct ListBoxOptions {
   /// The window's name (it shows nowhere).
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -116,7 +116,7 @@ class ListBox : public Control {
 /// The options of an MCListBox, in its constructor's order (see ControlOptions).
 struct MCListBoxOptions {
   /// The window's name (it shows nowhere).
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -170,7 +170,7 @@ class MCListBox : public ListBox {
 /// drops from it room for several items.
 struct ComboBoxOptions {
   /// The field's first text (a list-only box shows none).
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.

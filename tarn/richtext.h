@@ -16,7 +16,7 @@ namespace tarn {
 /// The options of a RichTextBox, in its constructor's order (see ControlOptions).
 struct RichTextBoxOptions {
   /// The first text: RTF or plain.
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.

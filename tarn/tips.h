@@ -56,11 +56,11 @@ String writeTipsText(const std::vector<Tip>& tips);
 /// The options of a TipsDialog, in its constructor's order.
 struct TipsDialogOptions {
   /// The tips file loaded at once; empty for none.
-  String tipsFile;
+  String tipsFile{};
   /// The form's caption.
-  String caption;
+  String caption{};
   /// The owner window; none by default.
-  Control parent;
+  Control parent{};
   /// Whether the dialog shows at once.
   bool visible = true;
 };

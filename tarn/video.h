@@ -18,7 +18,7 @@ struct VideoControlOptions {
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The AVI clip opened at once; empty for none.
-  String file;
+  String file{};
   /// The left edge in the parent's client area, in 96-DPI units.
   int x = 0;
   /// The top edge in the parent's client area, in 96-DPI units.

@@ -93,6 +93,9 @@ class ListView : public Control {
   int setBackColor(COLORREF colour);
   /// Sets the colour of the items' text; true on success.
   bool setTextColor(COLORREF colour);
+  /// Whether the selected items stay marked while another control has the focus
+  /// (LVS_SHOWSELALWAYS); without it the mark shows only while the view has it.
+  void setShowSelectionAlways(bool on);
 
  private:
   void bindProperties();
@@ -145,7 +148,7 @@ class TableRow {
 /// The options of a TableView, in its constructor's order (see ControlOptions).
 struct TableViewOptions {
   /// The window's name (not shown).
-  String text;
+  String text{};
   /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
   int id = 0;
   /// The left edge in the parent's client area, in 96-DPI units.
@@ -225,6 +228,9 @@ class TableView : public Control {
   void setFullRowSelect(bool on);
   /// Lines between the rows and columns.
   void setGridLines(bool on);
+  /// Whether the selected rows stay marked while another control has the focus
+  /// (LVS_SHOWSELALWAYS); without it the mark shows only while the table has it.
+  void setShowSelectionAlways(bool on);
 
   // Virtual mode: for tables of any length. The control keeps no texts; it
   // asks for the cells it paints, and `cell(row, column)` answers each (the

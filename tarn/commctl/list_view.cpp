@@ -84,6 +84,13 @@ void createListWindow(Control& owner, const char* name, DWORD style, const Strin
   if (visible) owner.show();
 }
 
+// The view reads LVS_SHOWSELALWAYS when it paints, so the style bit is all it
+// takes; addStyle redraws the frame and the view repaints its items.
+void showSelectionAlways(Control& view, bool on) {
+  on ? view.addStyle(LVS_SHOWSELALWAYS) : view.removeStyle(LVS_SHOWSELALWAYS);
+  InvalidateRect(view.hwnd, NULL, TRUE);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -289,6 +296,8 @@ bool TableView::removeRow(int row) {
 
 void TableView::setFullRowSelect(bool on) { setListViewStyle(LVS_EX_FULLROWSELECT, on); }
 void TableView::setGridLines(bool on) { setListViewStyle(LVS_EX_GRIDLINES, on); }
+void TableView::setShowSelectionAlways(bool on) { showSelectionAlways(*this, on); }
+void ListView::setShowSelectionAlways(bool on) { showSelectionAlways(*this, on); }
 
 void TableView::setVirtual(int rows, std::function<String(int, int)> cell) {
   if (hwnd == NULL) return;

@@ -85,7 +85,9 @@ void TextBox::setSelection(int start, int end) {
 LRESULT TextBox::undo() { return detail::send(hwnd, EM_UNDO); }
 
 // ---------------------------------------------------------------------------
-// PasswordBox and ReadOnlyBox: the text is also the window name.
+// PasswordBox and ReadOnlyBox: the text is also the window name. Single-line
+// boxes scroll sideways as TextBox does (0x400100A0, 0x40010880), so text wider
+// than the box is neither cut while typed nor hidden past the right edge.
 
 PasswordBox::PasswordBox() { parentHwnd = NULL; }
 
@@ -100,7 +102,8 @@ PasswordBox::PasswordBox(const String& text_, int id_, int x_, int y_, int width
 void PasswordBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          bool multiLine, int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_PASSWORD),
+  detail::createChild(*this, "EDIT", text_.c_str(),
+                      editStyle(multiLine, ES_PASSWORD | ES_AUTOHSCROLL),
                       static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   setTextLimit(0);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
@@ -119,7 +122,8 @@ ReadOnlyBox::ReadOnlyBox(const String& text_, int id_, int x_, int y_, int width
 void ReadOnlyBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          bool multiLine, int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_READONLY),
+  detail::createChild(*this, "EDIT", text_.c_str(),
+                      editStyle(multiLine, ES_READONLY | ES_AUTOHSCROLL),
                       static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
 }

@@ -63,10 +63,12 @@ ClassRule ruleFor(HWND window) {
     ClassRule chosen = rule;
     if (lstrcmpiA(name.c_str(), "Button") == 0) {
       switch (style & BS_TYPEMASK) {
-        case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_3STATE: case BS_AUTO3STATE:
-        case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON:
-          chosen.kind = SizingKind::checkBox;
-          break;
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON: chosen.kind = SizingKind::checkBox; break;
         case BS_GROUPBOX: chosen.kind = SizingKind::groupBox; break;
         default: break;
       }
@@ -94,8 +96,8 @@ detail::TextMeasure measureText(HWND window, TextDrawing drawing) {
   detail::WindowDC dc(window);
   if (dc == NULL) return measure;
   HFONT font = reinterpret_cast<HFONT>(detail::send(window, WM_GETFONT));
-  detail::Selection chosen(dc, font != NULL ? static_cast<HGDIOBJ>(font)
-                                            : GetStockObject(SYSTEM_FONT));
+  detail::Selection chosen(dc,
+                           font != NULL ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT));
   TEXTMETRICA metrics = {};
   if (GetTextMetricsA(dc, &metrics)) {
     measure.lineHeight = metrics.tmHeight;

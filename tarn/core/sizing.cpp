@@ -53,8 +53,7 @@ Extent naturalExtent(SizingKind kind, const TextMeasure& text, int dpi, Extent p
     case SizingKind::groupBox:
       return {std::max(groupSize.width, width + 2 * groupInset),
               std::max(groupSize.height, height + 2 * line)};
-    case SizingKind::label:
-      return {std::max(width, 1), height};
+    case SizingKind::label: return {std::max(width, 1), height};
     case SizingKind::singleLine:
       return {std::max(fieldWidth, width + 2 * fieldRim + 2), line + 2 * fieldRim};
     case SizingKind::multiLine:
