@@ -83,6 +83,23 @@ TEST_F(ListHost, CreationStylesStateAndPlacement) {
   EXPECT_EQ(120, int(centred.y));
 }
 
+// The selection can stay marked while another control has the focus.
+TEST_F(ListHost, ShowSelectionAlwaysSetsAndClearsTheViewsStyle) {
+  ListView icons(form, {.x = 5, .y = 5, .width = 200, .height = 100});
+  TableView table(form, {.x = 5, .y = 120, .width = 200, .height = 100});
+  for (Control* view : {static_cast<Control*>(&icons), static_cast<Control*>(&table)}) {
+    EXPECT_FALSE(view->hasStyle(LVS_SHOWSELALWAYS));
+  }
+  icons.setShowSelectionAlways(true);
+  table.setShowSelectionAlways(true);
+  EXPECT_TRUE(icons.hasStyle(LVS_SHOWSELALWAYS));
+  EXPECT_TRUE(table.hasStyle(LVS_SHOWSELALWAYS));
+  EXPECT_TRUE(table.hasStyle(LVS_REPORT)) << "the other bits stay";
+  table.setShowSelectionAlways(false);
+  EXPECT_FALSE(table.hasStyle(LVS_SHOWSELALWAYS));
+  EXPECT_TRUE(icons.hasStyle(LVS_SHOWSELALWAYS));
+}
+
 TEST(ListViewWithoutWindow, AnswersNothing) {
   ListView list;
   EXPECT_TRUE(list.isNull());
