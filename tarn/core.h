@@ -1,11 +1,15 @@
 // Tarn core: Application, Screen and Cursor, and Control, the window object
-// base every form and control derives from, with its named timers (TimerEntry)
-// and its message boxes (the same boxes as free functions: message_box.h).
+// base every form and control derives from, with its named timers (TimerEntry),
+// its natural size (Size) and its message boxes (the same boxes as free
+// functions: message_box.h); ControlOptions and the automatic identifiers.
 //
 // Classes and functions in this file (sources):
 //   Application, Screen, Cursor   core/application.cpp (the destructor: forms/startup.cpp)
 //   Control                       core/control.cpp, control_geometry.cpp,
 //                                 control_tooltip.cpp, control_timers.cpp
+//   Size, Control::naturalSize    core/natural_size.cpp, sizing.cpp
+//   ControlOptions                core/creation.cpp (the options constructors: each control's)
+//   automatic identifiers         core/automatic_ids.cpp
 //   TimerEntry, named timers      core/control_timers.cpp
 //   detail::ObjectLink            core/registry.cpp
 //   Control's message boxes       forms/message_box.cpp

@@ -22,8 +22,8 @@ enum Command {
   cmdColours
 };
 
-Form window({.caption = "Tarn Gallery", .width = 660, .height = 500, .visible = false,
-             .centred = true});
+Form window(
+    {.caption = "Tarn Gallery", .width = 660, .height = 500, .visible = false, .centred = true});
 Menu menuBar(window);
 Toolbar toolbar(window, {});
 StatusBar status(window, {.text = "Ready;6 pages", .parts = 2});
@@ -32,8 +32,13 @@ std::vector<TabPage> pages;
 
 // Every page is a borderless child form; its commands go on to the main form.
 Form page(const String& title) {
-  Form f({.caption = title, .width = 100, .height = 100, .kind = 10, .visible = false,
-          .parent = window, .child = true});
+  Form f({.caption = title,
+          .width = 100,
+          .height = 100,
+          .kind = 10,
+          .visible = false,
+          .parent = window,
+          .child = true});
   f.procedure = commandForwardProcedure;
   pages.push_back(tabs.addTab(title));
   pages.back().setPage(f);
@@ -42,37 +47,49 @@ Form page(const String& title) {
 
 // Page 1: buttons and boxes. Sizes left out are the controls' natural ones.
 Form buttonsPage = page("Buttons");
-Button pushButton(buttonsPage, {.text = "Push me", .id = cmdPush, .x = 20, .y = 20, .width = 110,
-                                .height = 28, .isDefault = true});
-CheckBox checkBox(buttonsPage, {.text = "Check me", .id = cmdCheck, .x = 20, .y = 60,
-                                .checked = true});
+Button pushButton(buttonsPage, {.text = "Push me",
+                                .id = cmdPush,
+                                .x = 20,
+                                .y = 20,
+                                .width = 110,
+                                .height = 28,
+                                .isDefault = true});
+CheckBox checkBox(buttonsPage,
+                  {.text = "Check me", .id = cmdCheck, .x = 20, .y = 60, .checked = true});
 GroupBox choice(buttonsPage, {.text = "Choose one", .x = 200, .y = 14, .width = 180, .height = 90});
 RadioButton radioA(buttonsPage, {.text = "First choice", .id = cmdRadioA, .x = 214, .y = 38});
 RadioButton radioB(buttonsPage, {.text = "Second choice", .id = cmdRadioB, .x = 214, .y = 66});
 Label colourLabel(buttonsPage, {.text = "A colour button:", .x = 20, .y = 124});
-ColorButton colour(buttonsPage, {.id = 204, .x = 140, .y = 114, .width = 60, .height = 32,
-                                 .colour = RGB(40, 110, 200)});
+ColorButton colour(
+    buttonsPage,
+    {.id = 204, .x = 140, .y = 114, .width = 60, .height = 32, .colour = RGB(40, 110, 200)});
 
 // Page 2: text and spin.
 Form textPage = page("Text");
 Label nameLabel(textPage, {.text = "Name:", .x = 20, .y = 24});
-TextBox nameBox(textPage, {.text = "Ada", .x = 110, .y = 20, .width = 200,
-                           .exStyle = WS_EX_CLIENTEDGE});
+TextBox nameBox(textPage,
+                {.text = "Ada", .x = 110, .y = 20, .width = 200, .exStyle = WS_EX_CLIENTEDGE});
 Label secretLabel(textPage, {.text = "Password:", .x = 20, .y = 56});
-PasswordBox secretBox(textPage, {.text = "secret", .x = 110, .y = 52, .width = 200,
-                                 .exStyle = WS_EX_CLIENTEDGE});
+PasswordBox secretBox(
+    textPage, {.text = "secret", .x = 110, .y = 52, .width = 200, .exStyle = WS_EX_CLIENTEDGE});
 Label countLabel(textPage, {.text = "Count:", .x = 20, .y = 88});
-spinBox countBox(textPage, {.text = "7", .x = 110, .y = 84, .width = 80, .height = 22,
-                            .exStyle = WS_EX_CLIENTEDGE});
-TextBox notesBox(textPage, {.text = "Several lines\r\nof text,\r\nwith scroll bars.", .x = 20,
-                            .y = 120, .width = 400, .height = 130, .multiLine = true,
+spinBox countBox(
+    textPage,
+    {.text = "7", .x = 110, .y = 84, .width = 80, .height = 22, .exStyle = WS_EX_CLIENTEDGE});
+TextBox notesBox(textPage, {.text = "Several lines\r\nof text,\r\nwith scroll bars.",
+                            .x = 20,
+                            .y = 120,
+                            .width = 400,
+                            .height = 130,
+                            .multiLine = true,
                             .exStyle = WS_EX_CLIENTEDGE});
 
 // Page 3: lists and combos.
 Form listsPage = page("Lists");
 ListBox fruit(listsPage, {.x = 20, .y = 20, .width = 160, .height = 150});
-ComboBox colours(listsPage, {.id = cmdColours, .x = 200, .y = 20, .width = 160, .height = 150,
-                             .listOnly = true});
+ComboBox colours(
+    listsPage,
+    {.id = cmdColours, .x = 200, .y = 20, .width = 160, .height = 150, .listOnly = true});
 MCListBox numbers(listsPage, {.x = 200, .y = 60, .width = 380, .height = 110, .columnWidth = 60});
 
 // Page 4: a table, a virtual table of a million generated rows, and a tree view.

@@ -14,8 +14,8 @@ namespace {
 
 enum Command { cmdOpenFile = 100, cmdExit, cmdTile, cmdCascade, cmdNext, splitterId = 300 };
 
-MDIForm frame({.caption = "Tarn MDI", .width = 800, .height = 560, .visible = false,
-               .centred = true});
+MDIForm frame(
+    {.caption = "Tarn MDI", .width = 800, .height = 560, .visible = false, .centred = true});
 Menu menuBar(frame);
 
 Form browser = frame.addChild("Folder", 10, 10, 520, 300, 0, 0);

@@ -27,21 +27,31 @@ const BYTE families[] = {FIXED_PITCH | FF_MODERN, VARIABLE_PITCH | FF_SWISS,
                          VARIABLE_PITCH | FF_ROMAN};
 constexpr int faceCount = 3;
 
-Form window({.caption = "Untitled - Notepad", .width = 640, .height = 460, .visible = false,
+Form window({.caption = "Untitled - Notepad",
+             .width = 640,
+             .height = 460,
+             .visible = false,
              .centred = true});
 Menu menuBar(window);
 Toolbar toolbar(window, {});
 StatusBar status(window, {.text = "Ln 1, Col 1;", .parts = 2});
-RichTextBox editor(window, {.id = 12, .width = 100, .height = 100,
+RichTextBox editor(window, {.id = 12,
+                            .width = 100,
+                            .height = 100,
                             .style = RichTextBox::defaultStyle | ES_AUTOVSCROLL | ES_NOHIDESEL,
                             .exStyle = WS_EX_CLIENTEDGE});
 
 // The find bar: a small tool window with the text to look for.
-Form findForm({.caption = "Find", .width = 330, .height = 90, .kind = 8, .visible = false,
-               .parent = window});
+Form findForm(
+    {.caption = "Find", .width = 330, .height = 90, .kind = 8, .visible = false, .parent = window});
 TextBox findText(findForm, {.id = 200, .x = 10, .y = 12, .width = 200});
-Button findNext(findForm, {.text = "Find next", .id = cmdFindNext, .x = 220, .y = 10, .width = 90,
-                           .height = 26, .isDefault = true});
+Button findNext(findForm, {.text = "Find next",
+                           .id = cmdFindNext,
+                           .x = 220,
+                           .y = 10,
+                           .width = 90,
+                           .height = 26,
+                           .isDefault = true});
 
 String path;                    // the file being edited; empty for a new one
 String savedText;               // the text as last opened or saved
