@@ -3,6 +3,7 @@
 // Classes in this file (sources):
 //   ToolbarButton, Toolbar   commctl/toolbar.cpp
 //   CoolBar                  commctl/cool_bar.cpp
+//   ToolbarOptions, CoolBarOptions   the class's own source
 #ifndef TARN_BARS_H
 #define TARN_BARS_H
 

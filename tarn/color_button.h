@@ -3,6 +3,7 @@
 //
 // Classes and functions in this file (sources):
 //   ColorButton   forms/color_button.cpp
+//   ColorButtonOptions   forms/color_button.cpp
 #ifndef TARN_COLOR_BUTTON_H
 #define TARN_COLOR_BUTTON_H
 

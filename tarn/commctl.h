@@ -6,6 +6,7 @@
 //   MonthCalendar, DatePicker   commctl/dates.cpp
 //   ScrollBar                   commctl/scroll_bar.cpp
 //   TabPage, Tab                commctl/tab.cpp
+//   XOptions beside each class X   the class's own source
 #ifndef TARN_COMMCTL_H
 #define TARN_COMMCTL_H
 

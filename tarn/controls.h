@@ -16,6 +16,7 @@
 //   TextBox, PasswordBox, ReadOnlyBox, spinBox       controls/text_boxes.cpp
 //   Label, IconBox, BmpBox, SunkenFrame              controls/statics.cpp
 //   StatusBar                                        controls/status_bar.cpp
+//   XOptions beside each class X (ButtonOptions ...)  the class's own source
 #ifndef TARN_CONTROLS_H
 #define TARN_CONTROLS_H
 

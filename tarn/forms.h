@@ -7,6 +7,7 @@
 //   onCommand, onNotify, addShortcut   forms/form_events.cpp
 //   messageLoop                        forms/message_loop.cpp
 //   ImageBox                           forms/image_box.cpp
+//   FormOptions, ImageBoxOptions       forms/form.cpp, forms/image_box.cpp
 #ifndef TARN_FORMS_H
 #define TARN_FORMS_H
 

@@ -7,6 +7,7 @@
 // Classes and functions in this file (sources):
 //   ListBox, MCListBox   controls/list_box.cpp
 //   ComboBox             controls/combo_box.cpp
+//   ListBoxOptions, MCListBoxOptions, ComboBoxOptions   the class's own source
 #ifndef TARN_LISTS_H
 #define TARN_LISTS_H
 

@@ -3,6 +3,7 @@
 // Classes and functions in this file (sources):
 //   MDIForm, mdiFrameProcedure, mdiChildProcedure   forms/mdi.cpp
 //   mdiFrameStyle, mdiChildStyle                    forms/mdi.cpp
+//   MDIFormOptions (FormOptions)                    forms/mdi.cpp
 #ifndef TARN_MDI_H
 #define TARN_MDI_H
 

@@ -4,6 +4,7 @@
 //
 // Classes and functions in this file (sources):
 //   RichTextBox   commctl/rich_text_box.cpp
+//   RichTextBoxOptions   commctl/rich_text_box.cpp
 #ifndef TARN_RICHTEXT_H
 #define TARN_RICHTEXT_H
 

@@ -2,6 +2,7 @@
 //
 // Classes and functions in this file (sources):
 //   Splitter, splitterProcedure, splitterClamp   forms/splitter.cpp
+//   SplitterOptions                              forms/splitter.cpp
 #ifndef TARN_SPLITTER_H
 #define TARN_SPLITTER_H
 

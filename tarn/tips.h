@@ -3,6 +3,7 @@
 //
 // Classes and functions in this file (sources):
 //   TipsDialog        forms/tips_dialog.cpp, tips_strip.cpp
+//   TipsDialogOptions forms/tips_dialog.cpp
 //   Tip, tips files   forms/tips_file.cpp, tips_records.cpp
 #ifndef TARN_TIPS_H
 #define TARN_TIPS_H

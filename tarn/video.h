@@ -2,6 +2,7 @@
 //
 // Classes in this file (sources):
 //   VideoControl   forms/video.cpp
+//   VideoControlOptions   forms/video.cpp
 #ifndef TARN_VIDEO_H
 #define TARN_VIDEO_H
 

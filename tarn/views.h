@@ -6,6 +6,7 @@
 //   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
+//   ListViewOptions, TableViewOptions, TreeViewOptions   the class's own source
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
 
