@@ -37,39 +37,20 @@ bool AutomaticIds::isTaken(int id) const {
 
 namespace {
 
-// Windows are made and ended on the GUI thread; a program with windows on
-// several threads takes identifiers from each, so the pool is locked.
-SRWLOCK poolLock = SRWLOCK_INIT;
-
+// Windows are made and ended on the GUI thread, so the pool is that thread's
+// alone and takes no lock.
 AutomaticIds& pool() {
   static AutomaticIds ids(firstAutomaticId, lastAutomaticId - firstAutomaticId + 1);
   return ids;
 }
 
-class Locked {
- public:
-  Locked() { AcquireSRWLockExclusive(&poolLock); }
-  ~Locked() { ReleaseSRWLockExclusive(&poolLock); }
-  Locked(const Locked&) = delete;
-  Locked& operator=(const Locked&) = delete;
-};
-
 }  // namespace
 
-int takeAutomaticId() {
-  Locked hold;
-  return pool().take();
-}
+int takeAutomaticId() { return pool().take(); }
 
-void releaseAutomaticId(int id) {
-  Locked hold;
-  pool().release(id);
-}
+void releaseAutomaticId(int id) { pool().release(id); }
 
-int automaticIdsInUse() {
-  Locked hold;
-  return pool().inUse();
-}
+int automaticIdsInUse() { return pool().inUse(); }
 
 }  // namespace detail
 }  // namespace tarn
