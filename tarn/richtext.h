@@ -4,6 +4,7 @@
 //
 // Classes and functions in this file (sources):
 //   RichTextBox   commctl/rich_text_box.cpp
+//   RichTextBoxOptions   commctl/rich_text_box.cpp
 #ifndef TARN_RICHTEXT_H
 #define TARN_RICHTEXT_H
 
@@ -12,6 +13,32 @@
 #include <richedit.h>  // CHARRANGE and the rich-edit messages
 
 namespace tarn {
+
+/// The options of a RichTextBox, in its constructor's order (see ControlOptions).
+struct RichTextBoxOptions {
+  /// The first text: RTF or plain.
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// The window style (RichTextBox::defaultStyle: several lines, a vertical scroll bar).
+  int style = ES_MULTILINE | WS_VSCROLL;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
 
 /// A rich-edit control. Positions are the control's character indices; under
 /// the 1.0 control a line end counts as the characters it was given (`"\r\n"` is
@@ -36,6 +63,8 @@ class RichTextBox : public Control {
   RichTextBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
               int style = defaultStyle, int exStyle = 0);
+  /// Makes the box from named options.
+  RichTextBox(const Control& parent, const RichTextBoxOptions& options);
   /// Creates the window of an object built without arguments.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled = true, bool visible = true, bool centred = false,

@@ -7,6 +7,7 @@
 //   copying rows (Ctrl+C, copy)        commctl/row_copy.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
+//   ListViewOptions, TableViewOptions, TreeViewOptions   the class's own source
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
 
@@ -45,6 +46,10 @@ class ListViewItem {
   bool remove() const;
 };
 
+/// The options of a ListView: text (not shown), identifier, place, states,
+/// extended style.
+using ListViewOptions = ControlOptions;
+
 /// An icon view of items with a caption and an image. The control keeps the
 /// texts; the object counts the items it inserted and never counts down, while
 /// each record names the place the control gave its item. Image lists given to
@@ -58,6 +63,8 @@ class ListView : public Control {
   /// Makes the icon list with identifier `id` in `parent`.
   ListView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
+  /// Makes the icon list from named options.
+  ListView(const Control& parent, const ListViewOptions& options);
 
   /// The index the next addItem asks for: every addItem counts, nothing counts down.
   int insertCount;
@@ -95,6 +102,9 @@ class ListView : public Control {
   int setBackColor(COLORREF colour);
   /// Sets the colour of the items' text; true on success.
   bool setTextColor(COLORREF colour);
+  /// Whether the selected items stay marked while another control has the focus
+  /// (LVS_SHOWSELALWAYS); without it the mark shows only while the view has it.
+  void setShowSelectionAlways(bool on);
 
  private:
   void bindProperties();
@@ -144,6 +154,32 @@ class TableRow {
   bool remove() const;
 };
 
+/// The options of a TableView, in its constructor's order (see ControlOptions).
+struct TableViewOptions {
+  /// The window's name (not shown).
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the user may edit the first column's texts in place.
+  bool editable = false;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A report view: columns and rows of text cells. Rows and columns are counted
 /// as ListView counts its items (the counters never go down); the records
 /// handed out name the places the control gave them. Image lists given to the
@@ -159,6 +195,8 @@ class TableView : public Control {
   TableView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
             bool editable = false, bool enabled = true, bool visible = true, bool centred = false,
             int exStyle = 0);
+  /// Makes the table from named options.
+  TableView(const Control& parent, const TableViewOptions& options);
 
   /// The rows added so far (the index the next addRow takes); never counts down.
   int rowCount;
@@ -214,6 +252,9 @@ class TableView : public Control {
   void setFullRowSelect(bool on);
   /// Lines between the rows and columns.
   void setGridLines(bool on);
+  /// Whether the selected rows stay marked while another control has the focus
+  /// (LVS_SHOWSELALWAYS); without it the mark shows only while the table has it.
+  void setShowSelectionAlways(bool on);
 
   // Virtual mode: for tables of any length. The control keeps no texts; it
   // asks for the cells it paints, and `cell(row, column)` answers each (the
@@ -299,6 +340,10 @@ class TreeItem {
   String getText() const;
 };
 
+/// The options of a TreeView: text (not shown), identifier, place, states,
+/// extended style.
+using TreeViewOptions = ControlOptions;
+
 /// A tree of items with texts, values and images. The control keeps the items;
 /// the object keeps the records it handed out last.
 class TreeView : public Control {
@@ -308,6 +353,8 @@ class TreeView : public Control {
   /// `text` is not shown: the window name is always "TreeView".
   TreeView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
+  /// Makes the tree from named options.
+  TreeView(const Control& parent, const TreeViewOptions& options);
 
   /// The latest addItem.
   TreeItem lastItem;  // the latest addItem

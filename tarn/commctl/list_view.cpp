@@ -85,6 +85,13 @@ void createListWindow(Control& owner, const char* name, DWORD style, const Strin
   if (visible) owner.show();
 }
 
+// The view reads LVS_SHOWSELALWAYS when it paints, so the style bit is all it
+// takes; addStyle redraws the frame and the view repaints its items.
+void showSelectionAlways(Control& view, bool on) {
+  on ? view.addStyle(LVS_SHOWSELALWAYS) : view.removeStyle(LVS_SHOWSELALWAYS);
+  InvalidateRect(view.hwnd, NULL, TRUE);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -286,6 +293,8 @@ bool TableView::removeRow(int row) {
 
 void TableView::setFullRowSelect(bool on) { setListViewStyle(LVS_EX_FULLROWSELECT, on); }
 void TableView::setGridLines(bool on) { setListViewStyle(LVS_EX_GRIDLINES, on); }
+void TableView::setShowSelectionAlways(bool on) { showSelectionAlways(*this, on); }
+void ListView::setShowSelectionAlways(bool on) { showSelectionAlways(*this, on); }
 
 void TableView::setVirtual(int rows, std::function<String(int, int)> cell) {
   if (hwnd == NULL) return;
@@ -332,5 +341,20 @@ HIMAGELIST TableView::setImageList(const ImageList& images) {
 
 int TableView::setBackColor(COLORREF colour) { return setListBackColor(hwnd, colour); }
 bool TableView::setTextColor(COLORREF colour) { return setListTextColor(hwnd, colour); }
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+ListView::ListView(const Control& parent, const ControlOptions& o)
+    : ListView(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+               o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+TableView::TableView(const Control& parent, const TableViewOptions& o)
+    : TableView(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.editable,
+                o.enabled, o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
 
 }  // namespace tarn

@@ -392,4 +392,13 @@ bool RichTextBox::loadFile(const String& path) {
   return !failed;
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+RichTextBox::RichTextBox(const Control& parent, const RichTextBoxOptions& o)
+    : RichTextBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                  o.visible, o.centred, o.style, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

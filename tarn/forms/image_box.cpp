@@ -254,4 +254,15 @@ bool ImageBox::setImageFromModule(const std::string& modulePath, unsigned resour
   return requestPicture(hwnd, resourceUrl(modulePath, resourceId, kind), true);
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+// The path constructor with an empty path runs the resource constructor's
+// steps up to the resource itself.
+ImageBox::ImageBox(const Control& parent, const ImageBoxOptions& o)
+    : ImageBox(detail::optionsId(o.id), o.path, o.x, o.y, o.width, o.height, parent, o.exStyle) {
+  if (o.path.empty() && o.resourceId != 0) setImageFromResource(o.resourceId, 1);
+  detail::finishOptions(*this, o.id, o.width, o.height, false);
+}
+
 }  // namespace tarn
