@@ -4,6 +4,7 @@
 //   ToolbarButton, Toolbar   commctl/toolbar.cpp
 //   ToolbarButton::onClick   commctl/control_events.cpp
 //   CoolBar                  commctl/cool_bar.cpp
+//   ToolbarOptions, CoolBarOptions   the class's own source
 #ifndef TARN_BARS_H
 #define TARN_BARS_H
 
@@ -38,6 +39,27 @@ struct ToolbarButton {
   void onClick(std::function<void()> handler) const;
 };
 
+/// The options of a Toolbar, in its constructor's order. The bar places and
+/// sizes itself along its parent's top edge.
+struct ToolbarOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// Not used: the bar places itself.
+  int x = 0;
+  /// Not used: the bar places itself.
+  int y = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the buttons are flat until the mouse is over them.
+  bool flat = false;
+  /// Whether a line is drawn above the bar.
+  bool divider = true;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A strip of buttons along the parent's edge; each click sends WM_COMMAND with
 /// the button's command identifier to the parent. The toolbar follows its
 /// parent's width by itself (TB_AUTOSIZE whenever the parent's client area
@@ -50,6 +72,8 @@ class Toolbar : public Control {
   /// used: the bar places itself); `flat` and `divider` set its look.
   Toolbar(int id, const Control& parent, int x, int y, bool enabled = true, bool visible = true,
           bool flat = false, bool divider = true, int exStyle = 0);
+  /// Makes the toolbar from named options.
+  Toolbar(const Control& parent, const ToolbarOptions& options);
 
   /// Whether buttons added from now on show their text.
   bool showText;
@@ -87,6 +111,27 @@ class Toolbar : public Control {
   void setWrapable(bool on) { on ? addStyle(TBSTYLE_WRAPABLE) : removeStyle(TBSTYLE_WRAPABLE); }
 };
 
+/// The options of a CoolBar, in its constructor's order. The bar places and
+/// sizes itself.
+struct CoolBarOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// Not used: the bar places itself.
+  int x = 0;
+  /// Not used: the bar places itself.
+  int y = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether a line is drawn above the bar.
+  bool divider = true;
+  /// Whether the bar stands along the parent's left edge.
+  bool vertical = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A container of bands, each holding one child window with a caption and a
 /// gripper. Created at the parent's top left; `x` and `y` are not used. When the
 /// window cannot be made, a box says "Cannot create CoolBar" and the object
@@ -99,6 +144,8 @@ class CoolBar : public Control {
   /// the left edge instead.
   CoolBar(int id, const Control& parent, int x = 0, int y = 0, bool enabled = true,
           bool visible = true, bool divider = true, bool vertical = false, int exStyle = 0);
+  /// Makes the cool bar from named options.
+  CoolBar(const Control& parent, const CoolBarOptions& options);
 
   /// Appends a band holding `child`, as tall as its client area and as wide as
   /// its window; `newLine` starts a new row. Returns the bar's answer to the

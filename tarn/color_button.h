@@ -3,6 +3,7 @@
 //
 // Classes and functions in this file (sources):
 //   ColorButton   forms/color_button.cpp
+//   ColorButtonOptions   forms/color_button.cpp
 #ifndef TARN_COLOR_BUTTON_H
 #define TARN_COLOR_BUTTON_H
 
@@ -16,6 +17,22 @@ namespace tarn {
 /// and, as lParam, the release point (y high, x low, swatch coordinates).
 LRESULT CALLBACK swatchProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+/// The options of a ColorButton, in its constructor's order (see ControlOptions).
+struct ColorButtonOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes a push button's usual 75.
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes a push button's usual 23.
+  int height = 0;
+  /// The swatch's colour (0x00BBGGRR).
+  COLORREF colour = 0;
+};
+
 /// A push button showing a colour swatch: a list view inside the button, `margin` units in
 /// from its edges, whose background is the colour. Its onClick (Button's) runs for a click on
 /// the swatch as for one on the rim.
@@ -25,6 +42,8 @@ class ColorButton : public Button {
   ColorButton();
   /// Makes the button with identifier `id` in `parent`, its swatch showing `colour`.
   ColorButton(int id, int x, int y, int width, int height, const Control& parent, COLORREF colour);
+  /// Makes the button from named options.
+  ColorButton(const Control& parent, const ColorButtonOptions& options);
 
   /// The swatch's colour; writing repaints it.
   Property<ColorButton, COLORREF> color;

@@ -13,6 +13,7 @@
 //   ScrollBar                   commctl/scroll_bar.cpp
 //   TabPage, Tab                commctl/tab.cpp
 //   their events (onChange)     commctl/control_events.cpp
+//   XOptions beside each class X   the class's own source
 #ifndef TARN_COMMCTL_H
 #define TARN_COMMCTL_H
 
@@ -26,6 +27,32 @@ namespace tarn {
 // Bars and dates
 // ===========================================================================
 
+/// The options of a Guage, in its constructor's order (see ControlOptions).
+struct GuageOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the bar lies down (false stands it upright).
+  bool horizontal = true;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Whether the bar is drawn continuous instead of in blocks.
+  bool smooth = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A progress bar showing a percentage.
 class Guage : public Control {
  public:
@@ -36,6 +63,8 @@ class Guage : public Control {
   Guage(int id, int x, int y, int width, int height, const Control& parent, bool horizontal = true,
         bool enabled = true, bool visible = true, bool centred = false, bool smooth = false,
         int exStyle = 0);
+  /// Makes the bar from named options.
+  Guage(const Control& parent, const GuageOptions& options);
 
   /// The last value set, 0..100.
   int percent;  // the last value set, 0..100
@@ -46,6 +75,32 @@ class Guage : public Control {
   void bindProperties();
   int getValue() const { return percent; }
   void setValue(int newValue);
+};
+
+/// The options of a Track, in its constructor's order (see ControlOptions).
+struct TrackOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// The top of the range (the bottom is 0).
+  int maximum = 100;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Whether the slider stands upright.
+  bool vertical = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
 };
 
 /// A slider from 0 to `maximum`. Setting `value` notifies the parent as a drag
@@ -59,6 +114,8 @@ class Track : public Control {
   Track(int id, int x, int y, int width, int height, const Control& parent, int maximum = 100,
         bool enabled = true, bool visible = true, bool centred = false, bool vertical = false,
         int exStyle = 0);
+  /// Makes the slider from named options.
+  Track(const Control& parent, const TrackOptions& options);
 
   /// The last value set through `value`.
   int position;  // the last value set through `value`
@@ -95,6 +152,10 @@ class Track : public Control {
   void setMax(int newMax);
 };
 
+/// The options of a MonthCalendar (the text is not shown); sizes of 0 take the
+/// room one month needs.
+using MonthCalendarOptions = ControlOptions;
+
 /// A month calendar with settable colours.
 class MonthCalendar : public Control {
  public:
@@ -105,6 +166,8 @@ class MonthCalendar : public Control {
   MonthCalendar(const String& text, int id, int x, int y, int width, int height,
                 const Control& parent, bool enabled = true, bool visible = true,
                 bool centred = false, int exStyle = 0);
+  /// Makes the calendar from named options.
+  MonthCalendar(const Control& parent, const MonthCalendarOptions& options);
 
   /// Write-only.
   /// The background of the title (month and year).
@@ -122,6 +185,9 @@ class MonthCalendar : public Control {
   void setMonthBackColor(COLORREF colour);
 };
 
+/// The options of a DatePicker (the text is not shown).
+using DatePickerOptions = ControlOptions;
+
 /// A date picker: a field showing a date with a drop-down calendar.
 class DatePicker : public Control {
  public:
@@ -131,11 +197,37 @@ class DatePicker : public Control {
   /// `text` is not shown.
   DatePicker(const String& text, int id, int x, int y, int width, int height, const Control& parent,
              bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
+  /// Makes the date picker from named options.
+  DatePicker(const Control& parent, const DatePickerOptions& options);
 };
 
 // ===========================================================================
 // Scroll bar
 // ===========================================================================
+
+/// The options of a ScrollBar, in its constructor's order (see ControlOptions).
+struct ScrollBarOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// 1 makes a horizontal bar; any other value a vertical one.
+  int horizontal = 1;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
 
 /// A stand-alone scroll bar, range 1..100 when created. The user's scrolling
 /// reaches the parent as WM_HSCROLL / WM_VSCROLL.
@@ -147,6 +239,8 @@ class ScrollBar : public Control {
   /// `horizontal` 1 makes a horizontal bar; any other value a vertical one.
   ScrollBar(int id, int x, int y, int width, int height, const Control& parent, int horizontal = 1,
             bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
+  /// Makes the scroll bar from named options.
+  ScrollBar(const Control& parent, const ScrollBarOptions& options);
 
   /// Whether the bar is vertical.
   bool vertical;
@@ -232,6 +326,32 @@ class TabPage {
   bool isSelected() const;
 };
 
+/// The options of a Tab, in its constructor's order (see ControlOptions).
+struct TabOptions {
+  /// The window's name (not shown).
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Where the tabs go (Tab's constructor lists the types; others are 0).
+  int type = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A tab control. Commands reaching it from its pages go on to its parent.
 class Tab : public Control {
  public:
@@ -244,6 +364,8 @@ class Tab : public Control {
   Tab(const String& text, int id, int x, int y, int width, int height, const Control& parent,
       int type = 0, bool enabled = true, bool visible = true, bool centred = false,
       int exStyle = 0);
+  /// Makes the tab control from named options.
+  Tab(const Control& parent, const TabOptions& options);
 
   /// Read-only: the number of tabs.
   Property<Tab, int> count;  // read-only

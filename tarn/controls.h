@@ -25,8 +25,10 @@
 //   Button, CheckBox, RadioButton, GroupBox, Frame   controls/buttons.cpp
 //   TextBox, PasswordBox, ReadOnlyBox, spinBox       controls/text_boxes.cpp
 //   their events (onClick, onChange)                 controls/control_events.cpp
+//   EditBox (their cut, copy, paste, undo)           controls/edit_commands.cpp
 //   Label, IconBox, BmpBox, SunkenFrame              controls/statics.cpp
 //   StatusBar                                        controls/status_bar.cpp
+//   XOptions beside each class X (ButtonOptions ...)  the class's own source
 #ifndef TARN_CONTROLS_H
 #define TARN_CONTROLS_H
 
@@ -40,6 +42,38 @@ namespace tarn {
 // Buttons, check boxes, radio buttons and group frames
 // ===========================================================================
 
+/// The options of a Button, in its constructor's order, each with a default:
+/// `Button ok(form, {.text = "OK", .isDefault = true});`. Sizes of 0 take the
+/// natural ones, an `id` of 0 an automatic identifier (see ControlOptions).
+struct ButtonOptions {
+  /// The button's text.
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Whether the button is the default push button (Enter presses it).
+  bool isDefault = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+  /// Whether the button shows `icon` instead of its text.
+  bool hasIcon = false;
+  /// The icon shown when `hasIcon` is set (the program keeps it alive).
+  Icon icon{};
+};
+
 /// A push button, optionally showing an icon. It stores itself in its window's
 /// user-data slot when created.
 class Button : public Control {
@@ -51,6 +85,8 @@ class Button : public Control {
   Button(const String& text, int id, int x, int y, int width, int height, const Control& parent,
          bool enabled, bool visible, bool centred, bool isDefault, int exStyle, bool hasIcon,
          Icon icon);
+  /// Makes the button from named options (the same window as the constructor above).
+  Button(const Control& parent, const ButtonOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool isDefault,
@@ -69,6 +105,32 @@ class Button : public Control {
   void onClick(std::function<void()> handler);
 };
 
+/// The options of a CheckBox, in its constructor's order (see ControlOptions).
+struct CheckBoxOptions {
+  /// The text beside the box.
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the box starts ticked.
+  bool checked = false;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A two-state check box; `checked` reads false in the indeterminate state.
 class CheckBox : public Control {
  public:
@@ -77,6 +139,8 @@ class CheckBox : public Control {
   /// Makes the check box with `text` and identifier `id` in `parent`, ticked when `checked`.
   CheckBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool checked, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the check box from named options.
+  CheckBox(const Control& parent, const CheckBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool checked, bool enabled, bool visible, bool centred,
@@ -95,6 +159,9 @@ class CheckBox : public Control {
   void setChecked(bool value);
 };
 
+/// The options of a RadioButton: text, identifier, place, states, extended style.
+using RadioButtonOptions = ControlOptions;
+
 /// A radio button. It keeps exactly the position and size it was created with
 /// (no clamping, no minimum size).
 class RadioButton : public Control {
@@ -104,6 +171,8 @@ class RadioButton : public Control {
   /// Makes the radio button with `text` and identifier `id` in `parent`.
   RadioButton(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the radio button from named options.
+  RadioButton(const Control& parent, const RadioButtonOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
@@ -122,6 +191,9 @@ class RadioButton : public Control {
   void setChecked(bool value);
 };
 
+/// The options of a GroupBox: caption, identifier, place, states, extended style.
+using GroupBoxOptions = ControlOptions;
+
 /// A captioned frame that starts a new dialog group (WS_GROUP).
 class GroupBox : public Control {
  public:
@@ -130,10 +202,15 @@ class GroupBox : public Control {
   /// Makes the frame with its caption `text` in `parent`.
   GroupBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the frame from named options.
+  GroupBox(const Control& parent, const GroupBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
 };
+
+/// The options of a Frame: caption, identifier, place, states, extended style.
+using FrameOptions = ControlOptions;
 
 /// A captioned frame inside the current dialog group.
 class Frame : public Control {
@@ -143,6 +220,8 @@ class Frame : public Control {
   /// Makes the frame with its caption `text` in `parent`.
   Frame(const String& text, int id, int x, int y, int width, int height, const Control& parent,
         bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the frame from named options.
+  Frame(const Control& parent, const FrameOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
@@ -150,15 +229,82 @@ class Frame : public Control {
 
 /// The same class under its other name.
 using FrameBox = Frame;
+/// The options of a FrameBox (a Frame).
+using FrameBoxOptions = FrameOptions;
 
 // ===========================================================================
 // Text boxes and the spin box
 // ===========================================================================
 
+/// What every text box (TextBox, PasswordBox, ReadOnlyBox, spinBox) shares:
+/// the edit commands, which a program's Edit menu calls. Cut, copy and paste
+/// go through Clipboard, in the program's code page, and wait for a busy
+/// clipboard as it does. Each answers false and changes nothing (neither the
+/// box nor the clipboard) when it cannot do its work; a box without a window
+/// answers false to all of them.
+class EditBox : public Control {
+ public:
+  /// Puts the selected text on the clipboard and deletes it from the box (the
+  /// deletion can be undone). False when nothing is selected, for a read-only
+  /// box, for a password box (its text is not to be shown), and when the
+  /// clipboard stayed busy.
+  bool cut();
+  /// Puts the selected text on the clipboard. False when nothing is selected,
+  /// for a password box, and when the clipboard stayed busy; a read-only box
+  /// copies.
+  bool copy() const;
+  /// Replaces the selection with the clipboard's text (the replacement can be
+  /// undone), as much of it as the box's text limit takes. A single-line box
+  /// takes the text up to its first line break, as typing Ctrl+V does; a
+  /// numbers-only box (a spinBox) takes only text made of digits 0-9. False
+  /// for a read-only box, when the clipboard holds no text (or the empty
+  /// text, or nothing before the first line break), for text a numbers-only
+  /// box refuses, and when the clipboard stayed busy.
+  bool paste();
+  /// Selects the whole text.
+  void selectAll();
+  /// Whether undo() has something to undo (the last typing, cut or paste).
+  bool canUndo() const;
+  /// Undoes the last change; non-zero when something was undone.
+  LRESULT undo();
+
+ protected:
+  /// The base of a text box; not made on its own.
+  EditBox();
+};
+
+/// The options of a TextBox, PasswordBox or ReadOnlyBox, in their
+/// constructors' order (see ControlOptions). A single-line box of height 0 is
+/// one line high.
+struct TextBoxOptions {
+  /// The box's first text.
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Whether the box takes several lines (with scroll bars).
+  bool multiLine = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// An editable text field, single-line (scrolling sideways as it is typed into,
 /// so it takes text wider than itself) or multi-line with both scroll bars. Its
 /// text limit is the system's maximum.
-class TextBox : public Control {
+class TextBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   TextBox();
@@ -166,6 +312,8 @@ class TextBox : public Control {
   /// multi-line box with scroll bars.
   TextBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
           bool enabled, bool visible, bool centred, bool multiLine, int exStyle);
+  /// Makes the box from named options.
+  TextBox(const Control& parent, const TextBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
@@ -184,8 +332,6 @@ class TextBox : public Control {
   int lineLength(int charIndex) const;
   /// Selects the characters from `start` up to `end` (0, -1 selects everything; -1, 0 none).
   void setSelection(int start, int end);
-  /// Non-zero when something was undone.
-  LRESULT undo();
 
   /// Runs `handler` after the text changed: typed, pasted, cut, undone, or
   /// set by the program (`text`, replaceSelection), once per change.
@@ -195,9 +341,13 @@ class TextBox : public Control {
   int getLineCount() const;
 };
 
+/// The options of a PasswordBox: those of a TextBox.
+using PasswordBoxOptions = TextBoxOptions;
+
 /// A text field that shows its text masked (single-line boxes only; a
-/// multi-line box keeps ES_PASSWORD but shows the text).
-class PasswordBox : public Control {
+/// multi-line box keeps ES_PASSWORD but shows the text). A single-line box
+/// scrolls sideways, so it takes text wider than itself.
+class PasswordBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   PasswordBox();
@@ -205,6 +355,8 @@ class PasswordBox : public Control {
   PasswordBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
+  /// Makes the box from named options.
+  PasswordBox(const Control& parent, const PasswordBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
@@ -214,8 +366,13 @@ class PasswordBox : public Control {
   void onChange(std::function<void()> handler);
 };
 
-/// A text field the user cannot change; its default text limit is kept.
-class ReadOnlyBox : public Control {
+/// The options of a ReadOnlyBox: those of a TextBox.
+using ReadOnlyBoxOptions = TextBoxOptions;
+
+/// A text field the user cannot change; its default text limit is kept. A
+/// single-line box scrolls sideways, so all of a text wider than itself can be
+/// read by moving the caret.
+class ReadOnlyBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   ReadOnlyBox();
@@ -223,6 +380,8 @@ class ReadOnlyBox : public Control {
   ReadOnlyBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
               int exStyle);
+  /// Makes the box from named options.
+  ReadOnlyBox(const Control& parent, const ReadOnlyBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool multiLine,
@@ -233,16 +392,21 @@ class ReadOnlyBox : public Control {
   void onChange(std::function<void()> handler);
 };
 
+/// The options of a spinBox: text, identifier, place, states, extended style.
+using spinBoxOptions = ControlOptions;
+
 /// A numbers-only field with up-down arrows attached at its right edge, inside
 /// the width given. The arrows are shown with a field created visible; the base
 /// operations (show, hide, move, enable, destroy) act on the field alone.
-class spinBox : public Control {
+class spinBox : public EditBox {
  public:
   /// An object with no window (hwnd 0).
   spinBox();
   /// Makes the field with `text` and identifier `id` in `parent`, and its arrows.
   spinBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
           bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the field and its arrows from named options.
+  spinBox(const Control& parent, const spinBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
@@ -262,6 +426,9 @@ class spinBox : public Control {
 // Labels, icon boxes, bitmap boxes and sunken frames
 // ===========================================================================
 
+/// The options of a Label: text, identifier, place, states, extended style.
+using LabelOptions = ControlOptions;
+
 /// A piece of left-aligned text, laid out as a multi-line edit control would.
 class Label : public Control {
  public:
@@ -270,9 +437,37 @@ class Label : public Control {
   /// Makes the label with `text` in `parent`.
   Label(const String& text, int id, int x, int y, int width, int height, const Control& parent,
         bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the label from named options; sizes of 0 fit its text.
+  Label(const Control& parent, const LabelOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, int exStyle);
+};
+
+/// The options of an IconBox, in its constructor's order (see ControlOptions).
+struct IconBoxOptions {
+  /// The window's name (the box shows "IconBox").
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// The icon shown (the program keeps it alive).
+  Icon icon{};
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
 };
 
 /// Shows one icon and reports clicks to its parent. The box takes the icon's
@@ -285,6 +480,8 @@ class IconBox : public Control {
   /// Makes the box showing `icon` in `parent`.
   IconBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
           Icon icon, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the box from named options.
+  IconBox(const Control& parent, const IconBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, Icon icon, bool enabled, bool visible, bool centred,
@@ -292,6 +489,32 @@ class IconBox : public Control {
 
   /// Returns the previous icon, which stays the caller's.
   HICON setIcon(Icon icon);
+};
+
+/// The options of a BmpBox, in its constructor's order (see ControlOptions).
+struct BmpBoxOptions {
+  /// The window's name (the box shows "BmpBox").
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// The bitmap shown (the program keeps it alive).
+  Bitmap bitmap{};
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
 };
 
 /// Shows one bitmap at its own size, centred, and reports clicks to its parent.
@@ -302,6 +525,8 @@ class BmpBox : public Control {
   /// Makes the box showing `bitmap` in `parent`.
   BmpBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
          Bitmap bitmap, bool enabled, bool visible, bool centred, int exStyle);
+  /// Makes the box from named options.
+  BmpBox(const Control& parent, const BmpBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, Bitmap bitmap, bool enabled, bool visible, bool centred,
@@ -309,6 +534,18 @@ class BmpBox : public Control {
 
   /// Returns the previous bitmap, which stays the caller's.
   HANDLE setBitmap(Bitmap bitmap);
+};
+
+/// The options of a SunkenFrame: its place and size, exactly as given.
+struct SunkenFrameOptions {
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units.
+  int width = 0;
+  /// The height in 96-DPI units.
+  int height = 0;
 };
 
 /// An empty sunken rectangle, visible at once, placed and sized exactly as given.
@@ -319,11 +556,30 @@ class SunkenFrame : public Control {
   SunkenFrame();
   /// Makes the frame at (x, y), `width` x `height` units, in `parent`.
   SunkenFrame(int x, int y, int width, int height, const Control& parent);
+  /// Makes the frame from named options.
+  SunkenFrame(const Control& parent, const SunkenFrameOptions& options);
 };
 
 // ===========================================================================
 // Status bar
 // ===========================================================================
+
+/// The options of a StatusBar, in its constructor's order. The bar places and
+/// sizes itself; an `id` of 0 takes an automatic identifier.
+struct StatusBarOptions {
+  /// The parts' first texts separated by ";".
+  String text{};
+  /// The control identifier; 0 takes an automatic one.
+  int id = 0;
+  /// The number of equal parts (1..100).
+  int parts = 1;
+  /// Whether the bar takes input.
+  bool enabled = true;
+  /// Whether the bar shows.
+  bool visible = true;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
 
 /// A strip along the bottom of its parent, divided into parts of equal width
 /// (the last runs to the right edge) or of the widths given, each showing a
@@ -344,6 +600,8 @@ class StatusBar : public Control {
   /// visible directly when `visible`.
   StatusBar(const String& text, int id, const Control& parent, int parts, bool enabled,
             bool visible, int exStyle);
+  /// Makes the bar from named options.
+  StatusBar(const Control& parent, const StatusBarOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, const Control& parent, int parts, bool enabled,
               bool visible, int exStyle);

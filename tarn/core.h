@@ -1,12 +1,16 @@
 // Tarn core: Application, Screen and Cursor, and Control, the window object
-// base every form and control derives from, with its named timers (TimerEntry)
-// and its message boxes (the same boxes as free functions: message_box.h).
+// base every form and control derives from, with its named timers (TimerEntry),
+// its natural size (Size) and its message boxes (the same boxes as free
+// functions: message_box.h); ControlOptions and the automatic identifiers.
 //
 // Classes and functions in this file (sources):
 //   Application, Screen, Cursor   core/application.cpp (the destructor: forms/startup.cpp)
 //   Control                       core/control.cpp, control_geometry.cpp,
 //                                 control_tooltip.cpp, control_timers.cpp,
 //                                 drops.cpp (onDropFiles)
+//   Size, Control::naturalSize    core/natural_size.cpp, sizing.cpp
+//   ControlOptions                core/creation.cpp (the options constructors: each control's)
+//   automatic identifiers         core/automatic_ids.cpp
 //   TimerEntry, named timers      core/control_timers.cpp
 //   detail::ObjectLink            core/window_record.cpp
 //   Control's message boxes       forms/message_box.cpp
@@ -180,6 +184,44 @@ class ObjectLink {
 
 }  // namespace detail
 
+/// A width and a height in 96-DPI units (Control::naturalSize).
+struct Size {
+  /// The width in 96-DPI units.
+  int width = 0;
+  /// The height in 96-DPI units.
+  int height = 0;
+};
+
+/// The options of the controls whose creation takes a text, an identifier, a
+/// place and the three states (Label, RadioButton, GroupBox, ListView, ...),
+/// each with a default: `Label name(form, {.text = "Name:", .x = 8, .y = 8});`.
+/// A width or height of 0 takes the control's natural one (naturalSize) once
+/// its window is made; an `id` of 0 takes an automatic identifier
+/// (firstAutomaticId .. lastAutomaticId). Every other value, negative sizes
+/// included, reaches the control as its positional constructor takes it.
+struct ControlOptions {
+  /// The control's text (a caption, a list's window name).
+  String text{};
+  /// The control identifier; 0 takes an automatic one.
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width.
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// One named timer of a window object.
 struct TimerEntry {
   /// The timer's name, as the program gave it.
@@ -322,6 +364,16 @@ class Control {
   void fitToParent();
   /// Centres the window over its parent's client area (at least at its top left corner).
   void centre();
+  /// The size, in 96-DPI units, that shows the window's content whole in its
+  /// own font at its DPI, asked afresh at every call (a new text or font gives a
+  /// new size): a push button's text with the system's padding (at least 75 x
+  /// 23), a check or radio box's box and text, a label's lines, a single-line
+  /// text box or a date picker one line high, a group box, list, view, tab,
+  /// rich text or form a size that shows a few items, bars their usual
+  /// thickness, a calendar one month. Windows that size themselves (status
+  /// bars, toolbars, pictures) answer their present size; {0, 0} without a
+  /// window.
+  Size naturalSize() const;
   /// Device pixels of this window for `units` 96-DPI units, rounded: for the
   /// program's own drawing and its own calls to the system.
   int scaled(int units) const;
@@ -417,6 +469,24 @@ class Control {
   /// The Yes/No/Cancel box (question icon, Cancel the default): 0 for Yes, 1 for No, 2 for
   /// anything else.
   int yesNoCancelBox(const std::string& text, const std::string& caption) const;
+  /// The same boxes with the toolkit's texts, or with character strings (a
+  /// null pointer is the empty text), so a String and a literal mix freely.
+  ///@{
+  int msgBox(const String& text, const String& caption, UINT type) const;
+  int infoBox(const String& text, const String& caption) const;
+  int warningBox(const String& text, const String& caption) const;
+  int errorBox(const String& text, const String& caption) const;
+  bool yesNoBox(const String& text, const String& caption) const;
+  bool okCancelBox(const String& text, const String& caption) const;
+  int yesNoCancelBox(const String& text, const String& caption) const;
+  int msgBox(const char* text, const char* caption, UINT type) const;
+  int infoBox(const char* text, const char* caption) const;
+  int warningBox(const char* text, const char* caption) const;
+  int errorBox(const char* text, const char* caption) const;
+  bool yesNoBox(const char* text, const char* caption) const;
+  bool okCancelBox(const char* text, const char* caption) const;
+  int yesNoCancelBox(const char* text, const char* caption) const;
+  ///@}
 
  protected:
   /// Binds the base's properties to this object (each constructor and copy calls it).
@@ -465,6 +535,17 @@ constexpr int anchorLeft = 1;    ///< keeps its distance to the parent's left ed
 constexpr int anchorTop = 2;     ///< keeps its distance to the parent's top edge
 constexpr int anchorRight = 4;   ///< keeps its distance to the parent's right edge
 constexpr int anchorBottom = 8;  ///< keeps its distance to the parent's bottom edge
+
+/// Automatic identifiers: a control made from an options struct with `id` 0
+/// takes one from firstAutomaticId .. lastAutomaticId (0xB000 .. 0xEFFF, 16,384
+/// identifiers), clear of the counters below, the dialog identifiers 1..7 and
+/// the system's menu commands (0xF000 and up), and within the 16 bits a
+/// WM_COMMAND carries. None is handed out twice while its window lives. When
+/// every one is taken, the control is made with identifier 0, as its positional
+/// constructor would be.
+constexpr int firstAutomaticId = 0xB000;
+/// The last automatic identifier (see firstAutomaticId).
+constexpr int lastAutomaticId = 0xEFFF;
 
 /// Identifier counters: controls take ++controlIdCounter (the first gets 151);
 /// each form takes 3024 + formCounter++.

@@ -8,6 +8,7 @@
 //   onClose, onResize                  forms/form_events.cpp
 //   messageLoop                        forms/message_loop.cpp
 //   ImageBox                           forms/image_box.cpp
+//   FormOptions, ImageBoxOptions       forms/form.cpp, forms/image_box.cpp
 #ifndef TARN_FORMS_H
 #define TARN_FORMS_H
 
@@ -48,6 +49,39 @@ DWORD formStyle(int kind, bool child);
 /// WS_EX_ACCEPTFILES is always added, and WS_EX_TOOLWINDOW for kind 8.
 DWORD formExStyle(int kind, DWORD exStyle);
 
+/// The options of a Form, in its constructor's order, each with a default:
+/// `Form window({.caption = "Hello", .width = 300, .height = 140});`.
+struct FormOptions {
+  /// The caption.
+  String caption{};
+  /// The left edge: on the screen, or in the parent's client area for a child form.
+  int x = 0;
+  /// The top edge, as `x` is measured.
+  int y = 0;
+  /// The width in 96-DPI units, frame included; 0 takes a default (480 units).
+  int width = 0;
+  /// The height in 96-DPI units, frame included; 0 takes a default (360 units).
+  int height = 0;
+  /// The frame kind (0 to 11; see formStyle); any other number is the overlapped window.
+  int kind = 0;
+  /// Whether the form takes input.
+  bool enabled = true;
+  /// Whether the form shows at once.
+  bool visible = true;
+  /// Whether the form starts maximised.
+  bool maximised = false;
+  /// Whether the form starts minimised.
+  bool minimised = false;
+  /// Whether the form is centred over its parent (a top-level form: see centreOnScreen).
+  bool centred = false;
+  /// The owner (a top-level form), or with `child` the parent window; none by default.
+  Control parent{};
+  /// Whether the form is a child window of `parent` (a page).
+  bool child = false;
+  /// Extended style bits added to the form's.
+  int exStyle = 0;
+};
+
 /// The top-level window: a window of the system dialog class.
 class Form : public Control {
  public:
@@ -61,6 +95,8 @@ class Form : public Control {
   Form(const String& caption, int x, int y, int width, int height, int kind, bool enabled,
        bool visible, bool maximised, bool minimised, bool centred, const Control& parent,
        bool child, int exStyle);
+  /// Makes a form from named options (the same window as the constructor above).
+  explicit Form(const FormOptions& options);
 
   /// A form object for the window of `other` (nothing is created).
   static Form wrapForm(const Control& other);
@@ -198,6 +234,27 @@ class Form : public Control {
   void setIconValue(Icon value);
 };
 
+/// The options of an ImageBox, in its constructors' order: the picture is the
+/// bitmap file `path`, or else the program's bitmap resource `resourceId`.
+struct ImageBoxOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// A bitmap file shown tiled; empty for none.
+  std::string path{};
+  /// The program's bitmap resource shown when `path` is empty; 0 for none.
+  unsigned resourceId = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A picture control: a list view with no items whose background is the picture.
 /// Pictures are drawn pixel for pixel: a DPI-aware program on a high-DPI screen
 /// gets them smaller, not stretched.
@@ -211,6 +268,8 @@ class ImageBox : public Control {
   /// Makes a picture box showing the program's bitmap resource `resourceId`.
   ImageBox(int id, unsigned resourceId, int x, int y, int width, int height, const Control& parent,
            int exStyle);
+  /// Makes a picture box from named options.
+  ImageBox(const Control& parent, const ImageBoxOptions& options);
 
   /// Each returns true when the picture was accepted.
   /// Shows the bitmap file at `path`, tiled across the box when `tile` is set.

@@ -12,6 +12,7 @@
 //   ListBox, MCListBox   controls/list_box.cpp
 //   ComboBox             controls/combo_box.cpp
 //   their events         controls/control_events.cpp
+//   ListBoxOptions, MCListBoxOptions, ComboBoxOptions   the class's own source
 #ifndef TARN_LISTS_H
 #define TARN_LISTS_H
 
@@ -25,6 +26,32 @@ namespace tarn {
 // List boxes
 // ===========================================================================
 
+/// The options of a ListBox, in its constructor's order (see ControlOptions).
+struct ListBoxOptions {
+  /// The window's name (it shows nowhere).
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Whether a frame is drawn around the list.
+  bool border = true;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A single-column list of items in the order added. Searches cover the whole
 /// list from its first item.
 class ListBox : public Control {
@@ -35,6 +62,8 @@ class ListBox : public Control {
   /// is the window's name and shows nowhere).
   ListBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
           bool enabled, bool visible, bool centred, bool border, int exStyle);
+  /// Makes the list from named options.
+  ListBox(const Control& parent, const ListBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool border,
@@ -99,6 +128,34 @@ class ListBox : public Control {
   LPARAM getSelectedData() const;
 };
 
+/// The options of an MCListBox, in its constructor's order (see ControlOptions).
+struct MCListBoxOptions {
+  /// The window's name (it shows nowhere).
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Whether a frame is drawn around the list.
+  bool border = true;
+  /// The width of the columns in 96-DPI units.
+  int columnWidth = 100;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// The list laid out in columns of a fixed width. Its searches start after item
 /// 0 and wrap, so a match at index 1 or later wins over one at index 0.
 class MCListBox : public ListBox {
@@ -108,6 +165,8 @@ class MCListBox : public ListBox {
   /// Makes the list with identifier `id` in `parent`, in columns `columnWidth` units wide.
   MCListBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
             bool enabled, bool visible, bool centred, bool border, int columnWidth, int exStyle);
+  /// Makes the list from named options.
+  MCListBox(const Control& parent, const MCListBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool border,
@@ -121,6 +180,34 @@ class MCListBox : public ListBox {
 // Combo box
 // ===========================================================================
 
+/// The options of a ComboBox, in its constructor's order (see ControlOptions).
+/// A height of 0 gives the closed field its natural height and the list that
+/// drops from it room for several items.
+struct ComboBoxOptions {
+  /// The field's first text (a list-only box shows none).
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Whether the box has no editable field: the user only picks from the list.
+  bool listOnly = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A drop-down list (with an editable field unless list-only) whose items carry
 /// a text, a value and an image index into the attached image list.
 class ComboBox : public Control {
@@ -131,6 +218,8 @@ class ComboBox : public Control {
   /// field.
   ComboBox(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled, bool visible, bool centred, bool listOnly, int exStyle);
+  /// Makes the combo box from named options.
+  ComboBox(const Control& parent, const ComboBoxOptions& options);
   /// Makes the window for an object built without one; the arguments are the constructor's.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled, bool visible, bool centred, bool listOnly,

@@ -3,6 +3,7 @@
 // Classes and functions in this file (sources):
 //   MDIForm, mdiFrameProcedure, mdiChildProcedure   forms/mdi.cpp
 //   mdiFrameStyle, mdiChildStyle                    forms/mdi.cpp
+//   MDIFormOptions (FormOptions)                    forms/mdi.cpp
 #ifndef TARN_MDI_H
 #define TARN_MDI_H
 
@@ -23,6 +24,9 @@ INT_PTR CALLBACK mdiFrameProcedure(HWND window, UINT message, WPARAM wParam, LPA
 /// The child's procedure: hides the child on WM_CLOSE after activating the next one.
 INT_PTR CALLBACK mdiChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+/// The options of an MDIForm: those of a Form (`child` is ignored).
+using MDIFormOptions = FormOptions;
+
 /// A form holding an MDICLIENT window that fills its client area. Tiling,
 /// cascading and activation are the client's messages: send WM_MDITILE,
 /// WM_MDICASCADE, WM_MDIACTIVATE, WM_MDINEXT or WM_MDIGETACTIVE to client.hwnd.
@@ -36,6 +40,8 @@ class MDIForm : public Form {
   MDIForm(const String& caption, int x, int y, int width, int height, int kind, bool enabled,
           bool visible, bool maximised, bool minimised, bool centred, const Control& parent,
           bool child, int exStyle);
+  /// Makes the frame from named options.
+  explicit MDIForm(const MDIFormOptions& options);
 
   /// A plain object for the MDICLIENT window.
   Control client;

@@ -42,6 +42,34 @@ bool okCancelBox(const Control& owner, const char* text, const char* caption);
 int yesNoCancelBox(const Control& owner, const char* text, const char* caption);
 ///@}
 
+/// ... and the same with the toolkit's texts, or with character strings (a null
+/// pointer is the empty text), so a String and a literal mix freely:
+/// `infoBox(window, "Saved " + fileName, "Notepad")`.
+/// The boxes and their answers are those above.
+///@{
+int msgBox(HWND owner, const String& text, const String& caption, UINT type);
+int infoBox(HWND owner, const String& text, const String& caption);
+int warningBox(HWND owner, const String& text, const String& caption);
+int errorBox(HWND owner, const String& text, const String& caption);
+bool yesNoBox(HWND owner, const String& text, const String& caption);
+bool okCancelBox(HWND owner, const String& text, const String& caption);
+int yesNoCancelBox(HWND owner, const String& text, const String& caption);
+int msgBox(HWND owner, const char* text, const char* caption, UINT type);
+int infoBox(HWND owner, const char* text, const char* caption);
+int warningBox(HWND owner, const char* text, const char* caption);
+int errorBox(HWND owner, const char* text, const char* caption);
+bool yesNoBox(HWND owner, const char* text, const char* caption);
+bool okCancelBox(HWND owner, const char* text, const char* caption);
+int yesNoCancelBox(HWND owner, const char* text, const char* caption);
+int msgBox(const Control& owner, const String& text, const String& caption, UINT type);
+int infoBox(const Control& owner, const String& text, const String& caption);
+int warningBox(const Control& owner, const String& text, const String& caption);
+int errorBox(const Control& owner, const String& text, const String& caption);
+bool yesNoBox(const Control& owner, const String& text, const String& caption);
+bool okCancelBox(const Control& owner, const String& text, const String& caption);
+int yesNoCancelBox(const Control& owner, const String& text, const String& caption);
+///@}
+
 }  // namespace tarn
 
 #endif  // TARN_MESSAGE_BOX_H

@@ -3,8 +3,8 @@
 // searches and loads files.
 //
 // Classes and functions in this file (sources):
-//   RichTextBox           commctl/rich_text_box.cpp
-//   RichTextBox::onChange commctl/control_events.cpp
+//   RichTextBox, RichTextBoxOptions   commctl/rich_text_box.cpp
+//   RichTextBox::onChange             commctl/control_events.cpp
 #ifndef TARN_RICHTEXT_H
 #define TARN_RICHTEXT_H
 
@@ -15,6 +15,32 @@
 #include <richedit.h>  // CHARRANGE and the rich-edit messages
 
 namespace tarn {
+
+/// The options of a RichTextBox, in its constructor's order (see ControlOptions).
+struct RichTextBoxOptions {
+  /// The first text: RTF or plain.
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// The window style (RichTextBox::defaultStyle: several lines, a vertical scroll bar).
+  int style = ES_MULTILINE | WS_VSCROLL;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
 
 /// A rich-edit control. Positions are the control's character indices; under
 /// the 1.0 control a line end counts as the characters it was given (`"\r\n"` is
@@ -39,6 +65,8 @@ class RichTextBox : public Control {
   RichTextBox(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
               int style = defaultStyle, int exStyle = 0);
+  /// Makes the box from named options.
+  RichTextBox(const Control& parent, const RichTextBoxOptions& options);
   /// Creates the window of an object built without arguments.
   void create(const String& text, int id, int x, int y, int width, int height,
               const Control& parent, bool enabled = true, bool visible = true, bool centred = false,
@@ -101,6 +129,30 @@ class RichTextBox : public Control {
   void setMargins(int left, int right);
   /// Undoes the last change; non-zero when something was undone.
   LRESULT undo();
+  /// Whether undo() has something to undo.
+  bool canUndo() const;
+
+  // The edit commands a program's Edit menu calls. The control itself puts its
+  // selection on the clipboard, as RTF and as plain text, and pastes the
+  // richest form the clipboard holds; it does so through OLE, which the
+  // commands start on this thread when it is not running yet. Unlike
+  // Clipboard, the control does not wait for a clipboard another program
+  // holds: the command then answers false.
+
+  /// Puts the selection on the clipboard and deletes it (the deletion can be
+  /// undone). False, with nothing changed, when nothing is selected, for a
+  /// read-only box, and when the clipboard did not take it.
+  bool cut();
+  /// Puts the selection on the clipboard. False when nothing is selected and
+  /// when the clipboard did not take it; a read-only box copies.
+  bool copy() const;
+  /// Replaces the selection with what the clipboard holds (text, or RTF kept
+  /// formatted); the replacement can be undone. False, with nothing changed,
+  /// for a read-only box, when the clipboard holds nothing the box can paste,
+  /// and when the paste changed nothing (the empty text).
+  bool paste();
+  /// Selects the whole text.
+  void selectAll();
 
   /// Each switches an effect on for the selection; nothing switches one off.
   LRESULT setBold();

@@ -2,6 +2,7 @@
 //
 // Classes and functions in this file (sources):
 //   Splitter, splitterProcedure, splitterClamp   forms/splitter.cpp
+//   SplitterOptions                              forms/splitter.cpp
 #ifndef TARN_SPLITTER_H
 #define TARN_SPLITTER_H
 
@@ -17,6 +18,21 @@ namespace tarn {
 /// minPos counts as 0), at most maxPos - thickness, and minPos when those cross.
 int splitterClamp(int p, int minPos, int maxPos, int thickness);
 
+/// The options of a Splitter, in its constructor's order.
+struct SplitterOptions {
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// Whether the bar lies across the parent and moves up and down (false: it stands and moves
+  /// sideways).
+  bool horizontal = false;
+  /// The bar's thickness in 96-DPI units.
+  int thickness = 5;
+  /// Whether the bar shows.
+  bool visible = true;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A thin bar the user drags to divide the parent between the controls before
 /// it (above or left) and after it (below or right). While dragging it inverts
 /// a hatched bar on the parent; on release it moves there and sends the parent
@@ -30,6 +46,8 @@ class Splitter : public Control {
   /// horizontal: the bar lies across the parent and moves up and down.
   Splitter(int id, const Control& parent, bool horizontal, int thickness, bool visible,
            int exStyle);
+  /// Makes the bar from named options.
+  Splitter(const Control& parent, const SplitterOptions& options);
   /// Ends a drag under way and stops driving the bar; the window stays.
   ~Splitter();
   /// A copy that does not drive the bar (see the notes above).

@@ -170,7 +170,8 @@ class Spreadsheet {
     String text;
   };
 
-  /// The longest text a cell is saved with; longer texts are cut to this.
+  /// The longest text a cell is saved with, in characters (bytes of an ANSI
+  /// code page); longer texts are cut to this.
   static constexpr int maxTextLength = 128;
 
   /// An empty sheet.
@@ -182,6 +183,10 @@ class Spreadsheet {
   void addCell(int column, int row, const String& text);
   /// Writes the file; texts longer than maxTextLength are cut, in the file and
   /// in the stored cells. False when the file cannot be created or fully written.
+  /// In a program whose code page is UTF-8 (the modern look) the file is
+  /// written with Unicode texts (BIFF8 labels), so spreadsheet programs read
+  /// any language back whole, and the cut counts characters, never splitting
+  /// one; any other program writes each text's bytes as earlier versions did.
   bool save(const String& path);
 
   /// The number of cells added.
@@ -259,6 +264,12 @@ class TextFile {
   bool rewrite(const String& text);
   /// Creates or empties the file last opened; the stream stays open for writing.
   bool create();
+  /// Creates the file at `path`, or empties it when it exists, and keeps it
+  /// open for reading and writing (what open() gives an existing file), so a
+  /// new file needs no open() that fails first. False, and the object closed
+  /// with `path` kept, when the file cannot be made (a missing folder, a
+  /// read-only file).
+  bool create(const String& path);
 
  private:
   enum class Access : unsigned char { none, reading, writing };

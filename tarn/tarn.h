@@ -20,6 +20,7 @@
 //   system.h         FileDialog, Buffer, Spreadsheet, TextFile ... system/
 //   console.h        Console                                       system/console.cpp
 //   language_table.h LanguageTable                                 system/language_table.cpp
+//   clipboard.h      Clipboard                                     system/clipboard*.cpp
 //   controls.h       buttons, text boxes, labels, StatusBar        controls/
 //   lists.h          ListBox, MCListBox, ComboBox                  controls/list_box, combo_box
 //   commctl.h        Guage, Track, calendars, ScrollBar, Tab       commctl/
@@ -53,6 +54,7 @@
 #include "message_box.h"
 #include "choosers.h"
 #include "language_table.h"
+#include "clipboard.h"
 #include "mdi.h"
 #include "splitter.h"
 #include "video.h"

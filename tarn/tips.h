@@ -3,6 +3,7 @@
 //
 // Classes and functions in this file (sources):
 //   TipsDialog        forms/tips_dialog.cpp, tips_strip.cpp
+//   TipsDialogOptions forms/tips_dialog.cpp
 //   Tip, tips files   forms/tips_file.cpp, tips_records.cpp
 #ifndef TARN_TIPS_H
 #define TARN_TIPS_H
@@ -53,6 +54,18 @@ String writeTipsText(const std::vector<Tip>& tips);
 // Tips dialog
 // ===========================================================================
 
+/// The options of a TipsDialog, in its constructor's order.
+struct TipsDialogOptions {
+  /// The tips file loaded at once; empty for none.
+  String tipsFile{};
+  /// The form's caption.
+  String caption{};
+  /// The owner window; none by default.
+  Control parent{};
+  /// Whether the dialog shows at once.
+  bool visible = true;
+};
+
 /// A tip-of-the-day form: a picture strip, a read-only rich text box with the
 /// tip, a "Show tips on next startup" check box (its state is the program's to
 /// read) and buttons that step through the tips with wrap-around. Closing hides
@@ -78,6 +91,8 @@ class TipsDialog : public Form {
   TipsDialog();
   /// Builds the form and its controls, then loads `tipsFile` unless it is "".
   TipsDialog(const String& tipsFile, const String& caption, const Control& parent, bool visible);
+  /// Builds the dialog from named options.
+  explicit TipsDialog(const TipsDialogOptions& options);
 
   /// Read-only: the number of tips.
   Property<TipsDialog, int> tipCount;  // read-only

@@ -10,13 +10,16 @@
 // Classes and functions in this file (sources):
 //   ListView, ListViewItem             commctl/list_view.cpp
 //   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
+//   copying rows (Ctrl+C, copy)        commctl/row_copy.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
 //   the three views' events            commctl/view_events.cpp
+//   ListViewOptions, TableViewOptions, TreeViewOptions   the class's own source
 #ifndef TARN_VIEWS_H
 #define TARN_VIEWS_H
 
 #include <functional>
+#include <vector>
 
 #include "graphics.h"
 
@@ -50,10 +53,16 @@ class ListViewItem {
   bool remove() const;
 };
 
+/// The options of a ListView: text (not shown), identifier, place, states,
+/// extended style.
+using ListViewOptions = ControlOptions;
+
 /// An icon view of items with a caption and an image. The control keeps the
 /// texts; the object counts the items it inserted and never counts down, while
 /// each record names the place the control gave its item. Image lists given to
-/// the view stay the program's: the view never destroys them.
+/// the view stay the program's: the view never destroys them. Ctrl+C (or
+/// Ctrl+Insert) in the view copies the selected items' texts, one a line, as
+/// copy() does.
 class ListView : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -61,6 +70,8 @@ class ListView : public Control {
   /// Makes the icon list with identifier `id` in `parent`.
   ListView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
+  /// Makes the icon list from named options.
+  ListView(const Control& parent, const ListViewOptions& options);
 
   /// The index the next addItem asks for: every addItem counts, nothing counts down.
   int insertCount;
@@ -76,6 +87,10 @@ class ListView : public Control {
   String itemText(int index) const;
   /// Removes every item; true on success (insertCount goes on counting).
   bool clear();
+  /// Puts the selected items' texts on the clipboard, one a line, each ended
+  /// by CR LF (as TableView::copy, with one cell per row). False, with the
+  /// clipboard unchanged, when nothing is selected or the clipboard stayed busy.
+  bool copy() const;
   /// Large-icon lists become the normal image list, the others the small one.
   HIMAGELIST setImageList(const ImageList& images);
   /// Lines the icons up along the left edge; true on success.
@@ -94,6 +109,9 @@ class ListView : public Control {
   int setBackColor(COLORREF colour);
   /// Sets the colour of the items' text; true on success.
   bool setTextColor(COLORREF colour);
+  /// Whether the selected items stay marked while another control has the focus
+  /// (LVS_SHOWSELALWAYS); without it the mark shows only while the view has it.
+  void setShowSelectionAlways(bool on);
 
   /// Runs `handler` with the selected item (`selectedIndex`, the first
   /// selected; -1 when none) once per change of it, whoever made it: moving
@@ -154,10 +172,38 @@ class TableRow {
   bool remove() const;
 };
 
+/// The options of a TableView, in its constructor's order (see ControlOptions).
+struct TableViewOptions {
+  /// The window's name (not shown).
+  String text{};
+  /// The control identifier; 0 takes an automatic one (firstAutomaticId ..).
+  int id = 0;
+  /// The left edge in the parent's client area, in 96-DPI units.
+  int x = 0;
+  /// The top edge in the parent's client area, in 96-DPI units.
+  int y = 0;
+  /// The width in 96-DPI units; 0 takes the natural width (Control::naturalSize).
+  int width = 0;
+  /// The height in 96-DPI units; 0 takes the natural height.
+  int height = 0;
+  /// Whether the user may edit the first column's texts in place.
+  bool editable = false;
+  /// Whether the control takes input.
+  bool enabled = true;
+  /// Whether the control shows.
+  bool visible = true;
+  /// Whether the control is centred in its parent's client area.
+  bool centred = false;
+  /// Extended style bits added to the window's.
+  int exStyle = 0;
+};
+
 /// A report view: columns and rows of text cells. Rows and columns are counted
 /// as ListView counts its items (the counters never go down); the records
 /// handed out name the places the control gave them. Image lists given to the
-/// view stay the program's: the view never destroys them.
+/// view stay the program's: the view never destroys them. Ctrl+C (or
+/// Ctrl+Insert) in the table copies the selected rows, as copy() does; the
+/// key still reaches the parent as LVN_KEYDOWN.
 class TableView : public Control {
  public:
   /// An object with no window (hwnd 0).
@@ -167,6 +213,8 @@ class TableView : public Control {
   TableView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
             bool editable = false, bool enabled = true, bool visible = true, bool centred = false,
             int exStyle = 0);
+  /// Makes the table from named options.
+  TableView(const Control& parent, const TableViewOptions& options);
 
   /// The rows added so far (the index the next addRow takes); never counts down.
   int rowCount;
@@ -203,12 +251,28 @@ class TableView : public Control {
   bool select(int row);
   /// The whole text of a cell, however long; empty for a cell that does not exist.
   String cellText(int column, int row) const;
+  /// The selected rows, top to bottom (several when the table was made
+  /// without LVS_SINGLESEL, as it is by default); empty when none is selected.
+  /// The control is asked for each selected row in turn, so a virtual table
+  /// of millions of rows answers at once when few or all are selected.
+  std::vector<int> selectedRows() const;
+  /// Puts the selected rows on the clipboard as tab-separated text, which
+  /// spreadsheet programs paste as cells: each row's cells in the order the
+  /// columns are shown, joined by tabs, each row ended by CR LF. A cell that
+  /// holds a tab or a line break, or starts with a double quote, is put in
+  /// double quotes with its quotes doubled. A virtual table's cells come from
+  /// its function. False, with the clipboard unchanged, when no row is
+  /// selected or the clipboard stayed busy.
+  bool copy() const;
   /// Deletes the row at `row`; the rows below move up. False when there is none.
   bool removeRow(int row);
   /// Clicking anywhere in a row selects the whole row (on), or only its first cell.
   void setFullRowSelect(bool on);
   /// Lines between the rows and columns.
   void setGridLines(bool on);
+  /// Whether the selected rows stay marked while another control has the focus
+  /// (LVS_SHOWSELALWAYS); without it the mark shows only while the table has it.
+  void setShowSelectionAlways(bool on);
 
   // Virtual mode: for tables of any length. The control keeps no texts; it
   // asks for the cells it paints, and `cell(row, column)` answers each (the
@@ -307,6 +371,10 @@ class TreeItem {
   String getText() const;
 };
 
+/// The options of a TreeView: text (not shown), identifier, place, states,
+/// extended style.
+using TreeViewOptions = ControlOptions;
+
 /// A tree of items with texts, values and images. The control keeps the items;
 /// the object keeps the records it handed out last.
 class TreeView : public Control {
@@ -316,6 +384,8 @@ class TreeView : public Control {
   /// `text` is not shown: the window name is always "TreeView".
   TreeView(const String& text, int id, int x, int y, int width, int height, const Control& parent,
            bool enabled = true, bool visible = true, bool centred = false, int exStyle = 0);
+  /// Makes the tree from named options.
+  TreeView(const Control& parent, const TreeViewOptions& options);
 
   /// The latest addItem.
   TreeItem lastItem;  // the latest addItem

@@ -22,57 +22,81 @@ enum Command {
   cmdColours
 };
 
-Form window("Tarn Gallery", 0, 0, 660, 500, 0, true, false, false, false, true, Control(), false,
-            0);
+Form window(
+    {.caption = "Tarn Gallery", .width = 660, .height = 500, .visible = false, .centred = true});
 Menu menuBar(window);
-Toolbar toolbar(10, window, 0, 0);
-StatusBar status("Ready;6 pages", 11, window, 2, true, true, 0);
-Tab tabs("", 12, 0, 0, 100, 100, window);
+Toolbar toolbar(window, {});
+StatusBar status(window, {.text = "Ready;6 pages", .parts = 2});
+Tab tabs(window, {.width = 100, .height = 100});
 std::vector<TabPage> pages;
 
 // Every page is a borderless child form; its commands go on to the main form.
 Form page(const String& title) {
-  Form f(title, 0, 0, 100, 100, 10, true, false, false, false, false, window, true, 0);
+  Form f({.caption = title,
+          .width = 100,
+          .height = 100,
+          .kind = 10,
+          .visible = false,
+          .parent = window,
+          .child = true});
   f.procedure = commandForwardProcedure;
   pages.push_back(tabs.addTab(title));
   pages.back().setPage(f);
   return f;
 }
 
-// Page 1: buttons and boxes.
+// Page 1: buttons and boxes. Sizes left out are the controls' natural ones.
 Form buttonsPage = page("Buttons");
-Button pushButton("Push me", cmdPush, 20, 20, 110, 28, buttonsPage, true, true, false, true, 0,
-                  false, Icon());
-CheckBox checkBox("Check me", cmdCheck, 20, 60, 140, 22, buttonsPage, true, true, true, false, 0);
-GroupBox choice("Choose one", -1, 200, 14, 180, 90, buttonsPage, true, true, false, 0);
-RadioButton radioA("First choice", cmdRadioA, 214, 38, 150, 22, buttonsPage, true, true, false, 0);
-RadioButton radioB("Second choice", cmdRadioB, 214, 66, 150, 22, buttonsPage, true, true, false, 0);
-Label colourLabel("A colour button:", -1, 20, 120, 120, 20, buttonsPage, true, true, false, 0);
-ColorButton colour(204, 140, 114, 60, 32, buttonsPage, RGB(40, 110, 200));
+Button pushButton(buttonsPage, {.text = "Push me",
+                                .id = cmdPush,
+                                .x = 20,
+                                .y = 20,
+                                .width = 110,
+                                .height = 28,
+                                .isDefault = true});
+CheckBox checkBox(buttonsPage,
+                  {.text = "Check me", .id = cmdCheck, .x = 20, .y = 60, .checked = true});
+GroupBox choice(buttonsPage, {.text = "Choose one", .x = 200, .y = 14, .width = 180, .height = 90});
+RadioButton radioA(buttonsPage, {.text = "First choice", .id = cmdRadioA, .x = 214, .y = 38});
+RadioButton radioB(buttonsPage, {.text = "Second choice", .id = cmdRadioB, .x = 214, .y = 66});
+Label colourLabel(buttonsPage, {.text = "A colour button:", .x = 20, .y = 124});
+ColorButton colour(
+    buttonsPage,
+    {.id = 204, .x = 140, .y = 114, .width = 60, .height = 32, .colour = RGB(40, 110, 200)});
 
 // Page 2: text and spin.
 Form textPage = page("Text");
-Label nameLabel("Name:", -1, 20, 24, 80, 20, textPage, true, true, false, 0);
-TextBox nameBox("Ada", 300, 110, 20, 200, 22, textPage, true, true, false, false, WS_EX_CLIENTEDGE);
-Label secretLabel("Password:", -1, 20, 56, 80, 20, textPage, true, true, false, 0);
-PasswordBox secretBox("secret", 301, 110, 52, 200, 22, textPage, true, true, false, false,
-                      WS_EX_CLIENTEDGE);
-Label countLabel("Count:", -1, 20, 88, 80, 20, textPage, true, true, false, 0);
-spinBox countBox("7", 302, 110, 84, 80, 22, textPage, true, true, false, WS_EX_CLIENTEDGE);
-TextBox notesBox("Several lines\r\nof text,\r\nwith scroll bars.", 303, 20, 120, 400, 130, textPage,
-                 true, true, false, true, WS_EX_CLIENTEDGE);
+Label nameLabel(textPage, {.text = "Name:", .x = 20, .y = 24});
+TextBox nameBox(textPage,
+                {.text = "Ada", .x = 110, .y = 20, .width = 200, .exStyle = WS_EX_CLIENTEDGE});
+Label secretLabel(textPage, {.text = "Password:", .x = 20, .y = 56});
+PasswordBox secretBox(
+    textPage, {.text = "secret", .x = 110, .y = 52, .width = 200, .exStyle = WS_EX_CLIENTEDGE});
+Label countLabel(textPage, {.text = "Count:", .x = 20, .y = 88});
+spinBox countBox(
+    textPage,
+    {.text = "7", .x = 110, .y = 84, .width = 80, .height = 22, .exStyle = WS_EX_CLIENTEDGE});
+TextBox notesBox(textPage, {.text = "Several lines\r\nof text,\r\nwith scroll bars.",
+                            .x = 20,
+                            .y = 120,
+                            .width = 400,
+                            .height = 130,
+                            .multiLine = true,
+                            .exStyle = WS_EX_CLIENTEDGE});
 
 // Page 3: lists and combos.
 Form listsPage = page("Lists");
-ListBox fruit("", 400, 20, 20, 160, 150, listsPage, true, true, false, true, 0);
-ComboBox colours("", cmdColours, 200, 20, 160, 150, listsPage, true, true, false, true, 0);
-MCListBox numbers("", 402, 200, 60, 380, 110, listsPage, true, true, false, true, 60, 0);
+ListBox fruit(listsPage, {.x = 20, .y = 20, .width = 160, .height = 150});
+ComboBox colours(
+    listsPage,
+    {.id = cmdColours, .x = 200, .y = 20, .width = 160, .height = 150, .listOnly = true});
+MCListBox numbers(listsPage, {.x = 200, .y = 60, .width = 380, .height = 110, .columnWidth = 60});
 
 // Page 4: a table, a virtual table of a million generated rows, and a tree view.
 Form viewsPage = page("Views");
-TableView table("", 500, 20, 20, 200, 230, viewsPage);
-TableView bigTable("", 502, 230, 20, 220, 230, viewsPage);
-TreeView tree("", 501, 460, 20, 150, 230, viewsPage);
+TableView table(viewsPage, {.id = 500, .x = 20, .y = 20, .width = 200, .height = 230});
+TableView bigTable(viewsPage, {.id = 502, .x = 230, .y = 20, .width = 220, .height = 230});
+TreeView tree(viewsPage, {.x = 460, .y = 20, .width = 150, .height = 230});
 
 // A generated row of the virtual table: asked for only when it is painted.
 String bigTableCell(int row, int column) {
@@ -85,17 +109,16 @@ String bigTableCell(int row, int column) {
 
 // Page 5: bars and pickers.
 Form barsPage = page("Bars");
-Label trackLabel("Slide, and the progress bar follows:", -1, 20, 16, 300, 20, barsPage, true, true,
-                 false, 0);
-Track track(600, 20, 40, 260, 30, barsPage, 100);
-Guage progress(601, 20, 80, 260, 20, barsPage, true, true, true, false, true);
-ScrollBar scroll(602, 20, 116, 260, 18, barsPage);
-DatePicker date("", 603, 20, 150, 160, 24, barsPage);
-MonthCalendar calendar("", 604, 320, 16, 260, 180, barsPage);
+Label trackLabel(barsPage, {.text = "Slide, and the progress bar follows:", .x = 20, .y = 16});
+Track track(barsPage, {.x = 20, .y = 40, .width = 260, .height = 30});
+Guage progress(barsPage, {.x = 20, .y = 80, .width = 260, .height = 20, .smooth = true});
+ScrollBar scroll(barsPage, {.x = 20, .y = 116, .width = 260, .height = 18});
+DatePicker date(barsPage, {.x = 20, .y = 150, .width = 160});
+MonthCalendar calendar(barsPage, {.x = 320, .y = 16, .width = 260, .height = 180});
 
 // Page 6: rich text.
 Form richPage = page("Rich text");
-RichTextBox rich("", 700, 20, 20, 560, 230, richPage);
+RichTextBox rich(richPage, {.x = 20, .y = 20, .width = 560, .height = 230});
 
 void fill() {
   for (const char* name : {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig"})

@@ -14,13 +14,14 @@ namespace {
 
 enum Command { cmdOpenFile = 100, cmdExit, cmdTile, cmdCascade, cmdNext, splitterId = 300 };
 
-MDIForm frame("Tarn MDI", 0, 0, 800, 560, 0, true, false, false, false, true, Control(), false, 0);
+MDIForm frame(
+    {.caption = "Tarn MDI", .width = 800, .height = 560, .visible = false, .centred = true});
 Menu menuBar(frame);
 
 Form browser = frame.addChild("Folder", 10, 10, 520, 300, 0, 0);
-TreeView folders("", 301, 0, 0, 180, 100, browser, true, true, false, WS_EX_CLIENTEDGE);
-Splitter splitter(splitterId, browser, false, 5, true, 0);
-TableView files("", 302, 185, 0, 300, 100, browser, false, true, true, false, WS_EX_CLIENTEDGE);
+TreeView folders(browser, {.width = 180, .height = 100, .exStyle = WS_EX_CLIENTEDGE});
+Splitter splitter(browser, {.id = splitterId, .thickness = 5});
+TableView files(browser, {.x = 185, .width = 300, .height = 100, .exStyle = WS_EX_CLIENTEDGE});
 
 std::vector<String> folderPaths;  // a tree item's value indexes this
 std::vector<String> fileNames;    // the table's rows, in order

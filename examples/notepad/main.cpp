@@ -27,19 +27,31 @@ const BYTE families[] = {FIXED_PITCH | FF_MODERN, VARIABLE_PITCH | FF_SWISS,
                          VARIABLE_PITCH | FF_ROMAN};
 constexpr int faceCount = 3;
 
-Form window("Untitled - Notepad", 0, 0, 640, 460, 0, true, false, false, false, true, Control(),
-            false, 0);
+Form window({.caption = "Untitled - Notepad",
+             .width = 640,
+             .height = 460,
+             .visible = false,
+             .centred = true});
 Menu menuBar(window);
-Toolbar toolbar(10, window, 0, 0);
-StatusBar status("Ln 1, Col 1;", 11, window, 2, true, true, 0);
-RichTextBox editor("", 12, 0, 0, 100, 100, window, true, true, false,
-                   RichTextBox::defaultStyle | ES_AUTOVSCROLL | ES_NOHIDESEL, WS_EX_CLIENTEDGE);
+Toolbar toolbar(window, {});
+StatusBar status(window, {.text = "Ln 1, Col 1;", .parts = 2});
+RichTextBox editor(window, {.id = 12,
+                            .width = 100,
+                            .height = 100,
+                            .style = RichTextBox::defaultStyle | ES_AUTOVSCROLL | ES_NOHIDESEL,
+                            .exStyle = WS_EX_CLIENTEDGE});
 
 // The find bar: a small tool window with the text to look for.
-Form findForm("Find", 0, 0, 330, 90, 8, true, false, false, false, false, window, false, 0);
-TextBox findText("", 200, 10, 12, 200, 22, findForm, true, true, false, false, 0);
-Button findNext("Find next", cmdFindNext, 220, 10, 90, 26, findForm, true, true, false, true, 0,
-                false, Icon());
+Form findForm(
+    {.caption = "Find", .width = 330, .height = 90, .kind = 8, .visible = false, .parent = window});
+TextBox findText(findForm, {.id = 200, .x = 10, .y = 12, .width = 200});
+Button findNext(findForm, {.text = "Find next",
+                           .id = cmdFindNext,
+                           .x = 220,
+                           .y = 10,
+                           .width = 90,
+                           .height = 26,
+                           .isDefault = true});
 
 String path;                    // the file being edited; empty for a new one
 String savedText;               // the text as last opened or saved
@@ -76,9 +88,8 @@ String withLineFeeds(const String& text) {
 
 bool saveTo(const String& name) {
   TextFile file;
-  file.open(name);
-  if (!file.rewrite(withLineFeeds(editor.text))) {
-    window.errorBox("Cannot write " + name.str(), "Notepad");
+  if (!file.create(name) || !file.write(withLineFeeds(editor.text))) {
+    window.errorBox("Cannot write " + name, "Notepad");
     return false;
   }
   path = name;
@@ -98,7 +109,7 @@ bool save(bool askName) {
 // chose to drop the changes.
 bool mayDiscard() {
   if (!modified()) return true;
-  switch (window.yesNoCancelBox("Save the changes to " + fileTitle().str() + "?", "Notepad")) {
+  switch (window.yesNoCancelBox("Save the changes to " + fileTitle() + "?", "Notepad")) {
     case 0: return save(false);
     case 1: return true;
     default: return false;
@@ -107,7 +118,7 @@ bool mayDiscard() {
 
 void open(const String& name) {
   if (!editor.loadFile(name)) {
-    window.errorBox("Cannot open " + name.str(), "Notepad");
+    window.errorBox("Cannot open " + name, "Notepad");
     return;
   }
   // The box shows an RTF file formatted; saving its plain text over the file

@@ -9,7 +9,7 @@ using namespace tarn;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   String file = String(application.folder) + "\\tips.tips";
   bool haveFile = GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES;
-  TipsDialog tips(haveFile ? file : String(""), "Tip of the day", Control(), true);
+  TipsDialog tips({.tipsFile = haveFile ? file : String(), .caption = "Tip of the day"});
   if (int(tips.tipCount) == 0) {
     tips.addTip("Welcome", "Each time the program starts, it shows one <B>tip</B>.");
     tips.addTip("Stepping", "Use <I>Next</I> and <I>Previous</I> to read the other tips.");

@@ -101,4 +101,19 @@ void Track::setMax(int newMax) {
 
 void Track::clearTicks() { detail::send(hwnd, TBM_CLEARTICS, TRUE); }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+Guage::Guage(const Control& parent, const GuageOptions& o)
+    : Guage(detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.horizontal, o.enabled,
+            o.visible, o.centred, o.smooth, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+Track::Track(const Control& parent, const TrackOptions& o)
+    : Track(detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.maximum, o.enabled,
+            o.visible, o.centred, o.vertical, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

@@ -73,4 +73,13 @@ LRESULT CoolBar::refresh() {
   return detail::send(hwnd, WM_SIZE);
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+CoolBar::CoolBar(const Control& parent, const CoolBarOptions& o)
+    : CoolBar(detail::optionsId(o.id), parent, o.x, o.y, o.enabled, o.visible, o.divider,
+              o.vertical, o.exStyle) {
+  detail::finishOptions(*this, o.id, -1, -1, false);
+}
+
 }  // namespace tarn

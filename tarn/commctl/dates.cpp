@@ -59,4 +59,19 @@ DatePicker::DatePicker(const String&, int id_, int x_, int y_, int width_, int h
                    visible_, centred, exStyle);
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+MonthCalendar::MonthCalendar(const Control& parent, const ControlOptions& o)
+    : MonthCalendar(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                    o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+DatePicker::DatePicker(const Control& parent, const ControlOptions& o)
+    : DatePicker(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                 o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

@@ -2,6 +2,7 @@
 // records their insertions hand out.
 #include <utility>
 
+#include "tarn/commctl/row_copy.h"
 #include "tarn/commctl/virtual_table.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
@@ -18,8 +19,6 @@ constexpr DWORD listViewStyle =
 constexpr DWORD tableViewStyle =
     WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS;  // 0x40010041
 constexpr std::size_t itemTextCapacity = 10240;
-constexpr std::size_t firstCellCapacity = 256;  // grown by doubling until a cell's text fits
-constexpr std::size_t maxCellCapacity = std::size_t(1) << 28;  // beyond any text a control holds
 constexpr int columnWidth = 100;
 
 // Width in the low word, high word 0: -1 reaches the control as 0xFFFF, which
@@ -72,16 +71,25 @@ bool arrangeList(HWND window, int how) {
   return detail::send(window, LVM_ARRANGE, static_cast<WPARAM>(how)) != 0;
 }
 
-// Window, text, position, size and font, then centring, enabling and showing.
+// Window, text, position, size and font, then centring, enabling and showing;
+// Ctrl+C in the view copies its selected rows.
 void createListWindow(Control& owner, const char* name, DWORD style, const String& text, int id,
                       int x, int y, int width, int height, const Control& parent, bool enabled,
                       bool visible, bool centred, int exStyle) {
   detail::createChild(owner, WC_LISTVIEWA, name, style, static_cast<DWORD>(exStyle), x, y, width,
                       height, parent.hwnd, id);
+  detail::copyRowsOnCtrlC(owner.hwnd);
   owner.text = text;
   detail::placeChild(owner, x, y, width, height);
   detail::settleChild(owner, centred, enabled);
   if (visible) owner.show();
+}
+
+// The view reads LVS_SHOWSELALWAYS when it paints, so the style bit is all it
+// takes; addStyle redraws the frame and the view repaints its items.
+void showSelectionAlways(Control& view, bool on) {
+  on ? view.addStyle(LVS_SHOWSELALWAYS) : view.removeStyle(LVS_SHOWSELALWAYS);
+  InvalidateRect(view.hwnd, NULL, TRUE);
 }
 
 }  // namespace
@@ -138,6 +146,8 @@ String ListView::itemText(int index) const {
 }
 
 bool ListView::clear() { return detail::send(hwnd, LVM_DELETEALLITEMS) != 0; }
+
+bool ListView::copy() const { return detail::copySelectedRows(hwnd); }
 
 HIMAGELIST ListView::setImageList(const ImageList& images) {
   return setListImages(hwnd, images.large != 0 ? LVSIL_NORMAL : LVSIL_SMALL, images);
@@ -269,23 +279,13 @@ String TableView::cellText(int column, int row) const {
     HWND header = reinterpret_cast<HWND>(detail::send(hwnd, LVM_GETHEADER));
     if (row >= count() || column >= static_cast<int>(detail::send(header, HDM_GETITEMCOUNT)))
       return String();
-    return detail::servedCell(hwnd, row, column);
   }
-  // The control answers no length for a text that fills the buffer (Wine answers
-  // a wrong one), so a text that filled all but the zero may have been cut: ask
-  // again with twice the room.
-  for (std::size_t capacity = firstCellCapacity;; capacity *= 2) {
-    String text = detail::readControlText(capacity, [&](char* buffer, int room) {
-      LVITEMA request = {};
-      request.iSubItem = column;
-      request.pszText = buffer;
-      request.cchTextMax = room;
-      detail::send(hwnd, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                   reinterpret_cast<LPARAM>(&request));
-    });
-    if (text.str().size() + 1 < capacity || capacity > maxCellCapacity) return text;
-  }
+  return detail::cellText(hwnd, column, row);
 }
+
+std::vector<int> TableView::selectedRows() const { return detail::selectedRows(hwnd); }
+
+bool TableView::copy() const { return detail::copySelectedRows(hwnd); }
 
 bool TableView::removeRow(int row) {
   return detail::send(hwnd, LVM_DELETEITEM, static_cast<WPARAM>(row)) != 0;
@@ -293,6 +293,8 @@ bool TableView::removeRow(int row) {
 
 void TableView::setFullRowSelect(bool on) { setListViewStyle(LVS_EX_FULLROWSELECT, on); }
 void TableView::setGridLines(bool on) { setListViewStyle(LVS_EX_GRIDLINES, on); }
+void TableView::setShowSelectionAlways(bool on) { showSelectionAlways(*this, on); }
+void ListView::setShowSelectionAlways(bool on) { showSelectionAlways(*this, on); }
 
 void TableView::setVirtual(int rows, std::function<String(int, int)> cell) {
   if (hwnd == NULL) return;
@@ -339,5 +341,20 @@ HIMAGELIST TableView::setImageList(const ImageList& images) {
 
 int TableView::setBackColor(COLORREF colour) { return setListBackColor(hwnd, colour); }
 bool TableView::setTextColor(COLORREF colour) { return setListTextColor(hwnd, colour); }
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+ListView::ListView(const Control& parent, const ControlOptions& o)
+    : ListView(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+               o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+TableView::TableView(const Control& parent, const TableViewOptions& o)
+    : TableView(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.editable,
+                o.enabled, o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
 
 }  // namespace tarn

@@ -1,5 +1,5 @@
-// RichTextBox: creation, the selection and line properties, formatting,
-// searching and loading files into the box.
+// RichTextBox: creation, the selection and line properties, formatting, the
+// edit commands, searching and loading files into the box.
 #include <richedit.h>
 
 #include <algorithm>
@@ -228,6 +228,53 @@ LRESULT RichTextBox::select(int start, int end) {
 
 LRESULT RichTextBox::undo() { return detail::send(hwnd, EM_UNDO); }
 
+bool RichTextBox::canUndo() const { return detail::send(hwnd, EM_CANUNDO) != 0; }
+
+// ---------------------------------------------------------------------------
+// Edit commands
+
+namespace {
+
+// The rich-edit control reaches the clipboard through OLE, which needs OLE on
+// this thread: started once, as for the image box.
+void startOle() { detail::initialiseOle(); }
+
+// Sends WM_COPY or WM_CUT; true when the clipboard's content changed (the
+// control answers nothing, and the clipboard may have been busy).
+bool toClipboard(HWND box, UINT message) {
+  startOle();
+  DWORD before = GetClipboardSequenceNumber();
+  detail::send(box, message);
+  return GetClipboardSequenceNumber() != before;
+}
+
+}  // namespace
+
+bool RichTextBox::cut() {
+  if (hwnd == NULL || hasStyle(ES_READONLY) || !getHasSelection()) return false;
+  return toClipboard(hwnd, WM_CUT);
+}
+
+bool RichTextBox::copy() const {
+  return hwnd != NULL && getHasSelection() && toClipboard(hwnd, WM_COPY);
+}
+
+bool RichTextBox::paste() {
+  if (hwnd == NULL || hasStyle(ES_READONLY) || detail::send(hwnd, EM_CANPASTE) == 0) return false;
+  startOle();
+  // The control answers nothing to WM_PASTE: its modified flag, cleared for
+  // the paste and then set back as the program had it, tells whether it
+  // changed the text.
+  bool wasModified = detail::send(hwnd, EM_GETMODIFY) != 0;
+  detail::send(hwnd, EM_SETMODIFY, FALSE);
+  detail::send(hwnd, WM_PASTE);
+  bool changed = detail::send(hwnd, EM_GETMODIFY) != 0;
+  detail::send(hwnd, EM_SETMODIFY, wasModified || changed);
+  return changed;
+}
+
+void RichTextBox::selectAll() { detail::send(hwnd, EM_SETSEL, 0, -1); }
+
 // ---------------------------------------------------------------------------
 // Visible range
 
@@ -343,6 +390,15 @@ bool RichTextBox::loadFile(const String& path) {
     InvalidateRect(hwnd, NULL, TRUE);
   }
   return !failed;
+}
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+RichTextBox::RichTextBox(const Control& parent, const RichTextBoxOptions& o)
+    : RichTextBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                  o.visible, o.centred, o.style, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
 }
 
 }  // namespace tarn

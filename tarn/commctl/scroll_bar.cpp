@@ -62,4 +62,13 @@ bool ScrollBar::setRange(int low, int high) {
   return SetScrollRange(hwnd, SB_CTL, low, high, TRUE) != 0;
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+ScrollBar::ScrollBar(const Control& parent, const ScrollBarOptions& o)
+    : ScrollBar(detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.horizontal,
+                o.enabled, o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

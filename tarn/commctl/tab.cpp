@@ -213,4 +213,13 @@ HIMAGELIST Tab::setImageList(const ImageList& images) {
       detail::send(hwnd, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+Tab::Tab(const Control& parent, const TabOptions& o)
+    : Tab(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.type, o.enabled,
+          o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

@@ -109,4 +109,13 @@ HIMAGELIST Toolbar::setImageList(const ImageList& images) {
       detail::send(hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images.list)));
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+Toolbar::Toolbar(const Control& parent, const ToolbarOptions& o)
+    : Toolbar(detail::optionsId(o.id), parent, o.x, o.y, o.enabled, o.visible, o.flat, o.divider,
+              o.exStyle) {
+  detail::finishOptions(*this, o.id, -1, -1, false);
+}
+
 }  // namespace tarn

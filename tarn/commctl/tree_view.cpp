@@ -148,4 +148,13 @@ TreeItem TreeView::getSelectedItem() const {
 
 int TreeView::getCount() const { return static_cast<int>(detail::send(hwnd, TVM_GETCOUNT, 0, 0)); }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+TreeView::TreeView(const Control& parent, const ControlOptions& o)
+    : TreeView(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+               o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

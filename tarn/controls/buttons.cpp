@@ -184,4 +184,37 @@ void Frame::create(const String& text_, int id_, int x_, int y_, int width_, int
               centred, exStyle);
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+Button::Button(const Control& parent, const ButtonOptions& o)
+    : Button(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+             o.visible, o.centred, o.isDefault, o.exStyle, o.hasIcon, o.icon) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+CheckBox::CheckBox(const Control& parent, const CheckBoxOptions& o)
+    : CheckBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.checked,
+               o.enabled, o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+RadioButton::RadioButton(const Control& parent, const ControlOptions& o)
+    : RadioButton(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                  o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+GroupBox::GroupBox(const Control& parent, const ControlOptions& o)
+    : GroupBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+               o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+Frame::Frame(const Control& parent, const ControlOptions& o)
+    : Frame(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+            o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

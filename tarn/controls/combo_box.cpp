@@ -11,6 +11,8 @@ namespace tarn {
 
 namespace {
 
+constexpr int droppedListRoom = 160;  // 96-DPI units below the field: ten items or so
+
 constexpr DWORD comboStyle =
     WS_CHILD | WS_VSCROLL | WS_TABSTOP | CBS_DISABLENOSCROLL;  // 0x40210800, plus the drop kind
 constexpr UINT itemWithImages = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
@@ -185,5 +187,17 @@ LRESULT ComboBox::setItemHeight(int height_) {
 }
 
 LRESULT ComboBox::clear() { return detail::send(hwnd, CB_RESETCONTENT); }
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+ComboBox::ComboBox(const Control& parent, const ComboBoxOptions& o)
+    : ComboBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+               o.visible, o.centred, o.listOnly, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+  // The window's height is also the room its list drops into; the field
+  // itself keeps its own height.
+  if (hwnd != NULL && o.height == 0) resize(width.get(), naturalSize().height + droppedListRoom);
+}
 
 }  // namespace tarn

@@ -161,4 +161,19 @@ int MCListBox::setColumnWidth(int width_) {
   return 1;
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+ListBox::ListBox(const Control& parent, const ListBoxOptions& o)
+    : ListBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+              o.visible, o.centred, o.border, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+MCListBox::MCListBox(const Control& parent, const MCListBoxOptions& o)
+    : MCListBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                o.visible, o.centred, o.border, o.columnWidth, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
 }  // namespace tarn

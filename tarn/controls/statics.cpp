@@ -132,4 +132,28 @@ SunkenFrame::SunkenFrame(int x_, int y_, int width_, int height_, const Control&
                       frameId);
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+Label::Label(const Control& parent, const ControlOptions& o)
+    : Label(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+            o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+IconBox::IconBox(const Control& parent, const IconBoxOptions& o)
+    : IconBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.icon,
+              o.enabled, o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+BmpBox::BmpBox(const Control& parent, const BmpBoxOptions& o)
+    : BmpBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.bitmap,
+             o.enabled, o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+SunkenFrame::SunkenFrame(const Control& parent, const SunkenFrameOptions& o)
+    : SunkenFrame(o.x, o.y, o.width, o.height, parent) {}
+
 }  // namespace tarn

@@ -171,4 +171,12 @@ BOOL StatusBar::refresh() {
   return InvalidateRect(hwnd, NULL, TRUE);
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+StatusBar::StatusBar(const Control& parent, const StatusBarOptions& o)
+    : StatusBar(o.text, detail::optionsId(o.id), parent, o.parts, o.enabled, o.visible, o.exStyle) {
+  detail::finishOptions(*this, o.id, -1, -1, false);
+}
+
 }  // namespace tarn

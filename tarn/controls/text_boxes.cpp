@@ -82,10 +82,10 @@ void TextBox::setSelection(int start, int end) {
   detail::send(hwnd, EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
 }
 
-LRESULT TextBox::undo() { return detail::send(hwnd, EM_UNDO); }
-
 // ---------------------------------------------------------------------------
-// PasswordBox and ReadOnlyBox: the text is also the window name.
+// PasswordBox and ReadOnlyBox: the text is also the window name. Single-line
+// boxes scroll sideways as TextBox does (0x400100A0, 0x40010880), so text wider
+// than the box is neither cut while typed nor hidden past the right edge.
 
 PasswordBox::PasswordBox() { parentHwnd = NULL; }
 
@@ -100,7 +100,8 @@ PasswordBox::PasswordBox(const String& text_, int id_, int x_, int y_, int width
 void PasswordBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          bool multiLine, int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_PASSWORD),
+  detail::createChild(*this, "EDIT", text_.c_str(),
+                      editStyle(multiLine, ES_PASSWORD | ES_AUTOHSCROLL),
                       static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   setTextLimit(0);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
@@ -119,7 +120,8 @@ ReadOnlyBox::ReadOnlyBox(const String& text_, int id_, int x_, int y_, int width
 void ReadOnlyBox::create(const String& text_, int id_, int x_, int y_, int width_, int height_,
                          const Control& parent, bool enabled_, bool visible_, bool centred,
                          bool multiLine, int exStyle) {
-  detail::createChild(*this, "EDIT", text_.c_str(), editStyle(multiLine, ES_READONLY),
+  detail::createChild(*this, "EDIT", text_.c_str(),
+                      editStyle(multiLine, ES_READONLY | ES_AUTOHSCROLL),
                       static_cast<DWORD>(exStyle), x_, y_, width_, height_, parent.hwnd, id_);
   finishEdit(*this, text_, x_, y_, width_, height_, centred, enabled_, visible_, [] {});
 }
@@ -159,5 +161,32 @@ void spinBox::create(const String& text_, int id_, int x_, int y_, int width_, i
 }
 
 void spinBox::hideArrows() { ShowWindow(spinHandle, SW_HIDE); }
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+TextBox::TextBox(const Control& parent, const TextBoxOptions& o)
+    : TextBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+              o.visible, o.centred, o.multiLine, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+PasswordBox::PasswordBox(const Control& parent, const TextBoxOptions& o)
+    : PasswordBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                  o.visible, o.centred, o.multiLine, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+ReadOnlyBox::ReadOnlyBox(const Control& parent, const TextBoxOptions& o)
+    : ReadOnlyBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+                  o.visible, o.centred, o.multiLine, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
+
+spinBox::spinBox(const Control& parent, const ControlOptions& o)
+    : spinBox(o.text, detail::optionsId(o.id), o.x, o.y, o.width, o.height, parent, o.enabled,
+              o.visible, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, o.width, o.height, o.centred);
+}
 
 }  // namespace tarn

@@ -1,8 +1,10 @@
 // The one routine that makes a control's child window, the steps that follow
 // it, and reading a control's text through a memory block.
+#include "tarn/core/automatic_ids.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
+#include "tarn/core/window_record.h"
 
 namespace tarn {
 namespace detail {
@@ -42,6 +44,40 @@ void finishCreation(Control& owner, bool centred, bool enabled, bool visible) {
   owner.setDefaultFont();
   settleChild(owner, centred, enabled);
   if (visible) owner.show();
+}
+
+int optionsId(int id) { return id == 0 ? takeAutomaticId() : id; }
+
+namespace {
+
+// The part of a window's record holding the automatic identifier it was made
+// with: given back to the pool when the window ends.
+struct AutomaticId {
+  int id = 0;
+  AutomaticId() = default;
+  AutomaticId(const AutomaticId&) = delete;
+  AutomaticId& operator=(const AutomaticId&) = delete;
+  ~AutomaticId() { releaseAutomaticId(id); }
+};
+
+}  // namespace
+
+void finishOptions(Control& owner, int requestedId, int width, int height, bool centred) {
+  if (requestedId == 0 && owner.hwnd != NULL) {
+    if (WindowRecord* r = record(owner.hwnd)) r->part<AutomaticId>().id = owner.id;
+  }
+  if (owner.hwnd == NULL) {
+    if (requestedId == 0) {
+      releaseAutomaticId(owner.id);
+      owner.id = 0;
+    }
+    return;
+  }
+  if (width != 0 && height != 0) return;
+  Size natural = owner.naturalSize();
+  owner.resize(width != 0 ? owner.width.get() : natural.width,
+               height != 0 ? owner.height.get() : natural.height);
+  if (centred) owner.centre();
 }
 
 String readControlText(std::size_t capacity, const std::function<void(char*, int)>& request) {

@@ -52,6 +52,20 @@ void settleChild(Control& owner, bool centred, bool enabled);
 // The default GUI font, then settleChild, then showing when visible.
 void finishCreation(Control& owner, bool centred, bool enabled, bool visible);
 
+// Starts OLE on this thread once, for the controls that need it (core/ole.cpp):
+// the program's application object ends it at exit.
+void initialiseOle();
+
+// The identifier a control made from an options struct is created with: `id`
+// itself, or for 0 a fresh automatic one (0 again when none is left).
+int optionsId(int id);
+
+// The steps after a control made from an options struct: a window that could
+// not be made gives its automatic identifier back and reads `id` 0, as the
+// positional constructor with 0 would leave it; a width or height of 0 takes
+// the natural one (and a centred control is centred again at its new size).
+void finishOptions(Control& owner, int requestedId, int width, int height, bool centred);
+
 // Reads a control's text: `request` fills a zeroed block of `capacity` bytes
 // (at least 1) from GlobalAlloc, whose size it is handed as an int, and the
 // text it holds comes back. List and tree views that cannot fit a text fill

@@ -10,6 +10,8 @@ namespace {
 
 constexpr int swatchId = 100;
 constexpr int firstMargin = 5;
+constexpr int usualWidth = 75;  // a push button's, in 96-DPI units
+constexpr int usualHeight = 23;
 
 // The part of a swatch's window record: a press on it is in progress.
 struct SwatchPress {
@@ -110,6 +112,16 @@ void ColorButton::setMargin(int m) {
   marginValue = m;
   swatch.moveTo(m, m);
   swatch.resize(clientWidth - 2 * m, clientHeight - 2 * m);
+}
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+// The swatch is laid inside the size given, so a size of 0 is settled first.
+ColorButton::ColorButton(const Control& parent, const ColorButtonOptions& o)
+    : ColorButton(detail::optionsId(o.id), o.x, o.y, o.width != 0 ? o.width : usualWidth,
+                  o.height != 0 ? o.height : usualHeight, parent, o.colour) {
+  detail::finishOptions(*this, o.id, -1, -1, false);
 }
 
 }  // namespace tarn

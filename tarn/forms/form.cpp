@@ -8,6 +8,7 @@
 #include "tarn/core/dpi.h"
 #include "tarn/core/record_sizes.h"
 #include "tarn/core/shell_dlls.h"
+#include "tarn/core/sizing.h"
 #include "tarn/core/window_events.h"
 #include "tarn/forms.h"
 
@@ -234,5 +235,13 @@ INT_PTR CALLBACK commandForwardProcedure(HWND window, UINT message, WPARAM wPara
   if (message == WM_COMMAND) detail::send(GetParent(window), WM_COMMAND, wParam, lParam);
   return 0;
 }
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+Form::Form(const FormOptions& o)
+    : Form(o.caption, o.x, o.y, o.width != 0 ? o.width : detail::defaultFormSize.width,
+           o.height != 0 ? o.height : detail::defaultFormSize.height, o.kind, o.enabled, o.visible,
+           o.maximised, o.minimised, o.centred, o.parent, o.child, o.exStyle) {}
 
 }  // namespace tarn

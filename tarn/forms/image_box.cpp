@@ -1,6 +1,4 @@
 // The image box: a list view with no items whose background is a picture.
-#include <ole2.h>
-
 #include <string>
 
 #include "tarn/core/detail.h"
@@ -177,14 +175,6 @@ HBITMAP preparePicture(HWND window, const std::string& pathOrUrl, bool tile) {
   return tileBitmap(window, loaded);
 }
 
-// The list view loads URL pictures through OLE, which counts its
-// initialisations per thread; the program's application object undoes one at
-// exit, so the image box initialises it once, at its first picture.
-void initialiseOle() {
-  static const bool initialised = SUCCEEDED(OleInitialize(NULL));
-  (void)initialised;
-}
-
 // The list view's own picture loading first; when it refuses the URL (list
 // views without URL pictures, such as Wine's), the picture is loaded here, tiled
 // here when asked (such list views may also ignore the tile style for bitmaps)
@@ -197,7 +187,7 @@ bool requestPicture(HWND window, const std::string& pathOrUrl, bool tile) {
   request.cchImageMax = 0;
   request.xOffsetPercent = 0;
   request.yOffsetPercent = 0;
-  initialiseOle();
+  detail::initialiseOle();  // the list view loads URL pictures through OLE
   // The list view's own loading draws the picture at its size in pixels: above
   // 96 DPI the picture is loaded and stretched here.
   bool unscaled = detail::dpiOf(window) == detail::baseDpi;
@@ -262,6 +252,17 @@ bool ImageBox::setImageFromResource(unsigned resourceId, int kind) {
 
 bool ImageBox::setImageFromModule(const std::string& modulePath, unsigned resourceId, int kind) {
   return requestPicture(hwnd, resourceUrl(modulePath, resourceId, kind), true);
+}
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+// The path constructor with an empty path runs the resource constructor's
+// steps up to the resource itself.
+ImageBox::ImageBox(const Control& parent, const ImageBoxOptions& o)
+    : ImageBox(detail::optionsId(o.id), o.path, o.x, o.y, o.width, o.height, parent, o.exStyle) {
+  if (o.path.empty() && o.resourceId != 0) setImageFromResource(o.resourceId, 1);
+  detail::finishOptions(*this, o.id, o.width, o.height, false);
 }
 
 }  // namespace tarn

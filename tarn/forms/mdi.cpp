@@ -1,5 +1,6 @@
 // MDI forms: the frame with its MDICLIENT, child forms routed through the
 // system's MDI child handling, and the frame and child procedures.
+#include "tarn/core/sizing.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/window_class.h"
@@ -165,5 +166,13 @@ INT_PTR CALLBACK mdiChildProcedure(HWND window, UINT message, WPARAM, LPARAM) {
   ShowWindow(window, SW_HIDE);
   return 0;
 }
+
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+MDIForm::MDIForm(const MDIFormOptions& o)
+    : MDIForm(o.caption, o.x, o.y, o.width != 0 ? o.width : detail::defaultFormSize.width,
+              o.height != 0 ? o.height : detail::defaultFormSize.height, o.kind, o.enabled,
+              o.visible, o.maximised, o.minimised, o.centred, o.parent, o.child, o.exStyle) {}
 
 }  // namespace tarn

@@ -105,4 +105,113 @@ int Control::yesNoCancelBox(const std::string& text_, const std::string& caption
   return tarn::yesNoCancelBox(hwnd, text_, caption_);
 }
 
+// ---------------------------------------------------------------------------
+// The toolkit's texts and character strings, for every owner
+
+int msgBox(HWND owner, const String& text, const String& caption, UINT type) {
+  return tarn::msgBox(owner, text.str(), caption.str(), type);
+}
+int infoBox(HWND owner, const String& text, const String& caption) {
+  return tarn::infoBox(owner, text.str(), caption.str());
+}
+int warningBox(HWND owner, const String& text, const String& caption) {
+  return tarn::warningBox(owner, text.str(), caption.str());
+}
+int errorBox(HWND owner, const String& text, const String& caption) {
+  return tarn::errorBox(owner, text.str(), caption.str());
+}
+bool yesNoBox(HWND owner, const String& text, const String& caption) {
+  return tarn::yesNoBox(owner, text.str(), caption.str());
+}
+bool okCancelBox(HWND owner, const String& text, const String& caption) {
+  return tarn::okCancelBox(owner, text.str(), caption.str());
+}
+int yesNoCancelBox(HWND owner, const String& text, const String& caption) {
+  return tarn::yesNoCancelBox(owner, text.str(), caption.str());
+}
+int msgBox(HWND owner, const char* text, const char* caption, UINT type) {
+  return tarn::msgBox(owner, textOf(text), textOf(caption), type);
+}
+int infoBox(HWND owner, const char* text, const char* caption) {
+  return tarn::infoBox(owner, textOf(text), textOf(caption));
+}
+int warningBox(HWND owner, const char* text, const char* caption) {
+  return tarn::warningBox(owner, textOf(text), textOf(caption));
+}
+int errorBox(HWND owner, const char* text, const char* caption) {
+  return tarn::errorBox(owner, textOf(text), textOf(caption));
+}
+bool yesNoBox(HWND owner, const char* text, const char* caption) {
+  return tarn::yesNoBox(owner, textOf(text), textOf(caption));
+}
+bool okCancelBox(HWND owner, const char* text, const char* caption) {
+  return tarn::okCancelBox(owner, textOf(text), textOf(caption));
+}
+int yesNoCancelBox(HWND owner, const char* text, const char* caption) {
+  return tarn::yesNoCancelBox(owner, textOf(text), textOf(caption));
+}
+int msgBox(const Control& owner, const String& text, const String& caption, UINT type) {
+  return tarn::msgBox(owner.hwnd, text.str(), caption.str(), type);
+}
+int infoBox(const Control& owner, const String& text, const String& caption) {
+  return tarn::infoBox(owner.hwnd, text.str(), caption.str());
+}
+int warningBox(const Control& owner, const String& text, const String& caption) {
+  return tarn::warningBox(owner.hwnd, text.str(), caption.str());
+}
+int errorBox(const Control& owner, const String& text, const String& caption) {
+  return tarn::errorBox(owner.hwnd, text.str(), caption.str());
+}
+bool yesNoBox(const Control& owner, const String& text, const String& caption) {
+  return tarn::yesNoBox(owner.hwnd, text.str(), caption.str());
+}
+bool okCancelBox(const Control& owner, const String& text, const String& caption) {
+  return tarn::okCancelBox(owner.hwnd, text.str(), caption.str());
+}
+int yesNoCancelBox(const Control& owner, const String& text, const String& caption) {
+  return tarn::yesNoCancelBox(owner.hwnd, text.str(), caption.str());
+}
+int Control::msgBox(const String& text_, const String& caption_, UINT type) const {
+  return tarn::msgBox(hwnd, text_.str(), caption_.str(), type);
+}
+int Control::infoBox(const String& text_, const String& caption_) const {
+  return tarn::infoBox(hwnd, text_.str(), caption_.str());
+}
+int Control::warningBox(const String& text_, const String& caption_) const {
+  return tarn::warningBox(hwnd, text_.str(), caption_.str());
+}
+int Control::errorBox(const String& text_, const String& caption_) const {
+  return tarn::errorBox(hwnd, text_.str(), caption_.str());
+}
+bool Control::yesNoBox(const String& text_, const String& caption_) const {
+  return tarn::yesNoBox(hwnd, text_.str(), caption_.str());
+}
+bool Control::okCancelBox(const String& text_, const String& caption_) const {
+  return tarn::okCancelBox(hwnd, text_.str(), caption_.str());
+}
+int Control::yesNoCancelBox(const String& text_, const String& caption_) const {
+  return tarn::yesNoCancelBox(hwnd, text_.str(), caption_.str());
+}
+int Control::msgBox(const char* text_, const char* caption_, UINT type) const {
+  return tarn::msgBox(hwnd, textOf(text_), textOf(caption_), type);
+}
+int Control::infoBox(const char* text_, const char* caption_) const {
+  return tarn::infoBox(hwnd, textOf(text_), textOf(caption_));
+}
+int Control::warningBox(const char* text_, const char* caption_) const {
+  return tarn::warningBox(hwnd, textOf(text_), textOf(caption_));
+}
+int Control::errorBox(const char* text_, const char* caption_) const {
+  return tarn::errorBox(hwnd, textOf(text_), textOf(caption_));
+}
+bool Control::yesNoBox(const char* text_, const char* caption_) const {
+  return tarn::yesNoBox(hwnd, textOf(text_), textOf(caption_));
+}
+bool Control::okCancelBox(const char* text_, const char* caption_) const {
+  return tarn::okCancelBox(hwnd, textOf(text_), textOf(caption_));
+}
+int Control::yesNoCancelBox(const char* text_, const char* caption_) const {
+  return tarn::yesNoCancelBox(hwnd, textOf(text_), textOf(caption_));
+}
+
 }  // namespace tarn

@@ -280,4 +280,12 @@ LRESULT CALLBACK splitterProcedure(HWND window, UINT message, WPARAM wParam, LPA
   return CallWindowProcA(below, window, message, wParam, lParam);
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+Splitter::Splitter(const Control& parent, const SplitterOptions& o)
+    : Splitter(detail::optionsId(o.id), parent, o.horizontal, o.thickness, o.visible, o.exStyle) {
+  detail::finishOptions(*this, o.id, -1, -1, false);
+}
+
 }  // namespace tarn

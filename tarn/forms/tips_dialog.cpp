@@ -242,4 +242,10 @@ INT_PTR CALLBACK tipsProcedure(HWND window, UINT message, WPARAM wParam, LPARAM)
   return 0;
 }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+TipsDialog::TipsDialog(const TipsDialogOptions& o)
+    : TipsDialog(o.tipsFile, o.caption, o.parent, o.visible) {}
+
 }  // namespace tarn

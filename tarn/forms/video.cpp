@@ -34,4 +34,13 @@ bool VideoControl::play(int from, bool repeat, int count) {
 
 bool VideoControl::stop() { return detail::send(hwnd, ACM_STOP) != 0; }
 
+// ---------------------------------------------------------------------------
+// Named options: the positional constructors under another spelling.
+
+VideoControl::VideoControl(const Control& parent, const VideoControlOptions& o)
+    : VideoControl(detail::optionsId(o.id), parent, o.file, o.x, o.y, o.width, o.height, o.visible,
+                   o.autoPlay, o.centred, o.exStyle) {
+  detail::finishOptions(*this, o.id, -1, -1, false);
+}
+
 }  // namespace tarn

@@ -225,4 +225,12 @@ bool TextFile::create() {
   return stream != nullptr;
 }
 
+bool TextFile::create(const String& newPath) {
+  close();
+  path = newPath;
+  stream = std::fopen(path.c_str(), "w+b");
+  lastAccess = Access::none;
+  return stream != nullptr;
+}
+
 }  // namespace tarn

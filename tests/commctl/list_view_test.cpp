@@ -83,6 +83,47 @@ TEST_F(ListHost, CreationStylesStateAndPlacement) {
   EXPECT_EQ(120, int(centred.y));
 }
 
+// The selection can stay marked while another control has the focus.
+TEST_F(ListHost, ShowSelectionAlwaysSetsAndClearsTheViewsStyle) {
+  ListView icons(form, {.x = 5, .y = 5, .width = 200, .height = 100});
+  TableView table(form, {.x = 5, .y = 120, .width = 200, .height = 100});
+  for (Control* view : {static_cast<Control*>(&icons), static_cast<Control*>(&table)}) {
+    EXPECT_FALSE(view->hasStyle(LVS_SHOWSELALWAYS));
+  }
+  icons.setShowSelectionAlways(true);
+  table.setShowSelectionAlways(true);
+  EXPECT_TRUE(icons.hasStyle(LVS_SHOWSELALWAYS));
+  EXPECT_TRUE(table.hasStyle(LVS_SHOWSELALWAYS));
+  EXPECT_TRUE(table.hasStyle(LVS_REPORT)) << "the other bits stay";
+  table.setShowSelectionAlways(false);
+  EXPECT_FALSE(table.hasStyle(LVS_SHOWSELALWAYS));
+  EXPECT_TRUE(icons.hasStyle(LVS_SHOWSELALWAYS));
+}
+
+// What the user sees: with the focus on another control, a selected row is
+// painted in the inactive selection's colour only while the style is set.
+TEST_F(ListHost, ShowSelectionAlwaysKeepsTheRowMarkedWithoutTheFocus) {
+  TableView table(form, {.x = 5, .y = 5, .width = 300, .height = 150});
+  TextBox elsewhere(form, {.x = 5, .y = 170});
+  table.addColumn("Name");
+  table.addRow("first row", 0);
+  table.addRow("second row", 0);
+  table.select(0);
+  elsewhere.focus();
+  RECT label = {LVIR_LABEL, 0, 0, 0};
+  ASSERT_TRUE(SendMessageA(table.hwnd, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&label)));
+  auto marked = [&] {
+    UpdateWindow(table.hwnd);
+    return testing_support::pixelAt(table.hwnd, label.left + 1, label.top + 1) !=
+           testing_support::pixelAt(table.hwnd, label.left + 1, label.bottom + 2);  // row 1
+  };
+  EXPECT_FALSE(marked());
+  table.setShowSelectionAlways(true);
+  EXPECT_TRUE(testing_support::pumpUntil(marked, 2000));
+  table.setShowSelectionAlways(false);
+  EXPECT_TRUE(testing_support::pumpUntil([&] { return !marked(); }, 2000));
+}
+
 TEST(ListViewWithoutWindow, AnswersNothing) {
   ListView list;
   EXPECT_TRUE(list.isNull());

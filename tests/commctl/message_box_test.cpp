@@ -100,6 +100,31 @@ TEST_F(Boxes, EveryButtonMapsToItsResult) {
       }
 }
 
+// The toolkit's own texts go to every box as they are, mixed with literals and
+// standard strings, through the free functions (window object or handle) and
+// the window object's own.
+TEST_F(Boxes, TakeTheToolkitsTextsMixedWithLiterals) {
+  String name = "notes.txt";
+  std::string standard = "Standard";
+  infoBox(form, "Saved " + name, "Notepad");
+  warningBox(form.hwnd, name, String("Handle"));
+  form.errorBox(name + " is gone", standard);
+  form.yesNoBox("Replace " + name + "?", "Member");
+  yesNoCancelBox(form.hwnd, "literal", "only");
+  form.okCancelBox(standard, "mixed");
+  msgBox(form, name, name, MB_OK);
+  const char* const expected[][2] = {
+      {"Saved notes.txt", "Notepad"},  {"notes.txt", "Handle"},  {"notes.txt is gone", "Standard"},
+      {"Replace notes.txt?", "Member"}, {"literal", "only"},      {"Standard", "mixed"},
+      {"notes.txt", "notes.txt"}};
+  ASSERT_EQ(std::size(expected), seen().size());
+  for (std::size_t i = 0; i < seen().size(); ++i) {
+    EXPECT_EQ(expected[i][0], seen()[i].text) << i;
+    EXPECT_EQ(expected[i][1], seen()[i].caption) << i;
+    EXPECT_EQ(form.hwnd, seen()[i].owner) << i;
+  }
+}
+
 TEST_F(Boxes, EscapeAndTheCloseBoxCancelTheBoxesThatOfferCancel) {
   for (int how : {BoxAnswerer::pressEscape, BoxAnswerer::closeBox}) {
     SCOPED_TRACE(how == BoxAnswerer::pressEscape ? "Escape" : "close box");

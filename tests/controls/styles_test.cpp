@@ -69,13 +69,13 @@ const std::vector<Kind>& kinds() {
        }, "Edit", 0x403100C4, "a\r\nb", 209},
       {"single PasswordBox", [](const Control& p, bool e, bool v) {
          return made<PasswordBox>(String("pw"), 210, 5, 5, 80, 24, p, e, v, false, false, 0);
-       }, "Edit", 0x40010020, "pw", 210},
+       }, "Edit", 0x400100A0, "pw", 210},
       {"multi PasswordBox", [](const Control& p, bool e, bool v) {
          return made<PasswordBox>(String("pw2"), 211, 5, 5, 80, 60, p, e, v, false, true, 0);
        }, "Edit", 0x403100E4, "pw2", 211},
       {"single ReadOnlyBox", [](const Control& p, bool e, bool v) {
          return made<ReadOnlyBox>(String("ro"), 212, 5, 5, 80, 24, p, e, v, false, false, 0);
-       }, "Edit", 0x40010800, "ro", 212},
+       }, "Edit", 0x40010880, "ro", 212},
       {"multi ReadOnlyBox", [](const Control& p, bool e, bool v) {
          return made<ReadOnlyBox>(String("ro2"), 213, 5, 5, 80, 60, p, e, v, false, true, 0);
        }, "Edit", 0x403108C4, "ro2", 213},

@@ -49,13 +49,13 @@ TEST_F(ControlHost, TextLimitsAndWhatANarrowFieldKeeps) {
        LRESULT(0xFFFFFFFF), true},
       {"single PasswordBox",
        [&] { return PasswordBox("", 412, 0, 100, 80, 24, form, true, true, false, false, 0).hwnd; },
-       0x7FFFFFFE, false},
+       0x7FFFFFFE, true},  // scrolls sideways too
       {"multi PasswordBox",
        [&] { return PasswordBox("", 413, 0, 130, 80, 60, form, true, true, false, true, 0).hwnd; },
        LRESULT(0xFFFFFFFF), true},
       {"ReadOnlyBox",
        [&] { return ReadOnlyBox("", 414, 0, 200, 80, 24, form, true, true, false, false, 0).hwnd; },
-       30000, false},
+       30000, true},  // scrolls sideways too
       {"spinBox",
        [&] { return spinBox("", 415, 0, 230, 80, 24, form, true, true, false, 0).hwnd; },
        0x7FFFFFFE, false},

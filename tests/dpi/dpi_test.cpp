@@ -124,6 +124,71 @@ TEST_F(DpiLayout, FamiliesScaleReadBackAndKeepTheirTextWhole) {
   }
 }
 
+// The text a window shows, measured as the system draws it (mnemonics and line
+// ends as the control takes them).
+SIZE drawnExtent(HWND window, const std::string& text, UINT format) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  RECT box = {0, 0, 0, 0};
+  DrawTextA(dc, text.c_str(), -1, &box, DT_CALCRECT | format);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return SIZE{box.right, box.bottom};
+}
+
+// Controls made with sizes of 0 take their natural size: their client area
+// holds their text whole, with room for what the control draws beside it, at
+// this DPI; naturalSize answers what was given, and a longer text (a
+// translation) a wider size.
+TEST_F(DpiLayout, NaturalSizesHoldTheirTextWhole) {
+  using namespace tarn;
+  struct Case {
+    const char* name;
+    Control control;
+    std::string text;
+    int room;  // units beside the text: a check box's box and gap, a field's edges
+    UINT format;
+  };
+  Case cases[] = {
+      {"button", Button(form, {.text = "Save &as...", .x = 5, .y = 5}), "Save &as...", 8, 0},
+      {"check box", CheckBox(form, {.text = "Show tips at start", .x = 5, .y = 40}),
+       "Show tips at start", 19, 0},
+      {"radio button", RadioButton(form, {.text = "Second choice", .x = 5, .y = 70}),
+       "Second choice", 19, 0},
+      {"label", Label(form, {.text = "Two lines\nof text", .x = 5, .y = 100}), "Two lines\nof text",
+       0, 0},
+      {"text box", TextBox(form, {.text = "A typed name", .x = 5, .y = 150}), "A typed name", 0,
+       DT_NOPREFIX},
+      {"group box", GroupBox(form, {.text = "Options of the search", .x = 200, .y = 5}),
+       "Options of the search", 8, 0},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(dpi) + " DPI");
+    ASSERT_NE(c.control.hwnd, HWND(NULL));
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(c.control.hwnd, &client);
+    SIZE text = drawnExtent(c.control.hwnd, c.text, c.format);
+    EXPECT_LE(text.cx + c.control.scaled(c.room), client.right);
+    EXPECT_LE(text.cy, client.bottom);
+    tarn::Size natural = c.control.naturalSize();
+    EXPECT_NEAR(natural.width, c.control.width.get(), 1);
+    EXPECT_NEAR(natural.height, c.control.height.get(), 1);
+    c.control.text = c.text + " and a good deal more";
+    EXPECT_GT(c.control.naturalSize().width, natural.width);
+    c.control.destroy();
+  }
+  // The others take a size that shows something: never the 10-unit minimum.
+  ListBox list(form, {});
+  ComboBox combo(form, {});
+  TableView table(form, {});
+  Track track(form, {});
+  for (Control* c : std::initializer_list<Control*>{&list, &combo, &table, &track}) {
+    EXPECT_GT(c->width.get(), 40);
+    EXPECT_GT(c->height.get(), 15);
+    c->destroy();
+  }
+}
+
 // A form is made, placed and centred in units; fitting fills its client area.
 TEST_F(DpiLayout, FormsAndFittingWorkInUnits) {
   tarn::Form f("dpi", 40, 30, 320, 240, 0, true, true, false, false, false, tarn::Control(), false,

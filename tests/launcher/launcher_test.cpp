@@ -309,7 +309,8 @@ TEST(Launcher, FullRunShowsThePictureStartsTheMainProgramAndEndsAfterTenTicks) {
   // The main program: started hidden, with exactly "Lumo.exe -diag", found in
   // the launcher's folder although the current folder is elsewhere.
   ASSERT_TRUE(waitForFile(folder.file("lumo_probe.txt"), 10000)) << "Lumo.exe left no record";
-  expectStartedAsMainProgram(readFile(folder.file("lumo_probe.txt")));
+  expectStartedAsMainProgram(
+      testing_support::waitForRecord(folder.file("lumo_probe.txt"), "started_tick=", 10000));
 
   EXPECT_FALSE(launcher.hasEnded()) << "ended before its ten ticks";
 
@@ -470,7 +471,8 @@ TEST(Launcher, SplashShowsAndAnswersWhileTheMainProgramGetsReady) {
     DWORD pictureAfter = GetTickCount() - launcher.started;
 
     ASSERT_TRUE(waitForFile(folder.file("lumo_probe.txt"), 15000)) << "Lumo.exe was not started";
-    std::string record = readFile(folder.file("lumo_probe.txt"));
+    std::string record =
+        testing_support::waitForRecord(folder.file("lumo_probe.txt"), "started_tick=", 10000);
     expectStartedAsMainProgram(record);
     DWORD mainProgramId = std::strtoul(recordValue(record, "pid").c_str(), nullptr, 10);
 

@@ -75,6 +75,51 @@ TEST(Utf8RoundTrip, TextFileNamesAndContents) {
   }
 }
 
+// A spreadsheet's cells are written as Unicode: every sample reads back as
+// UTF-16 in its label record, whole, and the 128-character cut keeps whole
+// characters (128 of them) in the file and in the cell.
+TEST(Utf8RoundTrip, SpreadsheetCells) {
+  Spreadsheet sheet;
+  for (std::size_t i = 0; i < std::size(samples); ++i)
+    sheet.addCell(0, static_cast<int>(i), samples[i].utf8);
+  std::string longText;
+  for (int i = 0; i < 100; ++i) longText += samples[3].utf8;  // far past 128 characters
+  sheet.addCell(1, 0, longText);
+  std::string path = tempFolder() + "tarn sheet.xls";
+  ASSERT_TRUE(sheet.save(path));
+  Buffer saved;
+  ASSERT_TRUE(saved.loadFile(path));
+  std::string bytes(static_cast<const char*>(saved.data.get()), static_cast<std::size_t>(int(saved.length)));
+  DeleteFileA(path.c_str());
+  ASSERT_GE(bytes.size(), 12u);
+  EXPECT_EQ(0x06, bytes[5]) << "BIFF8: Unicode labels";
+  std::size_t at = 12;
+  std::vector<std::wstring> labels;
+  while (at + 4 <= bytes.size()) {
+    auto word = [&](std::size_t i) {
+      return static_cast<unsigned>(static_cast<unsigned char>(bytes[i]) |
+                                   (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    };
+    unsigned type = word(at), length = word(at + 2);
+    if (type == 0x0204) {
+      std::wstring units;
+      for (unsigned i = 0; i < word(at + 10); ++i)
+        units += static_cast<wchar_t>(word(at + 4 + 9 + 2 * i));
+      labels.push_back(units);
+    }
+    at += 4 + length;
+  }
+  ASSERT_EQ(std::size(samples) + 1, labels.size());
+  for (std::size_t i = 0; i < std::size(samples); ++i)
+    EXPECT_TRUE(samples[i].wide == labels[i]) << samples[i].script;
+  std::wstring cutWide = labels.back();
+  EXPECT_EQ(128u, cutWide.size()) << "128 characters of a script without surrogates";
+  std::string cut = sheet.cellAt(static_cast<int>(std::size(samples))).text.str();
+  EXPECT_EQ(0u, longText.find(cut)) << "the cell keeps the same 128 whole characters";
+  EXPECT_EQ(128, MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, cut.c_str(),
+                                     static_cast<int>(cut.size()), NULL, 0));
+}
+
 TEST(Utf8RoundTrip, FileDialogNames) {
   for (const auto& sample : samples) {
     std::string path = tempFolder() + "tarn dialog " + sample.utf8 + ".txt";

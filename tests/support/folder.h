@@ -44,6 +44,20 @@ inline bool waitForFile(const std::string& path, DWORD timeoutMs) {
   return true;
 }
 
+// The whole of a record another program writes (renamed into place when
+// complete): read again until it holds `lastKey`, since the file may show
+// before it can be read; what was read at the deadline otherwise.
+inline std::string waitForRecord(const std::string& path, const std::string& lastKey,
+                                 DWORD timeoutMs) {
+  DWORD start = GetTickCount();
+  std::string record = readFile(path);
+  while (record.find(lastKey) == std::string::npos && GetTickCount() - start <= timeoutMs) {
+    Sleep(20);
+    record = readFile(path);
+  }
+  return record;
+}
+
 // Waits (at most 15 s) for a program started from a folder to end by itself,
 // so that the folder can be removed.
 inline void waitForProcess(DWORD processId) {

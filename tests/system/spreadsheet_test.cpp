@@ -184,3 +184,43 @@ TEST(Biff, RecordsAreLittleEndianWords) {
   std::string withZero("a\0b", 3);  // bytes are written as they are
   EXPECT_EQ("04 02 0B 00 00 00 00 00 00 00 03 00 61 00 62", hex(biff::label(0, 0, withZero)));
 }
+
+// A UTF-8 program's workbook: BIFF8 in the beginning-of-file record and each
+// text as UTF-16, which spreadsheet programs read back whole; stray bytes
+// become U+FFFD; the cut keeps 128 whole characters.
+TEST(SpreadsheetUnicode, LabelsCarryUtf16AndTheCutKeepsWholeCharacters) {
+  std::string zoe = "Zo\xC3\xAB M\xC3\xBCller \xF0\x9F\x8F\x94";  // "Zoë Müller" and U+1F3D4
+  std::string file = biff::workbook({biff::Label{1, 2, zoe}}, biff::Encoding::utf8);
+  std::vector<Record> parts = records(file);
+  ASSERT_EQ(3u, parts.size());
+  EXPECT_EQ(0x0809u, parts[0].type);
+  EXPECT_EQ(0x0600u, wordAt(parts[0].body, 0)) << "BIFF8";
+  EXPECT_EQ(0x0204u, parts[1].type);
+  const std::string& body = parts[1].body;
+  EXPECT_EQ(2u, wordAt(body, 0));   // row
+  EXPECT_EQ(1u, wordAt(body, 2));   // column
+  EXPECT_EQ(13u, wordAt(body, 6));  // 11 characters, the last one two units
+  EXPECT_EQ('\x01', body[8]);       // 16-bit characters
+  const unsigned units[] = {'Z', 'o', 0xEB, ' ', 'M', 0xFC, 'l', 'l', 'e', 'r', ' ', 0xD83C, 0xDFD4};
+  ASSERT_EQ(9u + 2 * 13, body.size());
+  for (std::size_t i = 0; i < 13; ++i) EXPECT_EQ(units[i], wordAt(body, 9 + 2 * i)) << i;
+
+  EXPECT_EQ(u"a\uFFFDb\uFFFD", biff::utf16From("a\xFF" "b\xC3"));
+  EXPECT_EQ(u"\uFFFD\uFFFD", biff::utf16From("\xED\xA0"));  // a surrogate's bytes, cut short
+
+  std::string umlauts;
+  for (int i = 0; i < 200; ++i) umlauts += "\xC3\xBC";
+  std::string cut = biff::cutUtf8LabelText(umlauts);
+  EXPECT_EQ(256u, cut.size()) << "128 characters of two bytes";
+  EXPECT_EQ("x" + umlauts.substr(0, 254), biff::cutUtf8LabelText("x" + umlauts));
+  EXPECT_EQ("abc", biff::cutUtf8LabelText("abc"));
+}
+
+// The code-page workbook is the earlier versions' file, byte for byte.
+TEST(SpreadsheetUnicode, CodePageWorkbooksStayAsTheyWere) {
+  std::vector<biff::Label> cells = {biff::Label{1, 2, "abc"}, biff::Label{0, 0, "Zo\xEB"}};
+  EXPECT_EQ(biff::workbook(cells), biff::workbook(cells, biff::Encoding::codePage));
+  EXPECT_EQ(biff::beginOfFile() + biff::label(1, 2, "abc") + biff::label(0, 0, "Zo\xEB") +
+                biff::endOfFile(),
+            biff::workbook(cells));
+}

@@ -364,3 +364,29 @@ TEST(FileText, PairsAndZeroBytesInOnePass) {
   filetext::appendAsText(text, bytes, sizeof bytes - 1);
   EXPECT_EQ("a\n b\r\n  \rc\r", text);
 }
+
+// create(path) makes a new file or empties an old one and keeps it open for
+// writing and reading; where no file can be made it answers false, closed.
+TEST(TextFileCreate, MakesOrEmptiesTheFileOpenForWritingAndReading) {
+  TempFile made(".txt");
+  TempFile old(".txt");
+  ASSERT_TRUE(old.write("old content\r\n"));
+  for (const TempFile* file : {&made, &old}) {
+    SCOPED_TRACE(file->path());
+    TextFile text;
+    ASSERT_TRUE(text.create(file->path()));
+    EXPECT_TRUE(text.isOpen.get());
+    EXPECT_EQ(0, text.size());
+    EXPECT_TRUE(text.write("first\nsecond\n"));
+    text.rewind();
+    EXPECT_EQ("first", text.readLine().str());
+    EXPECT_EQ("second", text.readLine().str());
+    text.close();
+    EXPECT_EQ("first\r\nsecond\r\n", file->read());
+  }
+  TextFile nowhere;
+  std::string missing = made.path() + ".missing\\inner.txt";
+  EXPECT_FALSE(nowhere.create(missing));
+  EXPECT_FALSE(nowhere.isOpen.get());
+  EXPECT_FALSE(nowhere.write("lost"));
+}

@@ -1,0 +1,42 @@
+# The C++ samples of the README and docs/*.md: every ```cpp block, exactly as it
+# stands, is written to a source file of its own when CMake configures (and
+# again whenever a page changes). tarn_doc_samples(<dir> <programs> <functions>
+# <page>...) fills <programs> with the blocks that are whole programs (they
+# define WinMain) and <functions> with the others, which must be whole
+# functions or declarations: a page whose sample would not build as it stands
+# fails the test.
+function(tarn_doc_samples dir programs functions)
+  set(made_programs)
+  set(made_functions)
+  foreach(page ${ARGN})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${page})
+    file(READ ${page} text)
+    get_filename_component(stem ${page} NAME_WE)
+    set(n 0)
+    while(TRUE)
+      string(FIND "${text}" "```cpp\n" start)
+      if(start EQUAL -1)
+        break()
+      endif()
+      math(EXPR start "${start} + 7")
+      string(SUBSTRING "${text}" ${start} -1 text)
+      string(FIND "${text}" "\n```" end)
+      if(end EQUAL -1)
+        message(FATAL_ERROR "a ```cpp block of ${page} does not end")
+      endif()
+      math(EXPR end "${end} + 1")
+      string(SUBSTRING "${text}" 0 ${end} sample)
+      string(SUBSTRING "${text}" ${end} -1 text)
+      math(EXPR n "${n} + 1")
+      set(source ${dir}/${stem}_${n}.cpp)
+      file(CONFIGURE OUTPUT ${source} CONTENT "${sample}" @ONLY)
+      if(sample MATCHES "WinMain")
+        list(APPEND made_programs ${source})
+      else()
+        list(APPEND made_functions ${source})
+      endif()
+    endwhile()
+  endforeach()
+  set(${programs} ${made_programs} PARENT_SCOPE)
+  set(${functions} ${made_functions} PARENT_SCOPE)
+endfunction()
