@@ -34,16 +34,16 @@ const char selectionKey = 0;
 int rowCountOf(HWND table) { return static_cast<int>(send(table, LVM_GETITEMCOUNT)); }
 
 bool isSelected(HWND table, int row) {
-  return (send(table, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
-          LVIS_SELECTED) != 0;
+  return (send(table, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED) !=
+         0;
 }
 
 bool setRowState(HWND table, int row, UINT state, UINT mask) {
   LVITEMA item = {};
   item.state = state;
   item.stateMask = mask;
-  return send(table, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-              reinterpret_cast<LPARAM>(&item)) != 0;
+  return send(table, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)) !=
+         0;
 }
 
 // What the control tells its parent of a change of selection. A state the
@@ -80,8 +80,7 @@ void note(Selection& selection, const NMHDR* header) {
 // The table's own messages that change its rows, followed after the control
 // took them. A negative count is sent as 0: the list view would keep it as it
 // is (Wine does) and answer a negative count.
-bool followRows(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam,
-                LRESULT& result) {
+bool followRows(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message != LVM_SETITEMCOUNT && message != LVM_DELETEITEM && message != LVM_DELETEALLITEMS)
     return false;
   Selection* selection = record.findPart<Selection>();
@@ -105,7 +104,8 @@ void relearn(HWND table, Selection& selection, long long selected) {
   selection.rows.clear();
   long long found = 0;
   for (int row = -1; found < selected;) {
-    int next = static_cast<int>(send(table, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+    int next =
+        static_cast<int>(send(table, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
     if (next <= row) break;  // -1: no more
     selection.rows.add(next, next);
     ++found;
@@ -122,16 +122,16 @@ Selection* checkedSelection(HWND table) {
   if (selection == nullptr) return nullptr;
   long long selected = static_cast<long long>(static_cast<UINT>(send(table, LVM_GETSELECTEDCOUNT)));
   const RowRanges& rows = selection->rows;
-  bool agrees = selected == rows.count() &&
-                (selected == 0 || (isSelected(table, rows.first()) && isSelected(table, rows.last())));
+  bool agrees =
+      selected == rows.count() &&
+      (selected == 0 || (isSelected(table, rows.first()) && isSelected(table, rows.last())));
   if (!agrees) relearn(table, *selection, selected);
   return selection;
 }
 
 // Deselects `ranges` row by row except `keep`; false when the window ended
 // meanwhile (a program's handler of the notifications may destroy it).
-bool deselectRows(HWND table, WindowRecord& record, const std::vector<RowRange>& ranges,
-                  int keep) {
+bool deselectRows(HWND table, WindowRecord& record, const std::vector<RowRange>& ranges, int keep) {
   for (const RowRange& range : ranges)
     for (long long row = range.first; row <= range.last; ++row) {
       if (row == keep) continue;
@@ -159,7 +159,8 @@ void keepSelection(HWND table) {
     if (message == WM_NOTIFY && lParam != 0) note(*kept, reinterpret_cast<const NMHDR*>(lParam));
     return false;  // the program's handlers see every notification too
   });
-  relearn(table, selection, static_cast<long long>(static_cast<UINT>(send(table, LVM_GETSELECTEDCOUNT))));
+  relearn(table, selection,
+          static_cast<long long>(static_cast<UINT>(send(table, LVM_GETSELECTEDCOUNT))));
 }
 
 std::vector<RowRange> selectedRowRanges(HWND table) {
