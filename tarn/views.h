@@ -3,7 +3,8 @@
 //
 // Classes and functions in this file (sources):
 //   ListView, ListViewItem             commctl/list_view.cpp
-//   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
+//   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp,
+//                                      commctl/virtual_selection.cpp, commctl/row_ranges.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
 #ifndef TARN_VIEWS_H
