@@ -46,7 +46,7 @@ struct ServedTable {
   FindFunction find;
   bool cellFailureReported = false;  // once per cell function: a paint asks again and again
   bool reporting = false;            // a runtime check box is up for this table
-  int typing = 0;                    // the table is handling a typed character
+  bool typed = false;                // the table's next search is for a typed character
   int cacheFrom = 0;
   int cacheRows = 0;
   int cacheColumns = 0;
@@ -231,16 +231,18 @@ int findRow(HWND table, ServedTable& served, int start, UINT flags, const std::s
   return -1;
 }
 
-// A search's answer. When the search is the control's own, for a typed
-// character, the control then selects the row found alone: first it
-// deselects every row, which under Wine visits each of the table's rows unless
-// none is selected (seconds at ten million rows), so the toolkit deselects the
-// rows it knows of first. On Windows the outcome is the same either way. With
-// Shift or Ctrl held the control may keep the selection, and it is left alone.
-LRESULT answerFind(HWND table, ServedTable& served, int start, UINT flags,
-                   const std::string& wanted) {
+// A search's answer. The first search while the table handles a typed
+// character is the control's own, and when it finds a row the control then
+// selects that row alone: first it deselects every row, which under Wine
+// visits each of the table's rows unless none is selected (seconds at ten
+// million rows), so the toolkit deselects the rows it knows of first. On
+// Windows the outcome is the same either way. With Shift or Ctrl held the
+// control may keep the selection, and it is left alone.
+LRESULT answerFind(HWND table, ServedTable& served, int start, UINT flags, const std::string& wanted) {
+  bool typed = served.typed;
+  served.typed = false;
   int found = findRow(table, served, start, flags, wanted);
-  if (found >= 0 && served.typing > 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0)
+  if (found >= 0 && typed && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0)
     deselectKnownRows(table);
   return found;
 }
@@ -309,9 +311,9 @@ bool followTable(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lPara
   ServedTable* served = record.findPart<ServedTable>();
   if (served == nullptr) return false;
   KeepRecord keep(record);
-  ++served->typing;
+  served->typed = true;
   result = callNext(record, message, wParam, lParam);
-  --served->typing;
+  served->typed = false;
   return true;
 }
 
