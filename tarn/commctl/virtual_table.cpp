@@ -135,12 +135,6 @@ int columnsOf(HWND table) {
 
 int rowsOf(HWND table) { return static_cast<int>(send(table, LVM_GETITEMCOUNT)); }
 
-// Whether the control may ask for this cell: a program's LVM_GETITEMTEXT for a
-// column the table lacks would otherwise reach the cell function.
-bool isCell(HWND table, int row, int column) {
-  return row >= 0 && row < rowsOf(table) && column >= 0 && column < columnsOf(table);
-}
-
 // Copies `text` into the control's buffer of `capacity` characters, cut to fit
 // and always terminated.
 void copyOut(const std::string& text, char* buffer, int capacity) {
@@ -247,6 +241,16 @@ LRESULT answerFind(HWND table, ServedTable& served, int start, UINT flags, const
   return found;
 }
 
+// The text the control asks for, of which the first `needed` bytes are
+// right; empty for a cell the table lacks (a program's LVM_GETITEMTEXT for a
+// column past the last would otherwise reach the cell function).
+const std::string& shownText(HWND table, ServedTable& served, int row, int column,
+                             std::size_t needed) {
+  static const std::string none;
+  bool exists = row >= 0 && row < rowsOf(table) && column >= 0 && column < columnsOf(table);
+  return exists ? served.text(row, column, needed) : none;
+}
+
 // The parent's answer to one notification of the table; false for the ones
 // the table's program may handle itself (selection changes, column clicks).
 bool answer(ServedTable& served, UINT message, LPARAM lParam, LRESULT& result) {
@@ -256,24 +260,18 @@ bool answer(ServedTable& served, UINT message, LPARAM lParam, LRESULT& result) {
   switch (header->code) {
     case LVN_GETDISPINFOA: {
       LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
-      if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0)
-        return true;
-      copyOut(
-          isCell(table, item.iItem, item.iSubItem)
-              ? served.text(item.iItem, item.iSubItem, static_cast<std::size_t>(item.cchTextMax))
-              : std::string(),
-          item.pszText, item.cchTextMax);
+      if ((item.mask & LVIF_TEXT) != 0)
+        copyOut(shownText(table, served, item.iItem, item.iSubItem,
+                          static_cast<std::size_t>(item.cchTextMax)),
+                item.pszText, item.cchTextMax);
       return true;
     }
     case LVN_GETDISPINFOW: {
       LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
-      if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0)
-        return true;
-      copyOut(isCell(table, item.iItem, item.iSubItem)
-                  ? served.text(item.iItem, item.iSubItem,
-                                4 * static_cast<std::size_t>(item.cchTextMax))
-                  : std::string(),
-              item.pszText, item.cchTextMax);
+      if ((item.mask & LVIF_TEXT) != 0)
+        copyOut(shownText(table, served, item.iItem, item.iSubItem,
+                          4 * static_cast<std::size_t>(item.cchTextMax)),
+                item.pszText, item.cchTextMax);
       return true;
     }
     case LVN_ODCACHEHINT: {
