@@ -232,7 +232,8 @@ int findRow(HWND table, ServedTable& served, int start, UINT flags, const std::s
 // million rows), so the toolkit deselects the rows it knows of first. On
 // Windows the outcome is the same either way. With Shift or Ctrl held the
 // control may keep the selection, and it is left alone.
-LRESULT answerFind(HWND table, ServedTable& served, int start, UINT flags, const std::string& wanted) {
+LRESULT answerFind(HWND table, ServedTable& served, int start, UINT flags,
+                   const std::string& wanted) {
   bool typed = served.typed;
   served.typed = false;
   int found = findRow(table, served, start, flags, wanted);
