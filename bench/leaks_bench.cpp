@@ -241,6 +241,21 @@ int main(int argc, char** argv) {
     DestroyMenu(bar.menu);
   });
 
+  scenario("virtual 10^7 rows: ranges, finder, typing", rounds, [&] {
+    TableView table("", ++controlIdCounter, 10, 10, 300, 200, host);
+    table.addColumn("A");
+    table.setVirtual(10000000, [](int row, int) { return String(toString(static_cast<double>(row))); });
+    table.setVirtualFind([](const String&, int from) { return from; });
+    table.select(5);
+    LVITEMA state = {};
+    state.state = state.stateMask = LVIS_SELECTED;
+    for (int row = 100; row < 500; row += 2)  // 200 ranges kept
+      SendMessageA(table.hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(&state));
+    SendMessageA(table.hwnd, WM_CHAR, '1', 1);
+    table.destroy();
+  });
+
   DeleteObject(picture);
   DeleteFileA(path.c_str());
   host.destroy();

@@ -9,7 +9,8 @@
 //
 // Classes and functions in this file (sources):
 //   ListView, ListViewItem             commctl/list_view.cpp
-//   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp
+//   TableView, TableColumn, TableRow   commctl/list_view.cpp, commctl/virtual_table.cpp,
+//                                      commctl/virtual_selection.cpp, commctl/row_ranges.cpp
 //   copying rows (Ctrl+C, copy)        commctl/row_copy.cpp
 //   TreeView                           commctl/tree_view.cpp
 //   TreeItem                           commctl/tree_item.cpp
@@ -234,7 +235,8 @@ class TableView : public Control {
   int setCell(int column, int row, const String& text);
   /// Sets the width of column `column` in units; true on success.
   bool setColumnWidth(int column, int width);
-  /// Removes every row; true on success (rowCount goes on counting).
+  /// Removes every row; true on success (rowCount goes on counting). A
+  /// virtual table is set to 0 rows.
   bool clear();
   /// The number of rows in the control.
   int count() const;
@@ -247,7 +249,8 @@ class TableView : public Control {
 
   /// Selects `row` alone, gives it the focus and scrolls it into view; -1
   /// clears the selection. False, with nothing changed, for a row that does
-  /// not exist.
+  /// not exist. On a virtual table it touches only the rows selected before
+  /// (and makes `row` the start of the next shift-selection).
   bool select(int row);
   /// The whole text of a cell, however long; empty for a cell that does not exist.
   String cellText(int column, int row) const;
@@ -277,8 +280,17 @@ class TableView : public Control {
   // Virtual mode: for tables of any length. The control keeps no texts; it
   // asks for the cells it paints, and `cell(row, column)` answers each (the
   // toolkit keeps only the rows last painted). Sorting is the program's: it
-  // orders its data and calls refresh(). addRow, setCell and clear do not
-  // apply; selectedRow, select, cellText and removeRow work as before.
+  // orders its data and calls refresh(). addRow and setCell do not apply;
+  // selectedRow, select, cellText, removeRow and clear work as before, and
+  // cost the same at ten rows and at ten million: the toolkit keeps the
+  // selected rows (those it sets and those the control reports as the user
+  // clicks, shift-clicks and types), and a table is emptied at once before
+  // its window goes. A cell or find function that throws is reported with
+  // the runtime check and treated as an empty cell or "not found".
+
+  /// How many first cells a typed prefix is compared with, at most, from the
+  /// focused row on and round to it, when the program gives no finder.
+  static constexpr int virtualFindLimit = 10000;
 
   /// Turns the table virtual with `rows` rows (negative: 0) whose texts
   /// `cell` gives; a null `cell` shows empty cells. The first call makes the
@@ -294,8 +306,19 @@ class TableView : public Control {
   void setVirtual(int rows, std::function<String(int row, int column)> cell);
   /// Grows or shrinks a virtual table at once (keeping the scroll position
   /// when it can); selected rows past the new end are no longer selected.
-  /// Nothing for a table that is not virtual.
-  void setRowCount(int rows);
+  /// Negative counts are 0. True when the control took the count: Windows
+  /// refuses more than 100,000,000 rows (the count stays as it was), Wine
+  /// takes any up to INT_MAX. False, and nothing done, for a table that is not
+  /// virtual.
+  bool setRowCount(int rows);
+  /// Gives a virtual table its own search for the prefixes the user types
+  /// (and LVM_FINDITEM with LVFI_PARTIAL): `find(prefix, from)` answers the
+  /// first row at or after `from` whose first cell starts with `prefix`,
+  /// ignoring case, going round to the top, or -1 for none. An answer below -1
+  /// or past the last row is reported with the runtime check and taken as -1.
+  /// A null `find` goes back to the bounded scan (virtualFindLimit). Nothing
+  /// for a table that is not virtual.
+  void setVirtualFind(std::function<int(const String& prefix, int from)> find);
   /// Paints the table again, asking for every text it shows afresh.
   void refresh();
   /// True once setVirtual has turned the table virtual.

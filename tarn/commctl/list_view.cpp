@@ -248,17 +248,24 @@ bool TableView::setColumnWidth(int column, int newWidth) {
                       columnWidthParam(hwnd, newWidth)) != 0;
 }
 
-bool TableView::clear() { return detail::send(hwnd, LVM_DELETEALLITEMS) != 0; }
+bool TableView::clear() {
+  // A virtual list view would visit every row (Wine does); its count goes at once.
+  if (isVirtual()) return detail::setRowCount(hwnd, 0);
+  return detail::send(hwnd, LVM_DELETEALLITEMS) != 0;
+}
+
 int TableView::count() const { return static_cast<int>(detail::send(hwnd, LVM_GETITEMCOUNT)); }
 
 void TableView::bindProperties() { selectedRow.bind(this, &TableView::getSelectedRow); }
 
 int TableView::getSelectedRow() const {
+  if (isVirtual()) return detail::firstSelectedRow(hwnd);
   return static_cast<int>(
       detail::send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 bool TableView::select(int row) {
+  if (isVirtual()) return detail::selectOnlyRow(hwnd, row);
   if (row < -1 || row >= count()) return false;
   LVITEMA state = {};
   state.stateMask = LVIS_SELECTED;
@@ -288,7 +295,9 @@ std::vector<int> TableView::selectedRows() const { return detail::selectedRows(h
 bool TableView::copy() const { return detail::copySelectedRows(hwnd); }
 
 bool TableView::removeRow(int row) {
-  return detail::send(hwnd, LVM_DELETEITEM, static_cast<WPARAM>(row)) != 0;
+  bool removed = detail::send(hwnd, LVM_DELETEITEM, static_cast<WPARAM>(row)) != 0;
+  if (removed && isVirtual()) detail::forgetCachedCells(hwnd);  // the rows below moved up
+  return removed;
 }
 
 void TableView::setFullRowSelect(bool on) { setListViewStyle(LVS_EX_FULLROWSELECT, on); }
@@ -307,21 +316,10 @@ void TableView::setVirtual(int rows, std::function<String(int, int)> cell) {
   setRowCount(rows);
 }
 
-void TableView::setRowCount(int rows) {
-  if (!isVirtual()) return;
-  if (rows < 0) rows = 0;
-  // Only the selected rows past the end are visited, not every row.
-  LVITEMA state = {};
-  state.stateMask = LVIS_SELECTED;
-  for (int row = rows - 1;;) {
-    row = static_cast<int>(
-        detail::send(hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
-    if (row < rows) break;  // -1: none left
-    detail::send(hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&state));
-  }
-  detail::forgetCachedCells(hwnd);
-  detail::send(hwnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOSCROLL);
+bool TableView::setRowCount(int rows) { return isVirtual() && detail::setRowCount(hwnd, rows); }
+
+void TableView::setVirtualFind(std::function<int(const String&, int)> find) {
+  if (isVirtual()) detail::serveSearch(hwnd, std::move(find));
 }
 
 void TableView::refresh() {
