@@ -19,7 +19,8 @@ enum Command {
   cmdCheck,
   cmdRadioA,
   cmdRadioB,
-  cmdColours
+  cmdColours,
+  cmdScheme
 };
 
 Form window("Tarn Gallery", 0, 0, 660, 500, 0, true, false, false, false, true, Control(), false,
@@ -49,6 +50,9 @@ RadioButton radioA("First choice", cmdRadioA, 214, 38, 150, 22, buttonsPage, tru
 RadioButton radioB("Second choice", cmdRadioB, 214, 66, 150, 22, buttonsPage, true, true, false, 0);
 Label colourLabel("A colour button:", -1, 20, 120, 120, 20, buttonsPage, true, true, false, 0);
 ColorButton colour(204, 140, 114, 60, 32, buttonsPage, RGB(40, 110, 200));
+// The colour scheme: the system's choice, light or dark (ColorScheme's order).
+Label schemeLabel("Colours:", -1, 20, 172, 120, 20, buttonsPage, true, true, false, 0);
+ComboBox scheme("", cmdScheme, 140, 168, 120, 100, buttonsPage, true, true, false, true, 0);
 
 // Page 2: text and spin.
 Form textPage = page("Text");
@@ -98,6 +102,8 @@ Form richPage = page("Rich text");
 RichTextBox rich("", 700, 20, 20, 560, 230, richPage);
 
 void fill() {
+  for (const char* name : {"System", "Light", "Dark"}) scheme.addItem(name, 0, -1);
+  scheme.setSelectedIndex(1);
   for (const char* name : {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig"})
     fruit.addItem(name, 0);
   fruit.setSelectedIndex(1);
@@ -183,6 +189,9 @@ void command(int id, int code) {
     case cmdRadioA:
     case cmdRadioB:
       status.setText(0, String(id == cmdRadioA ? "First" : "Second") + " choice");
+      break;
+    case cmdScheme:
+      if (code == CBN_SELCHANGE) setColorScheme(static_cast<ColorScheme>(int(scheme.selectedIndex)));
       break;
     case cmdColours:
       if (code == CBN_SELCHANGE)

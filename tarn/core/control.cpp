@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "tarn/core.h"
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
@@ -65,6 +66,7 @@ void Control::setBackColor(COLORREF colour) {
   backColorValue = colour;
   backColorSet = true;
   registerObject();
+  detail::setProgramBack(hwnd, colour);  // kept by the window, for its parent's colour answers
   InvalidateRect(hwnd, NULL, TRUE);
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/dpi.h"
 
 namespace tarn {
@@ -104,6 +105,11 @@ void hookForm(HWND form) {
   r->addHook(routeMessages);
   r->addHook(finishDrops);
   followDpiChanges(form);
+  announceWindow(form);
+}
+
+bool carriesFormHooks(const WindowRecord& record) {
+  return std::find(record.hooks.begin(), record.hooks.end(), finishDrops) != record.hooks.end();
 }
 
 void setHandler(HWND window, UINT message, int id, UINT code, std::function<LRESULT(NMHDR*)> run) {

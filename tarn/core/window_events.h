@@ -15,8 +15,12 @@ namespace tarn {
 namespace detail {
 
 // What every form carries: the routing of commands and notifications, the
-// finishing of drops and the following of DPI changes.
+// finishing of drops and the following of DPI changes; and, once a program
+// chose a colour scheme, the scheme's colours.
 void hookForm(HWND form);
+
+// Whether the record is a form's the toolkit made (it carries hookForm's hooks).
+bool carriesFormHooks(const WindowRecord& record);
 
 // Routes the commands and notifications `window` gets (its children's own
 // handlers first, then handlers on it or its nearest ancestor) before its
