@@ -191,7 +191,8 @@ void command(int id, int code) {
       status.setText(0, String(id == cmdRadioA ? "First" : "Second") + " choice");
       break;
     case cmdScheme:
-      if (code == CBN_SELCHANGE) setColorScheme(static_cast<ColorScheme>(int(scheme.selectedIndex)));
+      if (code == CBN_SELCHANGE)
+        setColorScheme(static_cast<ColorScheme>(int(scheme.selectedIndex)));
       break;
     case cmdColours:
       if (code == CBN_SELCHANGE)

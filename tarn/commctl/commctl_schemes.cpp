@@ -8,6 +8,7 @@
 #include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/holders.h"
+#include "tarn/core/window_events.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -70,6 +71,33 @@ void listViewScheme(HWND view, bool dark) {
     setTheme(view, nullptr);
   }
   InvalidateRect(view, NULL, TRUE);
+}
+
+// The toolbar draws its buttons' text in the system's colour unless its parent
+// answers NM_CUSTOMDRAW: while dark, the toolbar's own handler there gives the
+// text the scheme's colour.
+void toolbarScheme(HWND bar, bool dark) {
+  static const char customDraw = 0;
+  if (!dark) {
+    setParentHandler(bar, &customDraw, nullptr);
+  } else {
+    setParentHandler(bar, &customDraw, [](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+      if (message != WM_NOTIFY || !schemeIsDark()) return false;
+      auto* draw = reinterpret_cast<NMTBCUSTOMDRAW*>(lParam);
+      if (draw->nmcd.hdr.code != NM_CUSTOMDRAW) return false;
+      switch (draw->nmcd.dwDrawStage) {
+        case CDDS_PREPAINT: result = CDRF_NOTIFYITEMDRAW; return true;
+        case CDDS_ITEMPREPAINT:
+          // A hot, pressed or checked button is drawn on the system's light face.
+          if ((draw->nmcd.uItemState & (CDIS_HOT | CDIS_SELECTED | CDIS_CHECKED)) == 0)
+            draw->clrText = schemes::darkPalette.text;
+          result = CDRF_DODEFAULT;
+          return true;
+        default: return false;
+      }
+    });
+  }
+  InvalidateRect(bar, NULL, TRUE);
 }
 
 void headerScheme(HWND header, bool dark) { setTheme(header, dark ? itemsViewDark : nullptr); }
@@ -221,7 +249,8 @@ void paintTabs(HWND tab, HDC dc) {
   InflateRect(&display, 2, 2);
   frame(dc, display, line);
   HFONT font = reinterpret_cast<HFONT>(send(tab, WM_GETFONT));
-  Selection chosen(dc, font != NULL ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  Selection chosen(dc,
+                   font != NULL ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   int selected = static_cast<int>(send(tab, TCM_GETCURSEL));
   int count = static_cast<int>(send(tab, TCM_GETITEMCOUNT));

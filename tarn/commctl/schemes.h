@@ -17,6 +17,7 @@ void treeViewScheme(HWND tree, bool dark);
 void richTextScheme(HWND box, bool dark);
 void scrollBarScheme(HWND bar, bool dark);
 void tabScheme(HWND tab, bool dark);
+void toolbarScheme(HWND bar, bool dark);
 
 }  // namespace detail
 }  // namespace tarn

@@ -3,6 +3,7 @@
 // background colour message but none for its text, painted by the toolkit
 // while the scheme is dark.
 #include <string>
+#include <utility>
 
 #include "tarn/controls/schemes.h"
 #include "tarn/core/color_scheme.h"
@@ -25,12 +26,55 @@ const wchar_t noTheme[] = L" ";
 
 }  // namespace
 
+namespace {
+
+BOOL CALLBACK keepClearOf(HWND sibling, LPARAM erase) {
+  auto& [box, dc] = *reinterpret_cast<std::pair<HWND, HDC>*>(erase);
+  RECT theirs = {0, 0, 0, 0}, mine = {0, 0, 0, 0}, overlap;
+  if (sibling == box || GetParent(sibling) != GetParent(box) || !IsWindowVisible(sibling))
+    return TRUE;
+  GetWindowRect(sibling, &theirs);
+  GetWindowRect(box, &mine);
+  if (IntersectRect(&overlap, &theirs, &mine)) {
+    MapWindowPoints(NULL, box, reinterpret_cast<POINT*>(&overlap), 2);
+    ExcludeClipRect(dc, overlap.left, overlap.top, overlap.right, overlap.bottom);
+  }
+  return TRUE;
+}
+
+// A group box draws its frame and caption and leaves what lies inside as it
+// was, and a form clips its children when it erases: once a scheme coloured
+// the box, it erases its inside itself, in the colour its parent answers for
+// it, around the windows that lie over it (they paint themselves).
+bool eraseGroupBox(WindowRecord& record, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+  if (message != WM_ERASEBKGND) return false;
+  HWND box = record.window;
+  HDC dc = reinterpret_cast<HDC>(wParam);
+  HWND parent = GetParent(box);
+  auto brush = reinterpret_cast<HBRUSH>(
+      send(parent, WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(box)));
+  if (brush == NULL) return false;
+  int saved = SaveDC(dc);
+  std::pair<HWND, HDC> erase(box, dc);
+  EnumChildWindows(parent, keepClearOf, reinterpret_cast<LPARAM>(&erase));
+  RECT inside = {0, 0, 0, 0};
+  GetClientRect(box, &inside);
+  FillRect(dc, &inside, brush);
+  RestoreDC(dc, saved);
+  result = 1;
+  return true;
+}
+
+}  // namespace
+
 // Push buttons take the dark theme. Check boxes, radio buttons and group boxes
 // draw their text in the theme's colour, whatever their parent answers: in the
 // dark they go without visual styles, which draw it in the answered colour.
 void buttonScheme(HWND button, bool dark) {
   LONG kind = GetWindowLongA(button, GWL_STYLE) & BS_TYPEMASK;
   if (kind == BS_OWNERDRAW) return;
+  if (kind == BS_GROUPBOX)
+    if (WindowRecord* r = record(button)) r->addHook(eraseGroupBox);
   if (!dark) {
     setTheme(button, nullptr, nullptr);
   } else if (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON) {
@@ -79,8 +123,8 @@ void drawItem(HWND box, const DRAWITEMSTRUCT& item) {
   if (images != NULL && ImageList_GetIconSize(images, &width, &height)) {
     if ((item.itemState & ODS_COMBOBOXEDIT) == 0) area.left += entry.iIndent * 10;
     if (picture >= 0)
-      ImageList_Draw(images, picture, dc, area.left, area.top + (area.bottom - area.top - height) / 2,
-                     ILD_TRANSPARENT);
+      ImageList_Draw(images, picture, dc, area.left,
+                     area.top + (area.bottom - area.top - height) / 2, ILD_TRANSPARENT);
     area.left += width + 4;
   }
   SetBkMode(dc, TRANSPARENT);
@@ -157,15 +201,16 @@ void drawGrip(HDC dc, const RECT& client, HBRUSH brush) {
 
 void paintStatusBar(HWND bar, HDC dc) {
   const schemes::Palette& palette = schemes::darkPalette;
-  ProgramColours* own = programColours(bar);
-  COLORREF back = own != nullptr && own->hasBack ? own->back : palette.window;
-  COLORREF text = own != nullptr && own->hasText ? own->text : schemes::readableText(back);
+  COLORREF back = palette.window;
+  programBack(bar, back);
+  COLORREF text = schemes::readableText(back);
   RECT client = {0, 0, 0, 0};
   GetClientRect(bar, &client);
   FillRect(dc, &client, schemeBrush(back));
   HBRUSH line = schemeBrush(palette.line);
   HFONT font = reinterpret_cast<HFONT>(send(bar, WM_GETFONT));
-  Selection chosen(dc, font != NULL ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+  Selection chosen(dc,
+                   font != NULL ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, IsWindowEnabled(bar) ? text : palette.grayText);
   bool simple = send(bar, SB_ISSIMPLE) != 0;
@@ -215,7 +260,8 @@ void statusBarScheme(HWND bar, bool dark) {
   if (r == nullptr) return;
   DarkStatusBar* painted = r->findPart<DarkStatusBar>();
   if (dark && painted == nullptr) {
-    COLORREF before = static_cast<COLORREF>(send(bar, SB_SETBKCOLOR, 0, schemes::darkPalette.window));
+    COLORREF before =
+        static_cast<COLORREF>(send(bar, SB_SETBKCOLOR, 0, schemes::darkPalette.window));
     r->part<DarkStatusBar>().before = before;
     r->addHook(paintDark);
   } else if (!dark && painted != nullptr) {

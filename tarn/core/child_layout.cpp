@@ -180,7 +180,8 @@ void setAnchor(HWND child, int anchor) {
   bool plain = anchor == (anchorLeft | anchorTop);
   // The default needs nothing: a child never anchored leaves its parent unhooked.
   WindowRecord* found = findRecord(parent);
-  ChildLayout* layout = plain ? (found ? found->findPart<ChildLayout>() : nullptr) : layoutOf(parent);
+  ChildLayout* layout =
+      plain ? (found ? found->findPart<ChildLayout>() : nullptr) : layoutOf(parent);
   if (layout == nullptr) return;
   for (auto it = layout->anchored.begin(); it != layout->anchored.end(); ++it) {
     if (it->window != child) continue;
@@ -236,8 +237,8 @@ void rescaleChildLayout(HWND parent, int from, int to) {
   WindowRecord* r = findRecord(parent);
   ChildLayout* layout = r != nullptr ? r->findPart<ChildLayout>() : nullptr;
   if (layout == nullptr || from <= 0) return;
-  layout->lastClient = SIZE{MulDiv(layout->lastClient.cx, to, from),
-                            MulDiv(layout->lastClient.cy, to, from)};
+  layout->lastClient =
+      SIZE{MulDiv(layout->lastClient.cx, to, from), MulDiv(layout->lastClient.cy, to, from)};
 }
 
 }  // namespace detail

@@ -9,8 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "tarn/core/window_events.h"
-
 namespace tarn {
 
 namespace detail {
@@ -20,8 +18,8 @@ namespace {
 using schemes::Shade;
 
 std::atomic<int> requested{schemes::requestLight};
-std::atomic<bool> paintsDark{false};     // dark, and high contrast off
-std::atomic<bool> chosen{false};         // the program chose a scheme once
+std::atomic<bool> paintsDark{false};  // dark, and high contrast off
+std::atomic<bool> chosen{false};      // the program chose a scheme once
 std::atomic<const SchemeFamily*> familyTable{nullptr};
 std::atomic<std::size_t> familyCount{0};
 
@@ -121,6 +119,41 @@ bool isDialog(HWND window) {
 
 bool isChild(HWND window) { return (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0; }
 
+SchemeApplier familyOf(HWND window, bool* listed = nullptr);
+
+// A window of a class listed without an applier draws its text in the
+// system's colour whatever its parent answers: it keeps the system's colours.
+bool keepsSystemColours(HWND window) {
+  bool listed = false;
+  return familyOf(window, &listed) == nullptr && listed;
+}
+
+// A brush of the program's colour for a window, made at the first need and
+// deleted with the window or when the colour changes.
+struct ProgramBrush {
+  COLORREF colour = 0;
+  HBRUSH brush = NULL;
+  ProgramBrush() = default;
+  ProgramBrush(const ProgramBrush&) = delete;
+  ProgramBrush& operator=(const ProgramBrush&) = delete;
+  ~ProgramBrush() {
+    if (brush != NULL) DeleteObject(brush);
+  }
+};
+
+HBRUSH programBrush(HWND window, COLORREF colour) {
+  WindowRecord* r = record(window);
+  if (r == nullptr) return NULL;
+  ProgramBrush& made = r->part<ProgramBrush>();
+  if (made.brush != NULL && made.colour != colour) {
+    DeleteObject(made.brush);
+    made.brush = NULL;
+  }
+  if (made.brush == NULL) made.brush = CreateSolidBrush(colour);
+  made.colour = colour;
+  return made.brush;
+}
+
 struct Colours {
   COLORREF back;
   COLORREF text;
@@ -133,21 +166,18 @@ struct Colours {
 // boxes), the parent's; then the dark palette while the scheme is dark.
 // False when the window's own procedure is to answer.
 bool coloursOf(HWND parent, HWND child, UINT message, Colours& colours) {
-  ProgramColours* own = programColours(child);
-  ProgramColours* source = own != nullptr && own->hasBack ? own : nullptr;
-  bool showsParent = message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN;
-  if (source == nullptr && showsParent && parent != child) {
-    ProgramColours* behind = programColours(parent);
-    if (behind != nullptr && behind->hasBack) source = behind;
-  }
+  const ProgramColours* own = programColours(child);
   bool ownText = own != nullptr && own->hasText;
-  if (source != nullptr) {
-    if (source->brush == NULL) source->brush = CreateSolidBrush(source->back);
-    colours = {source->back, ownText ? own->text : schemes::readableText(source->back),
-               source->brush};
+  bool showsParent = message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN;
+  COLORREF back = 0;
+  HWND source = programBack(child, back)                                      ? child
+                : showsParent && parent != child && programBack(parent, back) ? parent
+                                                                              : NULL;
+  if (source != NULL) {
+    colours = {back, ownText ? own->text : schemes::readableText(back), programBrush(source, back)};
     return colours.brush != NULL;
   }
-  if (!schemeIsDark()) return false;
+  if (!schemeIsDark() || keepsSystemColours(child)) return false;
   const schemes::Palette& palette = schemes::darkPalette;
   bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
   colours.back = field ? palette.field : palette.window;
@@ -193,8 +223,7 @@ bool namesColorSet(HWND window, LPARAM lParam) {
 
 void switchWindows();
 
-bool schemeHook(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam,
-                LRESULT& result) {
+bool schemeHook(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_CTLCOLORMSGBOX:
     case WM_CTLCOLOREDIT:
@@ -206,7 +235,7 @@ bool schemeHook(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETHIGHCONTRAST || namesColorSet(record.window, lParam))
         if (evaluate()) switchWindows();
-      return false;  // the program's procedure sees it too
+      return false;          // the program's procedure sees it too
     case WM_SYSCOLORCHANGE:  // high contrast comes and goes with new system colours
       if (evaluate()) switchWindows();
       return false;
@@ -224,13 +253,17 @@ struct SchemeMark {
   bool dark = false;
 };
 
-SchemeApplier familyOf(HWND window) {
+// The applier of the window's class; null for a class not listed, or listed
+// without one (`listed` says which).
+SchemeApplier familyOf(HWND window, bool* listed) {
   const SchemeFamily* table = familyTable.load(std::memory_order_acquire);
-  if (table == nullptr) return nullptr;
   char name[64] = {};
-  if (GetClassNameA(window, name, sizeof name) <= 0) return nullptr;
+  if (table == nullptr || GetClassNameA(window, name, sizeof name) <= 0) return nullptr;
   for (std::size_t i = 0, n = familyCount.load(); i < n; ++i)
-    if (lstrcmpiA(name, table[i].className) == 0) return table[i].apply;
+    if (lstrcmpiA(name, table[i].className) == 0) {
+      if (listed != nullptr) *listed = true;
+      return table[i].apply;
+    }
   return nullptr;
 }
 
@@ -308,13 +341,12 @@ TopLevel topLevelWindows() {
   return all;
 }
 
-// This thread's forms, those the toolkit made (message boxes and the system's
-// dialogs keep their colours).
+// This thread's forms: dialog-class windows with a record, which every form
+// the toolkit makes has (message boxes and the system's dialogs have none, and
+// keep their colours).
 void applyToThreadForms(const std::vector<HWND>& windows) {
-  for (HWND window : windows) {
-    WindowRecord* r = findRecord(window);
-    if (r != nullptr && carriesFormHooks(*r)) applyToForm(window);
-  }
+  for (HWND window : windows)
+    if (findRecord(window) != nullptr && isDialog(window)) applyToForm(window);
 }
 
 // Every form of the program: this thread's now, other threads' when they next
@@ -369,6 +401,18 @@ void chooseScheme(int request) {
 }
 
 bool schemeIsDark() { return paintsDark.load(); }
+
+bool programBack(HWND window, COLORREF& colour) {
+  if (const ProgramColours* own = programColours(window))
+    if (own->hasBack) {
+      colour = own->back;
+      return true;
+    }
+  const Control* object = linkedObject(window, ObjectLink::userData);
+  if (object == nullptr || !object->backColorSet) return false;
+  colour = object->backColorValue;
+  return true;
+}
 
 void answerChildColours(HWND parent) {
   if (WindowRecord* r = record(parent)) r->addHook(schemeHook);

@@ -41,7 +41,7 @@ extern std::atomic<void (*)()> schemeRequestHandler;
 using SchemeApplier = void (*)(HWND window, bool dark);
 struct SchemeFamily {
   const char* className;  // as GetClassName answers, compared without case
-  SchemeApplier apply;
+  SchemeApplier apply;    // null: the class keeps the system's colours
 };
 // The families the forms layer knows (forms/color_scheme.cpp).
 void useSchemeFamilies(const SchemeFamily* families, std::size_t count);
@@ -62,38 +62,29 @@ void answerChildColours(HWND parent);
 // system refuses one.
 HBRUSH schemeBrush(COLORREF colour);
 
-// The colours a program set on a window, kept in its record: they win over
-// the scheme in both shades and across switches. `brush` is one of `back`,
-// made at the first need and deleted with the record or a new colour.
+// The colours a program set on a window through a family's own messages (a
+// view's or the rich text box's setBackColor and setTextColor, an MDI
+// client's colour), kept in its record: they win over the scheme in both
+// shades and across switches. The base's backColor stays in the object the
+// window's user-data slot names, where the program's procedures find it.
 struct ProgramColours {
   COLORREF back = 0;
   COLORREF text = 0;
   bool hasBack = false;
   bool hasText = false;
-  HBRUSH brush = NULL;
-
-  ProgramColours() = default;
-  ProgramColours(const ProgramColours&) = delete;
-  ProgramColours& operator=(const ProgramColours&) = delete;
-  ~ProgramColours() { dropBrush(); }
   void setBack(COLORREF colour) {
-    if (!hasBack || back != colour) dropBrush();
     back = colour;
     hasBack = true;
   }
-  void clearBack() {
-    dropBrush();
-    hasBack = false;
-  }
+  void clearBack() { hasBack = false; }
   void setText(COLORREF colour) {
     text = colour;
     hasText = true;
   }
-  void dropBrush() {
-    if (brush != NULL) DeleteObject(brush);
-    brush = NULL;
-  }
 };
+
+// The background the program gave `window`, by either way; false for none.
+bool programBack(HWND window, COLORREF& colour);
 
 // The colours the program set on `window`; null when it set none.
 inline ProgramColours* programColours(HWND window) {

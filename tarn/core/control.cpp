@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "tarn/core.h"
-#include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
@@ -66,7 +65,6 @@ void Control::setBackColor(COLORREF colour) {
   backColorValue = colour;
   backColorSet = true;
   registerObject();
-  detail::setProgramBack(hwnd, colour);  // kept by the window, for its parent's colour answers
   InvalidateRect(hwnd, NULL, TRUE);
 }
 

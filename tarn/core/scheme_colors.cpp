@@ -43,8 +43,8 @@ Rgb readableText(Rgb background) {
 }
 
 Shade appSettingShade(const AppSetting& setting) {
-  bool dark = setting.found && setting.type == registryDword && setting.size == 4 &&
-              setting.value == 0;
+  bool dark =
+      setting.found && setting.type == registryDword && setting.size == 4 && setting.value == 0;
   return dark ? Shade::dark : Shade::light;
 }
 

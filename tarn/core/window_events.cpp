@@ -108,10 +108,6 @@ void hookForm(HWND form) {
   announceWindow(form);
 }
 
-bool carriesFormHooks(const WindowRecord& record) {
-  return std::find(record.hooks.begin(), record.hooks.end(), finishDrops) != record.hooks.end();
-}
-
 void setHandler(HWND window, UINT message, int id, UINT code, std::function<LRESULT(NMHDR*)> run) {
   WindowRecord* r = run ? record(window) : findRecord(window);
   if (r == nullptr) return;

@@ -19,9 +19,6 @@ namespace detail {
 // chose a colour scheme, the scheme's colours.
 void hookForm(HWND form);
 
-// Whether the record is a form's the toolkit made (it carries hookForm's hooks).
-bool carriesFormHooks(const WindowRecord& record);
-
 // Routes the commands and notifications `window` gets (its children's own
 // handlers first, then handlers on it or its nearest ancestor) before its
 // procedure sees them.

@@ -29,8 +29,8 @@ void setSlot(HWND window, Control* object) {
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
 }
 
-LRESULT CALLBACK recordProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR, DWORD_PTR data) {
+LRESULT CALLBACK recordProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR data) {
   WindowRecord& record = *reinterpret_cast<WindowRecord*>(data);
   KeepRecord running(record);
   if (message == WM_NCDESTROY) {

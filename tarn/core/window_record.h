@@ -97,7 +97,8 @@ struct WindowRecord {
   template <class T>
   T& part() {
     if (T* found = findPart<T>()) return *found;
-    parts.push_back(Part{partKey<T>(), PartData(new T(), [](void* p) { delete static_cast<T*>(p); })});
+    parts.push_back(
+        Part{partKey<T>(), PartData(new T(), [](void* p) { delete static_cast<T*>(p); })});
     return *static_cast<T*>(parts.back().data.get());
   }
   template <class T>

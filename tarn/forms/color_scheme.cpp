@@ -57,7 +57,12 @@ const SchemeFamily families[] = {
     {"RichEdit20W", richTextScheme},
     {"ScrollBar", scrollBarScheme},
     {"SysTabControl32", tabScheme},
+    {"ToolbarWindow32", toolbarScheme},
     {"MDIClient", mdiClientScheme},
+    // They ask their parent for a background but draw text and marks in the
+    // system's colours: the parent gives them the system's background.
+    {"SysDateTimePick32", nullptr},
+    {"msctls_trackbar32", nullptr},
 };
 
 }  // namespace

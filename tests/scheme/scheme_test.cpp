@@ -155,6 +155,7 @@ class SchemeFamilies : public ::testing::Test {
     return {
         {"label", label.hwnd, clientOf(label.hwnd), none},
         {"group box", group.hwnd, {8, 0, 40, 13}, none},
+        {"inside a group box", group.hwnd, none, {10, 20, 110, 45}},
         {"check box", check.hwnd, afterGlyph, none},
         {"radio button", radio.hwnd, afterGlyph, none},
         {"text box", text.hwnd, clientOf(text.hwnd), none},
@@ -303,6 +304,23 @@ TEST_F(SchemeFamilies, WindowsMadeWhileDarkAreDarkAtOnce) {
   EXPECT_EQ(schemes::darkPalette.field, ListView_GetBkColor(laterTable.hwnd));
   later.destroy();
   setColorScheme(ColorScheme::light);
+}
+
+TEST_F(SchemeFamilies, ToolbarTextStaysReadable) {
+  Form host("toolbar", 100, 100, 300, 120, 10, true, true, false, false, false, Control(), false, 0);
+  Toolbar bar(40, host, 0, 0);
+  bar.setShowText(true);
+  ImageList icons;
+  bar.setImageList(icons);
+  bar.addButton("Tool text", -1, 41);
+  for (ColorScheme scheme : {ColorScheme::dark, ColorScheme::light}) {
+    setColorScheme(scheme);
+    paintNow(host.hwnd);
+    Shown shown = shownIn(bar.hwnd, clientOf(bar.hwnd));
+    double apart = std::abs(luminance(shown.text) - luminance(shown.back));
+    EXPECT_GT(apart, 0.5) << (scheme == ColorScheme::dark ? "dark" : "light");
+  }
+  host.destroy();
 }
 
 TEST_F(SchemeFamilies, TheTipsDialogTurnsDark) {
