@@ -108,14 +108,19 @@ void drawItem(HWND box, const DRAWITEMSTRUCT& item) {
   RECT area = item.rcItem;
   FillRect(dc, &area, chosen ? GetSysColorBrush(COLOR_HIGHLIGHT) : schemeBrush(palette.field));
   if (item.itemID == static_cast<UINT>(-1)) return;
-  char text[512] = {};
+  // Room for the whole text: the box writes nothing into too little (Wine).
+  LRESULT length = send(box, CB_GETLBTEXTLEN, item.itemID);
+  std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 2, '\0');
   COMBOBOXEXITEMA entry = {};
   entry.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_INDENT;
   entry.iItem = static_cast<INT_PTR>(item.itemID);
-  entry.pszText = text;
-  entry.cchTextMax = sizeof text;
+  entry.pszText = &text[0];
+  entry.cchTextMax = static_cast<int>(text.size());
   if (!send(box, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&entry))) return;
-  text[sizeof text - 1] = '\0';  // a text that fills the room may come back unterminated
+  text.back() = '\0';
+  // The box may answer with a pointer to its own copy of the text instead.
+  const char* shown = entry.pszText != NULL && entry.pszText != LPSTR_TEXTCALLBACKA ? entry.pszText
+                                                                                    : "";
   area.left += 2;
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(send(box, CBEM_GETIMAGELIST));
   int picture = chosen ? entry.iSelectedImage : entry.iImage;
@@ -130,7 +135,7 @@ void drawItem(HWND box, const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   COLORREF ink = chosen ? GetSysColor(COLOR_HIGHLIGHTTEXT) : palette.text;
   SetTextColor(dc, IsWindowEnabled(box) ? ink : palette.grayText);
-  DrawTextA(dc, entry.pszText, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  DrawTextA(dc, shown, -1, &area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &item.rcItem);
 }
 

@@ -323,6 +323,19 @@ TEST_F(SchemeFamilies, ToolbarTextStaysReadable) {
   host.destroy();
 }
 
+TEST_F(SchemeFamilies, LongTextsAreDrawnWithoutOverrun) {
+  setColorScheme(ColorScheme::dark);
+  combo.clear();
+  combo.addItem(String(std::string(5000, 'w')), 0, -1);
+  combo.setSelectedIndex(0);
+  status.setText(0, String("\t" + std::string(3000, 'x')));
+  tabs.addTab(String(std::string(600, 't')));
+  paintNow(form.hwnd);
+  EXPECT_GT(luminance(shownIn(combo.hwnd, {0, 0, 70, 20}).text), 0.7);
+  EXPECT_GT(luminance(shownIn(status.hwnd, clientOf(status.hwnd)).text), 0.7);
+  setColorScheme(ColorScheme::light);
+}
+
 TEST_F(SchemeFamilies, TheTipsDialogTurnsDark) {
   setColorScheme(ColorScheme::dark);
   TipsDialog tips("", "Tips", Control(), true);
