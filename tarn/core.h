@@ -5,7 +5,8 @@
 // Classes and functions in this file (sources):
 //   Application, Screen, Cursor   core/application.cpp (the destructor: forms/startup.cpp)
 //   Control                       core/control.cpp, control_geometry.cpp,
-//                                 control_tooltip.cpp, control_timers.cpp
+//                                 control_tooltip.cpp, control_timers.cpp,
+//                                 drops.cpp (onDropFiles)
 //   TimerEntry, named timers      core/control_timers.cpp
 //   detail::ObjectLink            core/window_record.cpp
 //   Control's message boxes       forms/message_box.cpp
@@ -14,6 +15,8 @@
 //                                 controls/control_schemes.cpp, commctl/commctl_schemes.cpp)
 #ifndef TARN_CORE_H
 #define TARN_CORE_H
+
+#include <functional>
 
 #include "text.h"
 
@@ -413,6 +416,17 @@ class Control {
 
   /// Stores this object in the window's user-data slot.
   void registerObject();
+
+  /// Runs `handler` when files are dropped on the window (a form or a control):
+  /// with their full paths in the program's code page (read as the system
+  /// gives them, so a UTF-8 program gets every name whole, however long) and
+  /// the point they were dropped at, in the window's client area, in units.
+  /// Setting a handler makes the window accept files; setting it again
+  /// replaces it; a null handler removes it (a control then accepts no files,
+  /// a form still does and frees what it is given). The drop is finished
+  /// before the handler runs, which may destroy the window; an exception the
+  /// handler throws is reported with the runtime check. Ends with the window.
+  void onDropFiles(std::function<void(const StringList& paths, int x, int y)> handler);
 
   /// Message boxes owned by this window: text first, then caption. The plain
   /// boxes answer the system's result (IDOK ... IDNO; 0 or -1 when the box

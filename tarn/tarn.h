@@ -14,6 +14,8 @@
 //   text.h           String, StringList, RTF builders, markupToRtf text/
 //   core.h           Application, Screen, Cursor, Control          core/
 //   control_group.h  ControlGroup                                  core/control_group.cpp
+//   layout.h         Layout, LayoutOptions, LayoutItem, Align      core/layout.cpp, layout_geometry
+//   post.h           post (work handed to a window's thread)       core/post.cpp
 //   graphics.h       Icon, Bitmap, ImageList, drawBitmap, drawDib  graphics/
 //   system.h         FileDialog, Buffer, Spreadsheet, TextFile ... system/
 //   console.h        Console                                       system/console.cpp
@@ -43,6 +45,8 @@
 #include "property.h"
 #include "text.h"
 #include "core.h"
+#include "layout.h"
+#include "post.h"
 #include "graphics.h"
 #include "system.h"
 #include "forms.h"

@@ -49,6 +49,20 @@ BOOL pathFromIdList(LPCITEMIDLIST item, char* path) {
   return call ? call(item, path) : FALSE;
 }
 
+void dragFinish(HDROP drop) {
+  static auto call = bind<decltype(&DragFinish)>(shell32, "shell32.dll", "DragFinish");
+  // Without shell32 the drop's memory is freed as DragFinish frees it.
+  if (call)
+    call(drop);
+  else
+    GlobalFree(drop);
+}
+
+void dragAcceptFiles(HWND window, BOOL accept) {
+  static auto call = bind<decltype(&DragAcceptFiles)>(shell32, "shell32.dll", "DragAcceptFiles");
+  if (call) call(window, accept);
+}
+
 BOOL getOpenFileName(OPENFILENAMEA* request) {
   static auto call =
       bind<decltype(&GetOpenFileNameA)>(comdlg32, "comdlg32.dll", "GetOpenFileNameA");

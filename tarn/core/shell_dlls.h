@@ -1,7 +1,7 @@
 // The shell, common-dialog and sound libraries, bound on first use.
 //
-// Only the file dialog, the choosers, the tray icon, starting documents and
-// playing sounds need shell32, comdlg32 and winmm, and loading a library costs
+// Only the file dialog, the choosers, the tray icon, dropped files, starting
+// documents and playing sounds need shell32, comdlg32 and winmm, and loading a library costs
 // start-up time in every program that imports it. These wrappers load the
 // library and find the function the first time they are called; when either is
 // missing they fail the way the system call fails.
@@ -21,6 +21,8 @@ HINSTANCE execute(HWND window, const char* verb, const char* file, const char* p
                   const char* directory, int show);
 LPITEMIDLIST browseForFolder(BROWSEINFOA* request);
 BOOL pathFromIdList(LPCITEMIDLIST item, char* path);
+void dragFinish(HDROP drop);
+void dragAcceptFiles(HWND window, BOOL accept);
 BOOL getOpenFileName(OPENFILENAMEA* request);
 BOOL getSaveFileName(OPENFILENAMEA* request);
 BOOL chooseColor(CHOOSECOLORA* request);

@@ -72,27 +72,6 @@ bool routeMessages(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lPa
   return true;
 }
 
-// A drop the form's dialog procedure does not take (answers 0 for) is
-// finished here: the drop's memory is the receiver's to free, and a form
-// accepts files whether or not its program reads them. The procedure is asked
-// directly, as the dialog manager would, to learn whether it took the drop.
-bool finishDrops(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam,
-                 LRESULT& result) {
-  if (message != WM_DROPFILES) return false;
-  HDROP drop = reinterpret_cast<HDROP>(wParam);
-  auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(record.window, DWLP_DLGPROC));
-  if (procedure != nullptr) {
-    KeepRecord keep(record);
-    if (CallWindowProcA(procedure, record.window, message, wParam, lParam) != 0) {
-      result = record.ended ? 0 : GetWindowLongPtrA(record.window, DWLP_MSGRESULT);
-      return true;  // the program took the drop, and finishes it
-    }
-  }
-  if (drop != NULL) DragFinish(drop);
-  result = 0;
-  return true;
-}
-
 }  // namespace
 
 void routeChildMessages(HWND window) {
@@ -103,8 +82,9 @@ void hookForm(HWND form) {
   WindowRecord* r = record(form);
   if (r == nullptr) return;
   r->addHook(routeMessages);
-  r->addHook(finishDrops);
+  receiveDrops(form);
   followDpiChanges(form);
+  openMailbox();
   announceWindow(form);
 }
 

@@ -15,9 +15,33 @@ namespace tarn {
 namespace detail {
 
 // What every form carries: the routing of commands and notifications, the
-// finishing of drops and the following of DPI changes; and, once a program
-// chose a colour scheme, the scheme's colours.
+// finishing of drops and the following of DPI changes; its thread takes posted
+// work from then on (openMailbox); and, once a program chose a colour scheme,
+// it takes the scheme's colours.
 void hookForm(HWND form);
+
+// Makes this thread take work posted to its windows (post.h), once: a hidden
+// message-only window whose queue the work waits in (core/post.cpp).
+void openMailbox();
+
+// Has `window` take WM_DROPFILES: its drop handler (Control::onDropFiles)
+// gets the drop; without one a dialog-class window's procedure is asked, and
+// the drop is finished unless the procedure took it (answered nonzero).
+void receiveDrops(HWND window);
+
+// Runs a program's handler. An exception it throws does not cross the window
+// procedure: it is reported with the runtime check and the program goes on.
+// True when the handler returned normally.
+template <class Run>
+bool runHandler(Run&& run) noexcept {
+  try {
+    run();
+    return true;
+  } catch (...) {
+    runtimeCheckFailed("a handler threw an exception", __FILE__, __LINE__);
+    return false;
+  }
+}
 
 // Routes the commands and notifications `window` gets (its children's own
 // handlers first, then handlers on it or its nearest ancestor) before its

@@ -21,6 +21,22 @@ namespace {
 // The identifier of the toolkit's subclass among a window's subclasses.
 constexpr UINT_PTR recordSubclassId = 0x5441524E;  // "TARN"
 
+using GetSubclass = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
+
+// GetWindowSubclass, from comctl32 itself: the 64-bit MinGW import library
+// lacks it. Older comctl32 versions export it by its number alone (411).
+GetSubclass getWindowSubclass() {
+  static const GetSubclass found = [] {
+    HMODULE controls = GetModuleHandleA("comctl32.dll");
+    if (controls == NULL) controls = LoadLibraryA("comctl32.dll");
+    FARPROC address = controls != NULL ? GetProcAddress(controls, "GetWindowSubclass") : nullptr;
+    if (address == nullptr && controls != NULL)
+      address = GetProcAddress(controls, MAKEINTRESOURCEA(411));
+    return reinterpret_cast<GetSubclass>(reinterpret_cast<void*>(address));
+  }();
+  return found;
+}
+
 Control* slotOf(HWND window) {
   return reinterpret_cast<Control*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
@@ -98,7 +114,9 @@ KeepRecord::~KeepRecord() {
 
 WindowRecord* findRecord(HWND window) {
   DWORD_PTR data = 0;
-  if (window == NULL || !GetWindowSubclass(window, recordProcedure, recordSubclassId, &data))
+  GetSubclass query = getWindowSubclass();
+  if (window == NULL || query == nullptr ||
+      !query(window, recordProcedure, recordSubclassId, &data))
     return nullptr;
   WindowRecord* found = reinterpret_cast<WindowRecord*>(data);
   return found != nullptr && !found->ended ? found : nullptr;

@@ -4,9 +4,6 @@
 // its own window.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <cstring>
 #include <string>
 
 #include "support/dialog_answerer.h"
@@ -23,27 +20,6 @@ namespace {
 Form hostForm() {
   return Form("records", 30, 30, 420, 320, 0, true, true, false, false, false, Control(), false, 0);
 }
-
-// A drop of one file as the shell hands it over: DROPFILES in global memory,
-// then the name and two zeros (wide or not).
-HGLOBAL makeDrop(const std::string& name, bool wide) {
-  std::wstring wideName(name.begin(), name.end());
-  std::size_t bytes = wide ? (wideName.size() + 2) * sizeof(wchar_t) : name.size() + 2;
-  HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->pt = POINT{12, 34};
-  drop->fWide = wide;
-  char* names = reinterpret_cast<char*>(drop) + sizeof(DROPFILES);
-  if (wide)
-    std::memcpy(names, wideName.c_str(), wideName.size() * sizeof(wchar_t));
-  else
-    std::memcpy(names, name.data(), name.size());
-  GlobalUnlock(block);
-  return block;
-}
-
-bool freed(HGLOBAL block) { return GlobalSize(block) == 0; }
 
 std::string droppedName;
 bool finishTaken = false;
@@ -106,18 +82,18 @@ TEST(WindowRecord, LaidOutChildrenLeaveWithTheirWindows) {
 TEST(WindowRecord, DropsAreFinishedUnlessTheProcedureTakesThem) {
   Form form = hostForm();
   for (bool wide : {false, true}) {
-    HGLOBAL drop = makeDrop("C:\\x\\dropped.txt", wide);
+    HGLOBAL drop = testing_support::makeDrop({L"C:\\x\\dropped.txt"}, POINT{12, 34}, wide);
     SendMessageA(form.hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
-    EXPECT_TRUE(freed(drop)) << wide;
+    EXPECT_TRUE(testing_support::isFreed(drop)) << wide;
   }
   form.procedure = takingDrops;
   for (bool finish : {true, false}) {
     finishTaken = finish;
     droppedName.clear();
-    HGLOBAL drop = makeDrop("C:\\x\\taken.txt", false);
+    HGLOBAL drop = testing_support::makeDrop({L"C:\\x\\taken.txt"}, POINT{1, 2}, false);
     SendMessageA(form.hwnd, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     EXPECT_EQ("C:\\x\\taken.txt", droppedName);
-    EXPECT_EQ(finish, freed(drop)) << finish;  // never finished twice, never taken from it
+    EXPECT_EQ(finish, testing_support::isFreed(drop)) << finish;  // never finished twice, never taken from it
     if (!finish) GlobalFree(drop);
   }
   form.destroy();

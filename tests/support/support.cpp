@@ -1,6 +1,9 @@
 #include "support/support.h"
 
+#include <shlobj.h>
+
 #include <cstdio>
+#include <cstring>
 
 namespace testing_support {
 
@@ -185,4 +188,28 @@ CHARFORMATA charFormatAt(HWND richEdit, int position) {
   SendMessageA(richEdit, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
   return format;
 }
+HGLOBAL makeDrop(const std::vector<std::wstring>& names, POINT at, bool wide) {
+  std::string bytes;
+  for (const std::wstring& name : names) {
+    if (wide) {
+      bytes.append(reinterpret_cast<const char*>(name.c_str()), (name.size() + 1) * sizeof(wchar_t));
+    } else {
+      int n = WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, NULL, 0, NULL, NULL);
+      std::string narrow(static_cast<std::size_t>(n > 0 ? n : 1), '\0');
+      if (n > 0) WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, &narrow[0], n, NULL, NULL);
+      bytes += narrow;  // with its zero
+    }
+  }
+  bytes.append(wide ? sizeof(wchar_t) : 1, '\0');
+  HGLOBAL block = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes.size());
+  if (block == NULL) return NULL;
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(block));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->pt = at;
+  drop->fWide = wide;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), bytes.data(), bytes.size());
+  GlobalUnlock(block);
+  return block;
+}
+
 }  // namespace testing_support

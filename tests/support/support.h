@@ -102,4 +102,13 @@ COLORREF pixelAt(HWND window, int x, int y);
 // The character format of the one character at `position` of a rich-edit
 // window (the selection is moved there to ask).
 CHARFORMATA charFormatAt(HWND richEdit, int position);
+
+// A drop of files as the shell hands one over: a DROPFILES record in global
+// memory with the point `at` (client pixels), then the names, each ended by a
+// zero, and one zero more; as UTF-16 when `wide`, else in the program's code
+// page. The receiver finishes (frees) it.
+HGLOBAL makeDrop(const std::vector<std::wstring>& names, POINT at, bool wide);
+
+// Whether a global memory block has been freed.
+inline bool isFreed(HGLOBAL block) { return GlobalSize(block) == 0; }
 }  // namespace testing_support
