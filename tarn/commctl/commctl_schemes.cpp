@@ -176,8 +176,6 @@ void recolour(HWND box, LONG from, LONG to, bool dark) {
 // the notifications the program asked for, the modified flag and, when there
 // was nothing to undo, the undo list are as they were afterwards.
 void recolourText(HWND box, bool dark) {
-  CHARFORMATA typed = colourFormat(schemes::richTextMarker, !dark);
-  send(box, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&typed));
   CHARRANGE kept = {0, 0};
   send(box, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&kept));
   LRESULT events = send(box, EM_SETEVENTMASK, 0, 0);
@@ -209,6 +207,17 @@ void richTextScheme(HWND box, bool dark) {
   if (!dark && !wasDark) return;
   if (!owned.back)
     send(box, EM_SETBKGNDCOLOR, dark ? 0 : 1, static_cast<LPARAM>(schemes::darkPalette.field));
+  // The colour of what is typed into an empty box: the scheme's while dark,
+  // unless the program coloured the text; back to automatic once light.
+  CHARFORMATA typed = {};
+  typed.cbSize = sizeof typed;
+  send(box, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&typed));
+  bool marked =
+      (typed.dwEffects & CFE_AUTOCOLOR) == 0 && typed.crTextColor == schemes::richTextMarker;
+  if (dark ? !owned.text : marked) {
+    typed = colourFormat(schemes::richTextMarker, !dark);
+    send(box, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&typed));
+  }
   if (!owned.text) recolourText(box, dark);
   if (dark)
     r->part<DarkRichText>();

@@ -119,8 +119,8 @@ void drawItem(HWND box, const DRAWITEMSTRUCT& item) {
   if (!send(box, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&entry))) return;
   text.back() = '\0';
   // The box may answer with a pointer to its own copy of the text instead.
-  const char* shown = entry.pszText != NULL && entry.pszText != LPSTR_TEXTCALLBACKA ? entry.pszText
-                                                                                    : "";
+  const char* shown =
+      entry.pszText != NULL && entry.pszText != LPSTR_TEXTCALLBACKA ? entry.pszText : "";
   area.left += 2;
   HIMAGELIST images = reinterpret_cast<HIMAGELIST>(send(box, CBEM_GETIMAGELIST));
   int picture = chosen ? entry.iSelectedImage : entry.iImage;

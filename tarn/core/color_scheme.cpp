@@ -4,10 +4,11 @@
 #include "tarn/core/color_scheme.h"
 
 #include <algorithm>
-#include <cstring>
 #include <mutex>
 #include <utility>
 #include <vector>
+
+#include "tarn/post.h"
 
 namespace tarn {
 
@@ -27,7 +28,7 @@ std::atomic<std::size_t> familyCount{0};
 // The system calls, loaded at the first need
 
 template <class Function>
-Function find(const char* library, const char* name) {
+Function systemFunction(const char* library, const char* name) {
   HMODULE module = LoadLibraryA(library);
   FARPROC address = module != NULL ? GetProcAddress(module, name) : nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
@@ -35,13 +36,13 @@ Function find(const char* library, const char* name) {
 
 HRESULT WINAPI systemSetWindowTheme(HWND window, LPCWSTR appName, LPCWSTR idList) {
   using Call = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-  static const Call call = find<Call>("uxtheme.dll", "SetWindowTheme");
+  static const Call call = systemFunction<Call>("uxtheme.dll", "SetWindowTheme");
   return call != nullptr ? call(window, appName, idList) : E_NOTIMPL;
 }
 
 HRESULT WINAPI systemSetWindowAttribute(HWND window, DWORD attribute, LPCVOID value, DWORD size) {
   using Call = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
-  static const Call call = find<Call>("dwmapi.dll", "DwmSetWindowAttribute");
+  static const Call call = systemFunction<Call>("dwmapi.dll", "DwmSetWindowAttribute");
   return call != nullptr ? call(window, attribute, value, size) : E_NOTIMPL;
 }
 
@@ -349,16 +350,20 @@ void applyToThreadForms(const std::vector<HWND>& windows) {
     if (findRecord(window) != nullptr && isDialog(window)) applyToForm(window);
 }
 
-// Every form of the program: this thread's now, other threads' when they next
-// read their messages (a window's record runs the request).
+void takeRequest() { applyToThreadForms(topLevelWindows().mine); }
+
+// Every form of the program: this thread's now, each other thread's when it
+// next reads its messages (the switch is posted to it, once).
 void switchWindows() {
   TopLevel all = topLevelWindows();
   applyToThreadForms(all.mine);
-  UINT request = schemeRequestMessage.load();
-  for (HWND window : all.others) PostMessageA(window, request, 0, 0);
+  std::vector<DWORD> asked;
+  for (HWND window : all.others) {
+    DWORD thread = GetWindowThreadProcessId(window, NULL);
+    if (std::find(asked.begin(), asked.end(), thread) != asked.end()) continue;
+    if (post(Control(window), takeRequest)) asked.push_back(thread);
+  }
 }
-
-void takeRequest() { applyToThreadForms(topLevelWindows().mine); }
 
 void windowMade(HWND window) {
   if (GetWindowThreadProcessId(window, NULL) != GetCurrentThreadId()) return;
@@ -391,11 +396,7 @@ void useSchemeFamilies(const SchemeFamily* families, std::size_t count) {
 
 void chooseScheme(int request) {
   requested = request;
-  if (!chosen.exchange(true)) {
-    schemeRequestHandler.store(takeRequest);
-    schemeRequestMessage.store(RegisterWindowMessageA("TarnColorScheme"));
-    schemeWindowMade.store(windowMade, std::memory_order_release);
-  }
+  if (!chosen.exchange(true)) schemeWindowMade.store(windowMade, std::memory_order_release);
   evaluate();
   switchWindows();
 }

@@ -29,12 +29,6 @@ inline void announceWindow(HWND window) {
   if (void (*made)(HWND) = schemeWindowMade.load(std::memory_order_acquire)) made(window);
 }
 
-// The message another thread's switch posts to a window of this thread, and
-// what the window's record does with it (core/window_record.cpp): until a
-// scheme is chosen no message has this number.
-extern std::atomic<UINT> schemeRequestMessage;
-extern std::atomic<void (*)()> schemeRequestHandler;
-
 // A family's colours for `window`: dark, or as they were before (light). Only
 // called when the window's shade changes, and for each new window once the
 // scheme is dark.

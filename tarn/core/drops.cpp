@@ -27,8 +27,8 @@ struct DropHandler {
 // mangled by a narrower code page on the way.
 String narrowName(const std::wstring& wide) {
   if (wide.empty()) return String();
-  int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), NULL, 0,
-                              NULL, NULL);
+  int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), NULL, 0, NULL,
+                              NULL);
   std::string name(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
   if (n > 0)
     WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &name[0], n, NULL,

@@ -5,16 +5,8 @@
 
 #include <algorithm>
 
-#include "tarn/core/color_scheme.h"
-
 namespace tarn {
 namespace detail {
-
-// A colour scheme chosen on another thread reaches this thread's windows as a
-// message to any of them (core/color_scheme.cpp); no message has this number
-// until a scheme is chosen (registered messages are 0xC000 and up).
-std::atomic<UINT> schemeRequestMessage{0};
-std::atomic<void (*)()> schemeRequestHandler{nullptr};
 
 namespace {
 
@@ -60,10 +52,6 @@ LRESULT CALLBACK recordProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     LRESULT result = DefSubclassProc(window, message, wParam, lParam);
     record.end();
     return result;
-  }
-  if (message >= 0xC000 && message == schemeRequestMessage.load(std::memory_order_relaxed)) {
-    if (void (*take)() = schemeRequestHandler.load()) take();
-    return 0;
   }
   // A hook may add hooks while it runs: each is read again by its index.
   for (std::size_t i = 0; i < record.hooks.size(); ++i) {

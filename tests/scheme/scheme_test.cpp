@@ -424,6 +424,15 @@ TEST_F(SchemeFamilies, RichTextKeepsItsColoursSelectionAndHistory) {
   EXPECT_EQ(schemes::richTextMarker, colourAt(0));
   setColorScheme(ColorScheme::light);
   EXPECT_EQ(CLR_DEFAULT, colourAt(0));
+  // The program's text colour set while dark stays, and what is typed into the
+  // emptied box afterwards in light is not in the scheme's colour.
+  setColorScheme(ColorScheme::dark);
+  rich.setTextColor(RGB(0, 0, 255));
+  setColorScheme(ColorScheme::light);
+  EXPECT_EQ(RGB(0, 0, 255), colourAt(0));
+  rich.text = "";
+  SendMessageA(rich.hwnd, WM_CHAR, 'k', 0);
+  EXPECT_NE(schemes::richTextMarker, colourAt(0));
 }
 
 // ---------------------------------------------------------------------------
