@@ -1,4 +1,4 @@
-// What making and ending windows leaves behind: each scenario runs N times
+// What making and ending windows, and switching colour schemes, leave behind: each scenario runs N times
 // after a warm-up round, and the program prints the growth of GDI objects,
 // USER objects, kernel handles, the bytes the process heaps hold, and private
 // bytes. Flat figures (around 0, whatever N) mean nothing leaks; a figure that
@@ -255,6 +255,37 @@ int main(int argc, char** argv) {
     SendMessageA(table.hwnd, WM_CHAR, '1', 1);
     table.destroy();
   });
+
+  // The colour schemes last: once chosen, a scheme stays chosen for the program.
+  {
+    Label label("label", ++controlIdCounter, 10, 10, 80, 20, host, true, true, false, 0);
+    label.backColor = RGB(200, 0, 0);
+    TableView table("", ++controlIdCounter, 10, 40, 200, 100, host);
+    table.addColumn("A");
+    RichTextBox rich("", ++controlIdCounter, 10, 150, 200, 60, host);
+    // Set as RTF the text leaves nothing to undo, and switches add nothing: with
+    // something to undo, each switch is one more step, up to the box's undo limit.
+    rich.text = "text";
+    StatusBar bar("a;b", ++controlIdCounter, host, 2, true, true, 0);
+    Tab tabs("", ++controlIdCounter, 220, 10, 200, 150, host);
+    tabs.addTab("tab");
+    scenario("dark and light scheme, switched and painted", rounds, [&] {
+      for (ColorScheme scheme : {ColorScheme::dark, ColorScheme::light}) {
+        setColorScheme(scheme);
+        RedrawWindow(host.hwnd, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      }
+    });
+    setColorScheme(ColorScheme::dark);
+    scenario("controls made and destroyed while dark", rounds, [&] {
+      TableView made("", ++controlIdCounter, 10, 40, 200, 100, host);
+      Label painted("painted", ++controlIdCounter, 220, 170, 80, 20, host, true, true, false, 0);
+      painted.backColor = RGB(0, 0, 120);
+      UpdateWindow(host.hwnd);
+      made.destroy();
+      painted.destroy();
+    });
+    setColorScheme(ColorScheme::light);
+  }
 
   DeleteObject(picture);
   DeleteFileA(path.c_str());

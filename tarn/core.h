@@ -14,6 +14,9 @@
 //   TimerEntry, named timers      core/control_timers.cpp
 //   detail::ObjectLink            core/window_record.cpp
 //   Control's message boxes       forms/message_box.cpp
+//   ColorScheme, colorScheme      core/color_scheme.cpp, scheme_colors.cpp
+//   setColorScheme                forms/color_scheme.cpp (the families' colours:
+//                                 controls/control_schemes.cpp, commctl/commctl_schemes.cpp)
 #ifndef TARN_CORE_H
 #define TARN_CORE_H
 
@@ -80,6 +83,31 @@ class Application {
 
 /// Posts the quit message: the program's message loop ends with exit code 0.
 void quit();
+
+// ===========================================================================
+// Colour scheme
+// ===========================================================================
+
+/// The colours of the program's windows (docs/colors.md): `light`, the system's
+/// usual colours; `dark`, dark backgrounds and light text; `system`, whichever
+/// the user chose for programs in the system's settings, followed as it changes.
+enum class ColorScheme { system, light, dark };
+
+/// Chooses the colour scheme of every window of the program, those made before
+/// and after, and switches them at once. The default is `light`: a program
+/// that never calls this is left exactly as the system draws it. Colours the
+/// program set itself (`backColor`, the views' and rich text box's
+/// `setBackColor` and `setTextColor`, a colour button's colour) win over the
+/// scheme in both, and once a scheme is chosen the toolkit paints them itself.
+/// In high contrast the system's colours rule and the toolkit paints none of
+/// its own. A value other than the three is refused by the runtime check and
+/// changes nothing. Called from another thread, the choice holds at once for
+/// colorScheme() and each thread's windows switch when it next reads its messages.
+void setColorScheme(ColorScheme scheme);
+
+/// The scheme in effect: `light` or `dark` (never `system`: what the user's
+/// choice came to; in high contrast, how dark the system's window colour is).
+ColorScheme colorScheme();
 
 /// The primary screen's size in pixels (device pixels in a DPI-aware program,
 /// scaled to 96 DPI in one that is not).
@@ -271,8 +299,9 @@ class Control {
   HWND tooltipHwnd;
   /// The colour last written to `backColor`.
   COLORREF backColorValue;
-  /// Write-only: paints the window's background in this colour (the object registers with the
-  /// window so the form procedures can find the colour).
+  /// Write-only: the window's background colour. The object registers with the window so the
+  /// form procedures can find the colour; once the program chose a colour scheme
+  /// (setColorScheme) the toolkit paints it itself, in either scheme.
   Property<Control, COLORREF> backColor;  // write-only
   /// Whether `backColor` has been written.
   bool backColorSet;

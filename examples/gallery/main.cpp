@@ -19,7 +19,8 @@ enum Command {
   cmdCheck,
   cmdRadioA,
   cmdRadioB,
-  cmdColours
+  cmdColours,
+  cmdScheme
 };
 
 Form window(
@@ -63,6 +64,10 @@ Label colourLabel(buttonsPage, {.text = "A colour button:", .x = 20, .y = 124});
 ColorButton colour(
     buttonsPage,
     {.id = 204, .x = 140, .y = 114, .width = 60, .height = 32, .colour = RGB(40, 110, 200)});
+// The colour scheme: the system's choice, light or dark (ColorScheme's order).
+Label schemeLabel(buttonsPage, {.text = "Colours:", .x = 20, .y = 172});
+ComboBox scheme(buttonsPage, {.id = cmdScheme, .x = 140, .y = 168, .width = 120, .height = 100,
+                              .listOnly = true});
 
 // Page 2: text and spin.
 Form textPage = page("Text");
@@ -121,6 +126,8 @@ Form richPage = page("Rich text");
 RichTextBox rich(richPage, {.x = 20, .y = 20, .width = 560, .height = 230});
 
 void fill() {
+  for (const char* name : {"System", "Light", "Dark"}) scheme.addItem(name, 0, -1);
+  scheme.setSelectedIndex(1);
   for (const char* name : {"Apple", "Banana", "Cherry", "Damson", "Elderberry", "Fig"})
     fruit.addItem(name, 0);
   fruit.setSelectedIndex(1);
@@ -206,6 +213,10 @@ void command(int id, int code) {
     case cmdRadioA:
     case cmdRadioB:
       status.setText(0, String(id == cmdRadioA ? "First" : "Second") + " choice");
+      break;
+    case cmdScheme:
+      if (code == CBN_SELCHANGE)
+        setColorScheme(static_cast<ColorScheme>(int(scheme.selectedIndex)));
       break;
     case cmdColours:
       if (code == CBN_SELCHANGE)

@@ -4,6 +4,7 @@
 
 #include "tarn/commctl/row_copy.h"
 #include "tarn/commctl/virtual_table.h"
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/views.h"
@@ -49,15 +50,18 @@ LVITEMA insertItem(HWND window, LVITEMA item, int& placed) {
   return item;
 }
 
+// The program's colours: kept by the window, so a colour scheme leaves them be.
 int setListBackColor(HWND window, COLORREF colour) {
   if (!detail::send(window, LVM_SETBKCOLOR, 0, static_cast<LPARAM>(colour))) return 0;
   detail::send(window, LVM_SETTEXTBKCOLOR, 0, static_cast<LPARAM>(colour));
+  detail::setProgramBack(window, colour);
   InvalidateRect(window, NULL, TRUE);
   return 1;
 }
 
 bool setListTextColor(HWND window, COLORREF colour) {
   bool done = detail::send(window, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(colour)) != 0;
+  if (done) detail::setProgramText(window, colour);
   InvalidateRect(window, NULL, TRUE);
   return done;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tarn/commctl/line_ends.h"
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/holders.h"
 #include "tarn/richtext.h"
@@ -123,6 +124,7 @@ String RichTextBox::getText() const {
 void RichTextBox::setRichText(const char* chars) {
   SETTEXTEX how = {ST_DEFAULT, CP_ACP};
   detail::send(hwnd, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&how), detail::textArgument(chars));
+  detail::announceWindow(hwnd);  // new text takes the colour scheme's colours
 }
 
 void RichTextBox::setText(String value) { setRichText(value.c_str()); }
@@ -322,6 +324,7 @@ LRESULT RichTextBox::setWordColor(COLORREF colour) {
   return setCharFormat(SCF_WORD | SCF_SELECTION, CFM_COLOR, 0, colour);
 }
 LRESULT RichTextBox::setTextColor(COLORREF colour) {
+  detail::setProgramText(hwnd, colour);
   return setCharFormat(SCF_ALL, CFM_COLOR, 0, colour);
 }
 
@@ -329,12 +332,17 @@ LRESULT RichTextBox::hideSelection() { return detail::send(hwnd, EM_HIDESELECTIO
 LRESULT RichTextBox::showSelection() { return detail::send(hwnd, EM_HIDESELECTION); }
 
 COLORREF RichTextBox::setBackColor(COLORREF colour) {
+  detail::setProgramBack(hwnd, colour);
   return static_cast<COLORREF>(
       detail::send(hwnd, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(colour)));
 }
 
+// The system's colour, or in the dark scheme the scheme's.
 COLORREF RichTextBox::useSystemBackColor() {
-  return static_cast<COLORREF>(detail::send(hwnd, EM_SETBKGNDCOLOR, 1));
+  detail::clearProgramBack(hwnd);
+  COLORREF previous = static_cast<COLORREF>(detail::send(hwnd, EM_SETBKGNDCOLOR, 1));
+  detail::announceWindow(hwnd);
+  return previous;
 }
 
 // ---------------------------------------------------------------------------

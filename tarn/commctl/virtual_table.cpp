@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tarn/core/child_layout.h"
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/window_events.h"
 #include "tarn/core/window_record.h"
@@ -343,6 +344,10 @@ void copyTableSetup(HWND from, HWND to) {
   send(to, LVM_SETBKCOLOR, 0, send(from, LVM_GETBKCOLOR));
   send(to, LVM_SETTEXTBKCOLOR, 0, send(from, LVM_GETTEXTBKCOLOR));
   send(to, LVM_SETTEXTCOLOR, 0, send(from, LVM_GETTEXTCOLOR));
+  if (const ProgramColours* own = programColours(from)) {  // the program's stay its own
+    if (own->hasBack) setProgramBack(to, own->back);
+    if (own->hasText) setProgramText(to, own->text);
+  }
   // Only shared lists survive the old view; its own it frees as it goes.
   if ((GetWindowLongA(from, GWL_STYLE) & LVS_SHAREIMAGELISTS) != 0)
     for (int kind : {LVSIL_NORMAL, LVSIL_SMALL, LVSIL_STATE})

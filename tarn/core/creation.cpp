@@ -1,6 +1,7 @@
 // The one routine that makes a control's child window, the steps that follow
 // it, and reading a control's text through a memory block.
 #include "tarn/core/automatic_ids.h"
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
@@ -9,6 +10,10 @@
 namespace tarn {
 namespace detail {
 
+// Set by the first setColorScheme (core/color_scheme.cpp): until then, making
+// a window costs one test of this pointer.
+std::atomic<void (*)(HWND)> schemeWindowMade{nullptr};
+
 HWND createChild(Control& owner, const char* className, const char* windowName, DWORD style,
                  DWORD exStyle, int x, int y, int width, int height, HWND parent, int id,
                  void* createParam) {
@@ -16,6 +21,7 @@ HWND createChild(Control& owner, const char* className, const char* windowName, 
   owner.parentHwnd = parent;
   owner.hwnd = createChildWindow(className, windowName, style, exStyle, x, y, width, height, parent,
                                  id, createParam);
+  announceWindow(owner.hwnd);
   return owner.hwnd;
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/dpi.h"
 
 namespace tarn {
@@ -101,6 +102,7 @@ void hookForm(HWND form) {
   receiveDrops(form);
   followDpiChanges(form);
   openMailbox();
+  announceWindow(form);
 }
 
 void setHandler(HWND window, UINT message, int id, UINT code, std::function<LRESULT(NMHDR*)> run) {

@@ -19,8 +19,9 @@ namespace tarn {
 namespace detail {
 
 // What every form carries: the routing of commands and notifications, the
-// finishing of drops and the following of DPI changes; and its thread takes
-// posted work from then on (openMailbox).
+// finishing of drops and the following of DPI changes; its thread takes posted
+// work from then on (openMailbox); and, once a program chose a colour scheme,
+// it takes the scheme's colours.
 void hookForm(HWND form);
 
 // Makes this thread take work posted to its windows (post.h), once: a hidden

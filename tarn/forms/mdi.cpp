@@ -1,6 +1,7 @@
 // MDI forms: the frame with its MDICLIENT, child forms routed through the
 // system's MDI child handling, and the frame and child procedures.
 #include "tarn/core/sizing.h"
+#include "tarn/core/color_scheme.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/window_class.h"
@@ -138,6 +139,7 @@ Form MDIForm::addChild(const String& caption, int x_, int y_, int width_, int he
 bool MDIForm::setClientColor(COLORREF colour) {
   if (!runtimeCheck(client.hwnd != NULL, "container.hwnd !=NULL", __FILE__, __LINE__)) return false;
   bool hadBrush = replaceClientBrush(client.hwnd, CreateSolidBrush(colour), true);
+  detail::setProgramBack(client.hwnd, colour);  // the program's colour wins over a scheme's
   client.redraw();
   return hadBrush;
 }

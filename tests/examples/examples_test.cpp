@@ -81,6 +81,22 @@ void driveGallery(const std::string& program) {
   EXPECT_TRUE(waitForPixel(swatch, box.right / 2, box.bottom / 2, RGB(40, 110, 200)));
   EXPECT_TRUE(saveScreenshot(window, program));
 
+  // The colour scheme's box on the first page: Down from Light chooses Dark,
+  // and the form turns dark; Up gives the light one back.
+  HWND page = GetParent(push);
+  HWND scheme = findChild(GetDlgItem(page, 205), "ComboBox");
+  ASSERT_TRUE(scheme != NULL);
+  RECT area;
+  GetClientRect(page, &area);
+  auto pageShade = [&] { return screenPixel(page, area.right - 4, area.bottom - 4); };
+  COLORREF light = pageShade();
+  SendMessageA(scheme, WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_TRUE(waitFor([&] { return GetRValue(pageShade()) < 0x40; })) << std::hex << pageShade();
+  EXPECT_TRUE(waitForPixel(swatch, box.right / 2, box.bottom / 2, RGB(40, 110, 200)));
+  EXPECT_TRUE(saveScreenshot(window, program + "-dark"));
+  SendMessageA(scheme, WM_KEYDOWN, VK_UP, 0);
+  EXPECT_TRUE(waitFor([&] { return pageShade() == light; }));
+
   // Arrow keys on the tab control switch pages: only the chosen page shows.
   HWND fruit = findChild(window, "ListBox");
   HWND name = findChild(window, "Edit", "Ada");
