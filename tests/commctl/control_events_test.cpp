@@ -95,7 +95,7 @@ TYPED_TEST(ViewEvents, SelectionIsReportedOncePerChange) {
   EXPECT_EQ((std::vector<int>{2, 5}), told);
 
   // The last row by the keyboard, and a click with the mouse.
-  SetForegroundWindow(this->form.hwnd);
+  ASSERT_TRUE(bringToFront(this->form.hwnd));
   SetFocus(h);
   SendMessageA(h, WM_KEYDOWN, VK_END, 0);
   ASSERT_TRUE(settle());
@@ -146,7 +146,7 @@ TYPED_TEST(ViewEvents, DoubleClickAndEnterActivateARow) {
     told.push_back("row " + std::to_string(row));
     PostQuitMessage(0);
   });
-  SetForegroundWindow(window.hwnd);
+  ASSERT_TRUE(bringToFront(window.hwnd));
   clickMouse(view.hwnd, pointOn(view.hwnd, 3), 2);
   EXPECT_EQ(0, loopWithWatchdog());
   EXPECT_EQ((std::vector<std::string>{"row 3"}), told);
@@ -300,7 +300,7 @@ TEST_F(ControlHost, ToolbarButtonsRunTheirOwnHandlers) {
     clickMouse(bar.hwnd, POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     return pumpUntil([&] { return told.size() > before; }, 5000) && settle();
   };
-  SetForegroundWindow(form.hwnd);
+  ASSERT_TRUE(bringToFront(form.hwnd));
   ASSERT_TRUE(click(1));
   ASSERT_TRUE(click(0));
   one.onClick(nullptr);
@@ -324,7 +324,7 @@ TEST(MenuEvents, AnEntryAndItsShortcutRunItsHandler) {
     PostQuitMessage(0);
   });
   window.addShortcut(FCONTROL, 'O', 4112);
-  SetForegroundWindow(window.hwnd);
+  ASSERT_TRUE(bringToFront(window.hwnd));
   pressKeys({VK_MENU, 'F'});
   pressKeys({VK_RETURN});
   EXPECT_EQ(0, loopWithWatchdog());

@@ -32,7 +32,7 @@ void selectRows(HWND view, std::initializer_list<int> rows) {
 // "before"; the cells read back from it.
 Cells copyWithKeys(HWND window, HWND view) {
   EXPECT_TRUE(Clipboard::setText("before"));
-  SetForegroundWindow(window);
+  EXPECT_TRUE(bringToFront(window));
   SetFocus(view);
   pressKeys({VK_CONTROL, 'C'});
   EXPECT_TRUE(pumpUntil([] { return Clipboard::text().str() != "before"; }, 5000));
@@ -159,7 +159,7 @@ TEST(TableCopyKeys, NothingSelectedCopiesNothingAndTheParentStillHearsTheKey) {
   ASSERT_TRUE(Clipboard::setText("before"));
   EXPECT_FALSE(table.copy());
   EXPECT_TRUE(table.selectedRows().empty());
-  SetForegroundWindow(host.hwnd);
+  ASSERT_TRUE(bringToFront(host.hwnd));
   SetFocus(table.hwnd);
   pressKeys({VK_CONTROL, 'C'});
   auto heardC = [&] {  // LVN_KEYDOWN for Ctrl, then for C

@@ -399,7 +399,7 @@ TEST_F(VirtualHost, TenMillionRowsSelectTouchingOnlyTheSelectedRows) {
 TEST_F(VirtualHost, TheUsersClicksRangesAndKeysAreKept) {
   makeVirtual(tenMillion);
   Watch watch(parent.hwnd, table.hwnd);
-  SetForegroundWindow(parent.hwnd);
+  ASSERT_TRUE(testing_support::bringToFront(parent.hwnd));
   SetFocus(table.hwnd);
   auto keysDone = [&](int focused) {
     return testing_support::pumpUntil(

@@ -103,7 +103,7 @@ TEST_F(EditCommands, PasteReplacesTheSelectionWithWhatTheBoxTakes) {
 }
 
 TEST_F(EditCommands, TypedTextIsSelectedCopiedAndUndone) {
-  SetForegroundWindow(form.hwnd);
+  ASSERT_TRUE(bringToFront(form.hwnd));
   multi.focus();
   EXPECT_FALSE(multi.canUndo());
   pressKeys({'T'});

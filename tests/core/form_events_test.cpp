@@ -12,6 +12,7 @@
 #include <tarn/tarn.h>
 
 using namespace tarn;
+using testing_support::bringToFront;
 using testing_support::loopWithWatchdog;
 using testing_support::pressKeys;
 
@@ -41,7 +42,7 @@ TEST(Shortcuts, KeyPressArrivesAsTheFormsCommand) {
     seen.push_back(502);
     PostQuitMessage(7);
   });
-  SetForegroundWindow(form.hwnd);
+  ASSERT_TRUE(bringToFront(form.hwnd));
   box.focus();
   pressKeys({'N'});
   pressKeys({VK_CONTROL, 'N'});
@@ -74,7 +75,7 @@ TEST(Shortcuts, RebindingReplacesAndBadKeysBindNothing) {
     EXPECT_EQ(2u, answerer.boxes().size());
   }
   EXPECT_TRUE(form.addShortcut(FCONTROL, VK_F12, 199));
-  SetForegroundWindow(form.hwnd);
+  ASSERT_TRUE(bringToFront(form.hwnd));
   box.focus();
   pressKeys({VK_F5});
   pressKeys({VK_CONTROL, 'Q'});
@@ -142,7 +143,7 @@ TEST(DefaultButton, EnterRunsItsOnClickThenItsCommand) {
     seen.push_back("IDOK");
     PostQuitMessage(6);
   });
-  SetForegroundWindow(form.hwnd);
+  ASSERT_TRUE(bringToFront(form.hwnd));
   box.focus();
   pressKeys({VK_RETURN});
   EXPECT_EQ(5, loopWithWatchdog());
@@ -152,7 +153,7 @@ TEST(DefaultButton, EnterRunsItsOnClickThenItsCommand) {
   Form plain = visibleForm();
   TextBox other("", 805, 10, 10, 200, 24, plain, true, true, false, false, 0);
   plain.onCommand(IDOK, [] { PostQuitMessage(7); });
-  SetForegroundWindow(plain.hwnd);
+  ASSERT_TRUE(bringToFront(plain.hwnd));
   other.focus();
   pressKeys({VK_RETURN});
   EXPECT_EQ(7, loopWithWatchdog());
@@ -183,7 +184,7 @@ TEST(FormEvents, TheCloseHandlerDecidesWhetherTheFormCloses) {
     Form form = visibleForm();
     form.onClose(row.handler);
     testing_support::BoxAnswerer answerer(IDIGNORE);
-    SetForegroundWindow(form.hwnd);
+    ASSERT_TRUE(bringToFront(form.hwnd));
     pressKeys({VK_MENU, VK_F4});
     EXPECT_EQ(row.quitCode, loopWithWatchdog()) << row.what;
     EXPECT_TRUE(IsWindowVisible(form.hwnd)) << row.what;  // the default procedure hides nothing

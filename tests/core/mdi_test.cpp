@@ -158,7 +158,7 @@ TEST(MDIForm, ActivationByMessageByNextAndByAClick) {
 
   // A real click on B's caption, with the frame in front.
   SendMessageA(frame.client.hwnd, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(a.hwnd), 0);
-  SetForegroundWindow(frame.hwnd);
+  ASSERT_TRUE(bringToFront(frame.hwnd));
   pump(0);
   RECT r;
   GetWindowRect(b.hwnd, &r);

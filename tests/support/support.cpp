@@ -161,6 +161,16 @@ namespace {
 VOID CALLBACK endLoop(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(-2); }
 }  // namespace
 
+bool bringToFront(HWND window) {
+  return pumpUntil(
+      [&] {
+        if (GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);  // asked again: a busy system may refuse once
+        return false;
+      },
+      5000);
+}
+
 int loopWithWatchdog(UINT ms) {
   UINT_PTR watchdog = SetTimer(NULL, 0, ms, endLoop);
   int code = tarn::messageLoop();

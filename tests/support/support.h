@@ -45,6 +45,10 @@ int loopWithWatchdog(UINT ms = 5000);
 // Dispatches this thread's messages for about `ms` milliseconds.
 void pump(DWORD ms);
 
+// Asks for `window` to be the foreground window and dispatches messages until
+// it is, so the keys and clicks sent next reach it; false after 5 s.
+bool bringToFront(HWND window);
+
 // Dispatches messages until `done()` or the deadline; true when done.
 template <class Pred>
 bool pumpUntil(Pred done, DWORD timeoutMs) {
