@@ -308,3 +308,20 @@ TEST_F(DpiLayout, AnOwnersDpiIsNotItsPopupsDpi) {
 }
 
 }  // namespace
+
+// A layout at the screen's DPI: margins, gaps and natural sizes are units
+// turned into this DPI's pixels, and the natural sizes read back in units the
+// same at every DPI (within the rounding of a text's width).
+TEST_F(DpiLayout, LayoutsPlaceInUnitsScaledToTheDpi) {
+  tarn::Button ok(form, {.text = "OK"});
+  tarn::Button cancel(form, {.text = "Cancel"});
+  form.setLayout(tarn::Layout::column().add(tarn::Layout::row().add(ok).add(cancel)));
+  RECT o = placeOf(ok.hwnd), c = placeOf(cancel.hwnd);
+  EXPECT_EQ(pixels(tarn::LayoutOptions::windowMargin, dpi), o.left);
+  EXPECT_EQ(pixels(tarn::LayoutOptions::windowMargin, dpi), o.top);
+  EXPECT_EQ(o.right + pixels(tarn::LayoutOptions::defaultGap, dpi), c.left);
+  EXPECT_EQ(pixels(ok.naturalSize().width, dpi), o.right - o.left);
+  EXPECT_EQ(pixels(ok.naturalSize().height, dpi), o.bottom - o.top);
+  EXPECT_EQ(75, ok.naturalSize().width);  // the system's least button width, in units
+  form.setLayout(tarn::Layout());
+}
