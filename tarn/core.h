@@ -9,6 +9,8 @@
 //                                 control_tooltip.cpp, control_timers.cpp,
 //                                 drops.cpp (onDropFiles)
 //   Size, Control::naturalSize    core/natural_size.cpp, sizing.cpp
+//   Control::setLayout, relayout,
+//   fitToLayout                   core/window_layout.cpp
 //   ControlOptions                core/creation.cpp (the options constructors: each control's)
 //   automatic identifiers         core/automatic_ids.cpp
 //   TimerEntry, named timers      core/control_timers.cpp
@@ -131,6 +133,7 @@ class Cursor {
 // ===========================================================================
 
 class Control;
+class Layout;
 
 namespace detail {
 
@@ -381,6 +384,25 @@ class Control {
   /// the screen that holds most of it; a window larger than the work area
   /// keeps its top left corner on it. A window-less object does nothing.
   void centreOnScreen();
+  /// Lays out this window's children by `layout` (tarn/layout.h): at once, then
+  /// again at every change of the window's size or DPI. Any window may hold a
+  /// layout: a form, a child form (a tab page), a group box or frame whose
+  /// controls were made with it as their parent. The layout gets the client
+  /// area less the window's status bar, toolbars and cool bars (made before or
+  /// after) and, for a group box, its caption; a top-level form is never made
+  /// smaller than the layout's minimum (its minimum track size). Hidden
+  /// controls take no room. The layout is copied: a layout set again replaces
+  /// the one before, and a layout holding no control (`Layout()`) removes it,
+  /// leaving the controls where they are. Controls that are not children of
+  /// this window are left out, reported once with the runtime check. The
+  /// layout ends with the window; a window-less object does nothing.
+  void setLayout(const Layout& layout);
+  /// Lays the children out again from their natural sizes now: after their
+  /// texts, fonts or the controls shown changed. Does nothing without a layout.
+  void relayout();
+  /// Sizes the window so its layout has its natural size (the bars and the
+  /// frame around it), keeping its top left corner. Does nothing without a layout.
+  void fitToLayout();
   /// Marks the whole window for repainting, background included; always true.
   bool redraw();
   /// Sends the window WM_SIZE (so it lays out its children again) and repaints it; always true.

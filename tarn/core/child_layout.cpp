@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tarn/core.h"
+#include "tarn/core/window_layout.h"
 #include "tarn/core/window_record.h"
 
 namespace tarn {
@@ -85,21 +86,30 @@ RECT anchoredPlace(RECT r, int anchor, int dw, int dh) {
 
 // Moves and stretches the anchored children of `parent` by the change of its
 // client area since the last layout. A child moved to another parent is dropped.
+// Every child moved has its old and new places repainted, children included:
+// a control moved over what another left shows no ghost of it.
 void layOutAnchored(HWND parent, ChildLayout& layout, int dw, int dh) {
   std::size_t kept = 0;
+  std::vector<RECT> touched;
   for (AnchoredChild child : layout.anchored) {
     if (!IsWindow(child.window) || GetParent(child.window) != parent) continue;
     RECT now = placeIn(parent, child.window);
     RECT from = EqualRect(&now, &child.placed) ? child.place : now;
     child.place = anchoredPlace(from, child.anchor, dw, dh);
     RECT to = child.place;
-    MoveWindow(child.window, to.left, to.top, to.right > to.left ? to.right - to.left : 0,
-               to.bottom > to.top ? to.bottom - to.top : 0, TRUE);
+    SetWindowPos(child.window, NULL, to.left, to.top, to.right > to.left ? to.right - to.left : 0,
+                 to.bottom > to.top ? to.bottom - to.top : 0,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOCOPYBITS);
     child.placed = placeIn(parent, child.window);  // a window may refuse a size (a combo box)
+    if (!EqualRect(&now, &child.placed)) {
+      touched.push_back(now);
+      touched.push_back(child.placed);
+    }
     layout.anchored[kept++] = child;
   }
   layout.anchored.erase(layout.anchored.begin() + static_cast<std::ptrdiff_t>(kept),
                         layout.anchored.end());
+  repaintMoved(parent, touched);
 }
 
 // A follower may set followers again, or end, while it runs: each is called
@@ -131,7 +141,22 @@ bool followSize(WindowRecord& record, UINT message, WPARAM, LPARAM, LRESULT&) {
   layout->lastClient = now;
   if (dw == 0 && dh == 0) return false;
   KeepRecord keep(record);
+  // A bar that follows draws itself for its new width, but what it covered
+  // and left (its size grip, its old parts) is the parent's to repaint.
+  std::vector<std::pair<HWND, RECT>> before;
+  for (const SizeFollower& f : layout->followers)
+    before.emplace_back(f.window, placeIn(record.window, f.window));
   runFollowers(record.window, record);
+  if (record.ended) return false;
+  std::vector<RECT> touched;
+  for (const auto& b : before) {
+    if (!IsWindow(b.first) || GetParent(b.first) != record.window) continue;
+    RECT after = placeIn(record.window, b.first);
+    if (EqualRect(&after, &b.second)) continue;
+    touched.push_back(b.second);
+    touched.push_back(after);
+  }
+  repaintMoved(record.window, touched);
   if (ChildLayout* still = record.ended ? nullptr : record.findPart<ChildLayout>())
     layOutAnchored(record.window, *still, dw, dh);
   return false;  // the window's own procedure still sees the size
@@ -171,6 +196,16 @@ void forget(HWND parent, HWND child) {
   followers.erase(std::remove_if(followers.begin(), followers.end(),
                                  [child](const SizeFollower& f) { return f.window == child; }),
                   followers.end());
+}
+
+// A follower (a bar) that changes its size or is shown or hidden changes the
+// room its parent's layout has.
+bool followerMoved(WindowRecord& record, UINT message, WPARAM, LPARAM lParam, LRESULT&) {
+  if (message != WM_WINDOWPOSCHANGED || lParam == 0) return false;
+  const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+  if ((pos->flags & SWP_NOSIZE) == 0 || (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0)
+    childChanged(record.window);
+  return false;
 }
 
 }  // namespace
@@ -225,6 +260,8 @@ void followParentSize(HWND child, std::function<void(HWND)> follow) {
   if (!follow) return;
   layout->followers.push_back(SizeFollower{child, std::move(follow)});
   markLaidOut(parent, child);
+  if (WindowRecord* own = record(child)) own->addHook(followerMoved);
+  childChanged(child);
 }
 
 void layOutChildrenFirst(HWND parent) { layoutOf(parent); }

@@ -6,6 +6,7 @@
 #include "tarn/core/detail.h"
 #include "tarn/core/dpi.h"
 #include "tarn/core/holders.h"
+#include "tarn/core/window_layout.h"
 
 namespace tarn {
 
@@ -88,8 +89,17 @@ HDC Control::getDc() const { return GetDC(hwnd); }
 // ---------------------------------------------------------------------------
 // Operations
 
-BOOL Control::show() { return ShowWindow(hwnd, SW_SHOW); }
-BOOL Control::hide() { return ShowWindow(hwnd, SW_HIDE); }
+// A control shown or hidden takes or leaves its room in its parent's layout.
+BOOL Control::show() {
+  BOOL was = ShowWindow(hwnd, SW_SHOW);
+  detail::childChanged(hwnd);
+  return was;
+}
+BOOL Control::hide() {
+  BOOL was = ShowWindow(hwnd, SW_HIDE);
+  detail::childChanged(hwnd);
+  return was;
+}
 BOOL Control::enable() { return EnableWindow(hwnd, TRUE); }
 BOOL Control::disable() { return EnableWindow(hwnd, FALSE); }
 bool Control::destroy() {

@@ -7,6 +7,7 @@
 #include "tarn/core/child_layout.h"
 #include "tarn/core/detail.h"
 #include "tarn/core/holders.h"
+#include "tarn/core/window_layout.h"
 #include "tarn/core/window_record.h"
 
 namespace tarn {
@@ -173,6 +174,7 @@ void applyDpiChange(WindowRecord& form, WPARAM wParam, LPARAM lParam) {
   if (suggested != nullptr)
     SetWindowPos(window, NULL, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (from != to) layoutAfterDpiChange(window, children);
 }
 
 bool followDpi(WindowRecord& record, UINT message, WPARAM wParam, LPARAM lParam, LRESULT&) {

@@ -10,6 +10,7 @@
 #include "tarn/core/shell_dlls.h"
 #include "tarn/core/sizing.h"
 #include "tarn/core/window_events.h"
+#include "tarn/core/window_layout.h"
 #include "tarn/forms.h"
 
 namespace tarn {
@@ -242,6 +243,8 @@ INT_PTR CALLBACK commandForwardProcedure(HWND window, UINT message, WPARAM wPara
 Form::Form(const FormOptions& o)
     : Form(o.caption, o.x, o.y, o.width != 0 ? o.width : detail::defaultFormSize.width,
            o.height != 0 ? o.height : detail::defaultFormSize.height, o.kind, o.enabled, o.visible,
-           o.maximised, o.minimised, o.centred, o.parent, o.child, o.exStyle) {}
+           o.maximised, o.minimised, o.centred, o.parent, o.child, o.exStyle) {
+  detail::fitFirstLayout(hwnd, o.width == 0, o.height == 0);
+}
 
 }  // namespace tarn
