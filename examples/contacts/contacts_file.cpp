@@ -21,9 +21,9 @@ std::size_t utf8Length(const std::string& text, std::size_t at) {
   for (std::size_t i = 1; i < length; ++i)
     if ((byte(at + i) & 0xC0) != 0x80) return 0;
   unsigned char second = byte(at + 1);
-  if (first == 0xE0 && second < 0xA0) return 0;  // overlong
+  if (first == 0xE0 && second < 0xA0) return 0;   // overlong
   if (first == 0xED && second >= 0xA0) return 0;  // a surrogate
-  if (first == 0xF0 && second < 0x90) return 0;  // overlong
+  if (first == 0xF0 && second < 0x90) return 0;   // overlong
   if (first == 0xF4 && second >= 0x90) return 0;  // past U+10FFFF
   return length;
 }
@@ -116,8 +116,9 @@ ReadResult readContacts(const std::string& text) {
       return refused(where + " is not UTF-8 text.");
     if (!headerSeen) {
       if (line != fileHeader)
-        return refused("This is not a contacts file: its first line is not the header "
-                       "\"Name, E-mail, Phone\".");
+        return refused(
+            "This is not a contacts file: its first line is not the header "
+            "\"Name, E-mail, Phone\".");
       headerSeen = true;
       continue;
     }

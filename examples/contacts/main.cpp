@@ -118,6 +118,7 @@ void addContact() {
   showState();
 }
 
+// The boxes hold the first selected row; Update writes them back to it.
 void updateContact() {
   int row = table.selectedRow;
   if (row < 0 || !typedHasName()) return;
@@ -127,13 +128,17 @@ void updateContact() {
   showState();
 }
 
+// Removes every selected row (Ctrl and Shift with a click select several).
 void removeContact() {
-  int row = table.selectedRow;
-  if (row < 0) return;
-  if (!window.yesNoBox("Remove " + book[static_cast<std::size_t>(row)].name + "?", programName))
-    return;
-  book.erase(book.begin() + row);
-  table.removeRow(row);  // the selection goes with it
+  std::vector<int> rows = table.selectedRows();
+  if (rows.empty()) return;
+  std::string what = rows.size() == 1 ? book[static_cast<std::size_t>(rows[0])].name
+                                      : std::to_string(rows.size()) + " contacts";
+  if (!window.yesNoBox("Remove " + what + "?", programName)) return;
+  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {  // bottom first: indices hold
+    book.erase(book.begin() + *row);
+    table.removeRow(*row);
+  }
   modified = true;
   fillBoxes(-1);
   showState();
@@ -171,13 +176,16 @@ bool mayDiscard() {
 // Reads the file whole before anything changes: a file that cannot be read
 // leaves the book, its name and its changes as they were.
 void openFile(const String& name) {
-  TextFile file;
-  if (!file.open(name)) {
+  Buffer bytes;  // read-only access: a file the program may not write still opens
+  if (!bytes.loadFile(name) && (!fileExists(name) || fileSize(name) != 0)) {
     window.errorBox("Cannot open " + name + ": there is no such file, or it cannot be read.",
                     programName);
     return;
   }
-  contacts::ReadResult read = contacts::readContacts(file.readAll().str());
+  const char* data = bytes.data;
+  int length = bytes.length;
+  contacts::ReadResult read =
+      contacts::readContacts(length > 0 ? std::string(data, length) : std::string());
   if (!read.ok) {
     window.errorBox("Cannot open " + name + ". " + read.error, programName);
     return;

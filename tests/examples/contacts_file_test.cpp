@@ -32,7 +32,8 @@ TEST(ContactsFile, AnyTextRoundTrips) {
   EXPECT_EQ(book, read.book);
 
   // No contacts: the header alone, with or without its line end.
-  for (const std::string& empty : {contacts::formatContacts({}), std::string("Name\tE-mail\tPhone")}) {
+  for (const std::string& empty :
+       {contacts::formatContacts({}), std::string("Name\tE-mail\tPhone")}) {
     read = readContacts(empty);
     EXPECT_TRUE(read.ok && read.book.empty()) << read.error;
   }
@@ -46,18 +47,22 @@ TEST(ContactsFile, RefusesWhatIsNotAContactsFile) {
   } cases[] = {
       {"", "The file is empty."},
       {"\xEF\xBB\xBF", "The file is empty."},
-      {"hello world\n", "This is not a contacts file: its first line is not the header "
-                        "\"Name, E-mail, Phone\"."},
-      {"name\te-mail\tphone\n", "This is not a contacts file: its first line is not the header "
-                                "\"Name, E-mail, Phone\"."},
-      {header + "Ada\tada@example.org\n", "Line 2 has 2 fields; a contact has 3 (name, e-mail, phone)."},
-      {header + "A\tb\tc\n\nB\tc\td\te\n", "Line 4 has 4 fields; a contact has 3 (name, e-mail, phone)."},
+      {"hello world\n",
+       "This is not a contacts file: its first line is not the header "
+       "\"Name, E-mail, Phone\"."},
+      {"name\te-mail\tphone\n",
+       "This is not a contacts file: its first line is not the header "
+       "\"Name, E-mail, Phone\"."},
+      {header + "Ada\tada@example.org\n",
+       "Line 2 has 2 fields; a contact has 3 (name, e-mail, phone)."},
+      {header + "A\tb\tc\n\nB\tc\td\te\n",
+       "Line 4 has 4 fields; a contact has 3 (name, e-mail, phone)."},
       {header + "A\\x\tb\tc\n", "Line 2 has a backslash that is not \\\\, \\t, \\n or \\r."},
       {header + "A\tb\tc\\\n", "Line 2 has a backslash that is not \\\\, \\t, \\n or \\r."},
-      {header + "Zo\xEB\tb\tc\n", "Line 2 is not UTF-8 text."},           // Latin-1, not UTF-8
-      {header + "A\tb\t\xED\xA0\x80\n", "Line 2 is not UTF-8 text."},      // a surrogate
-      {header + "A\tb\t\xC0\xAF\n", "Line 2 is not UTF-8 text."},          // overlong
-      {header + "A\tb\t\xE6\x9D\n", "Line 2 is not UTF-8 text."},          // cut short
+      {header + "Zo\xEB\tb\tc\n", "Line 2 is not UTF-8 text."},        // Latin-1, not UTF-8
+      {header + "A\tb\t\xED\xA0\x80\n", "Line 2 is not UTF-8 text."},  // a surrogate
+      {header + "A\tb\t\xC0\xAF\n", "Line 2 is not UTF-8 text."},      // overlong
+      {header + "A\tb\t\xE6\x9D\n", "Line 2 is not UTF-8 text."},      // cut short
       {header + std::string("A\0\tb\tc\n", 7), "Line 2 is not UTF-8 text."},
       {std::string("\x89PNG\r\n\x1a\n", 8), "Line 1 is not UTF-8 text."},
   };

@@ -41,7 +41,9 @@ struct Book {
     update = findChild(form, "Button", "&Update");
     remove = findChild(form, "Button", "&Remove");
   }
-  bool complete() const { return table && status && name && email && phone && add && update && remove; }
+  bool complete() const {
+    return table && status && name && email && phone && add && update && remove;
+  }
   int rows() const { return static_cast<int>(SendMessageA(table, LVM_GETITEMCOUNT, 0, 0)); }
   void type(const std::string& n, const std::string& e, const std::string& p) const {
     for (auto box : {std::make_pair(name, n), std::make_pair(email, e), std::make_pair(phone, p)})
@@ -52,7 +54,10 @@ struct Book {
            listViewCellText(table, index, 2);
   }
   std::string boxes() const { return textOf(name) + "|" + textOf(email) + "|" + textOf(phone); }
-  bool select(int index) const {
+  // Selects the row alone, as a click on it does; `alsoSelect` adds it to the
+  // selection, as a click with Ctrl held does.
+  bool select(int index, bool alsoSelect = false) const {
+    if (!alsoSelect && !setListViewItemState(table, -1, 0, LVIS_SELECTED)) return false;
     return setListViewItemState(table, index, LVIS_SELECTED | LVIS_FOCUSED,
                                 LVIS_SELECTED | LVIS_FOCUSED);
   }
@@ -77,7 +82,8 @@ std::string answerBox(const ExampleProcess& example, int answer) {
 
 // Waits for the file dialog captioned `caption`, types `path` as the file's
 // name and presses its OK button; false when no dialog came.
-bool chooseFile(const ExampleProcess& example, const std::string& caption, const std::string& path) {
+bool chooseFile(const ExampleProcess& example, const std::string& caption,
+                const std::string& path) {
   HWND dialog = NULL;
   if (!waitFor([&] { return (dialog = example.findTopLevel(caption)) != NULL; })) return false;
   HWND name = GetDlgItem(dialog, 0x47C);               // the file name box (a combo box) ...
@@ -107,9 +113,9 @@ std::map<std::pair<int, int>, std::string> spreadsheetCells(const std::string& b
         std::wstring wide;
         for (unsigned i = 0; i < count; ++i) wide += static_cast<wchar_t>(word(body + 9 + 2 * i));
         text.resize(4 * wide.size());
-        text.resize(static_cast<std::size_t>(WideCharToMultiByte(
-            CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0],
-            static_cast<int>(text.size()), NULL, NULL)));
+        text.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0],
+                                static_cast<int>(text.size()), NULL, NULL)));
       } else {
         text = bytes.substr(body + 8, std::min<std::size_t>(count, length - 8));
       }
@@ -156,13 +162,15 @@ TEST(Examples, ContactsAddsSelectsUpdatesAndRemovesAfterAsking) {
 
   // Choosing a row fills the boxes; Update writes them back to that row.
   ASSERT_TRUE(book.select(0));
-  EXPECT_TRUE(waitFor([&] { return book.boxes() == "Ada Lovelace|ada@example.org|+44 20 7946 0018"; }))
-      << book.boxes();
+  EXPECT_TRUE(waitFor([&] {
+    return book.boxes() == "Ada Lovelace|ada@example.org|+44 20 7946 0018";
+  })) << book.boxes();
   EXPECT_TRUE(IsWindowEnabled(book.update) && IsWindowEnabled(book.remove));
   SendMessageA(book.phone, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("+44 20 7946 0000"));
   SendMessageA(book.update, BM_CLICK, 0, 0);
-  EXPECT_TRUE(waitFor([&] { return book.row(0) == "Ada Lovelace|ada@example.org|+44 20 7946 0000"; }))
-      << book.row(0);
+  EXPECT_TRUE(waitFor([&] {
+    return book.row(0) == "Ada Lovelace|ada@example.org|+44 20 7946 0000";
+  })) << book.row(0);
   EXPECT_EQ(3, book.rows());
   ASSERT_TRUE(book.select(2));
   EXPECT_TRUE(waitFor([&] { return textOf(book.name) == "Grace Hopper"; })) << book.boxes();
@@ -180,6 +188,13 @@ TEST(Examples, ContactsAddsSelectsUpdatesAndRemovesAfterAsking) {
   EXPECT_FALSE(IsWindowEnabled(book.remove));
   EXPECT_EQ("Ada Lovelace|ada@example.org|+44 20 7946 0000", book.row(0));
   EXPECT_EQ("Charles Babbage|charles@example.org|+44 20 7946 0271", book.row(1));
+
+  // Several rows selected are removed together, after one question.
+  ASSERT_TRUE(book.select(0) && book.select(1, true));
+  PostMessageA(book.remove, BM_CLICK, 0, 0);
+  EXPECT_EQ("Remove 2 contacts?", answerBox(example, IDYES));
+  EXPECT_TRUE(waitFor([&] { return book.rows() == 0; }));
+  EXPECT_TRUE(waitForText(book.status, "0 contacts")) << textOf(book.status);
 
   // Closing with unsaved changes asks: Cancel keeps the window, No closes it.
   PostMessageA(book.window, WM_CLOSE, 0, 0);
@@ -230,9 +245,11 @@ TEST(Examples, ContactsSavesOpensExportsAndRefusesBadFiles) {
   ASSERT_TRUE(waitFor([&] { return readFile(sheet).size() > 0; }));
   std::map<std::pair<int, int>, std::string> cells = spreadsheetCells(readFile(sheet));
   std::map<std::pair<int, int>, std::string> expected = {
-      {{0, 0}, "Name"},        {{0, 1}, "E-mail"},         {{0, 2}, "Phone"},
-      {{1, 0}, "Zo\xC3\xAB M\xC3\xBCller"}, {{1, 1}, "zoe@example.ch"}, {{1, 2}, "+41 44 668 18 00"},
-      {{2, 0}, "Tab\there"},   {{2, 1}, "line\nbreak"},    {{2, 2}, "0800 tab\there"}};
+      {{0, 0}, "Name"},           {{0, 1}, "E-mail"},
+      {{0, 2}, "Phone"},          {{1, 0}, "Zo\xC3\xAB M\xC3\xBCller"},
+      {{1, 1}, "zoe@example.ch"}, {{1, 2}, "+41 44 668 18 00"},
+      {{2, 0}, "Tab\there"},      {{2, 1}, "line\nbreak"},
+      {{2, 2}, "0800 tab\there"}};
   EXPECT_EQ(expected, cells);
 
   // A contact added but not saved, then files that are missing, empty or not
@@ -274,7 +291,8 @@ TEST(Examples, ContactsSavesOpensExportsAndRefusesBadFiles) {
   EXPECT_EQ("Save the changes to tarn-book.contacts?", answerBox(example, IDYES));
   EXPECT_TRUE(waitForText(book.window, "Untitled - Contacts")) << textOf(book.window);
   EXPECT_EQ(0, book.rows());
-  EXPECT_EQ(header + zoe + "Tab\\there\tline\\nbreak\t0800 tab\\there\r\nAlan Turing\talan@example.org\t\r\n",
+  EXPECT_EQ(header + zoe +
+                "Tab\\there\tline\\nbreak\t0800 tab\\there\r\nAlan Turing\talan@example.org\t\r\n",
             readFile(path));
 
   PostMessageA(book.window, WM_CLOSE, 0, 0);
