@@ -258,8 +258,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   table.addColumn("Name");
   table.addColumn("E-mail");
   table.addColumn("Phone");
-  table.setColumnWidth(0, 160);
-  table.setColumnWidth(1, 200);
+  table.setColumnWidth(0, 150);
+  table.setColumnWidth(1, 190);
+  table.setColumnWidth(2, 130);
   table.setFullRowSelect(true);
   table.setShowSelectionAlways(true);
   status.setPartWidths({120, -1});
