@@ -80,8 +80,8 @@ int captionHeight(HWND box) {
   HDC dc = GetDC(box);
   if (dc == NULL) return 0;
   HFONT font = reinterpret_cast<HFONT>(send(box, WM_GETFONT));
-  HGDIOBJ old = SelectObject(dc, font != NULL ? static_cast<HGDIOBJ>(font)
-                                              : GetStockObject(DEFAULT_GUI_FONT));
+  HGDIOBJ old = SelectObject(
+      dc, font != NULL ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
   TEXTMETRICA metrics = {};
   GetTextMetricsA(dc, &metrics);
   SelectObject(dc, old);
@@ -288,8 +288,7 @@ bool layoutHook(WindowRecord& record, UINT message, WPARAM, LPARAM lParam, LRESU
     WindowLayout* part = layoutOf(&record);
     if (part == nullptr || !part->built) return false;
     auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    SIZE least = outerSizeFor(record.window, part->sizes.minimum.width,
-                              part->sizes.minimum.height);
+    SIZE least = outerSizeFor(record.window, part->sizes.minimum.width, part->sizes.minimum.height);
     info->ptMinTrackSize.x = std::max(info->ptMinTrackSize.x, least.cx);
     info->ptMinTrackSize.y = std::max(info->ptMinTrackSize.y, least.cy);
     return false;  // the window's own procedure may narrow it further
