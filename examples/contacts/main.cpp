@@ -156,18 +156,19 @@ bool saveTo(const String& name) {
   return true;
 }
 
-bool save(bool askName) {
-  if (!askName && !path.str().empty()) return saveTo(path);
+bool saveAs() {
   if (!window.saveFileDialog(fileTitle().str() + ".contacts")) return false;
   return saveTo(window.fileName);
 }
+
+bool save() { return path.str().empty() ? saveAs() : saveTo(path); }
 
 // True when the book may be replaced: it is saved, or the user saved it or
 // chose to drop the changes.
 bool mayDiscard() {
   if (!modified) return true;
   switch (window.yesNoCancelBox("Save the changes to " + fileTitle() + "?", programName)) {
-    case 0: return save(false);
+    case 0: return save();
     case 1: return true;
     default: return false;
   }
@@ -238,8 +239,8 @@ void makeMenu() {
   file.add("&Open...\tCtrl+O", cmdOpen).onClick([] {
     if (mayDiscard() && window.openFileDialog("")) openFile(window.fileName);
   });
-  file.add("&Save\tCtrl+S", cmdSave).onClick([] { save(false); });
-  file.add("Save &as...", cmdSaveAs).onClick([] { save(true); });
+  file.add("&Save\tCtrl+S", cmdSave).onClick([] { save(); });
+  file.add("Save &as...", cmdSaveAs).onClick([] { saveAs(); });
   file.add("&Export to spreadsheet...", cmdExport).onClick(exportBook);
   file.addSeparator();
   file.add("E&xit", cmdExit).onClick([] {
