@@ -2,6 +2,8 @@
 // pictures of their windows.
 #include "example_process.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -129,6 +131,73 @@ bool waitFor(const std::function<bool()>& done, DWORD ms) {
 
 bool waitForText(HWND window, const std::string& expected, DWORD ms) {
   return waitFor([&] { return textOf(window) == expected; }, ms);
+}
+
+namespace {
+
+// A block of memory in the process that owns `window`, freed with the object.
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND window, std::size_t size) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner);
+    if (process != NULL)
+      address = VirtualAllocEx(process, NULL, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address != nullptr) VirtualFreeEx(process, address, 0, MEM_RELEASE);
+    if (process != NULL) CloseHandle(process);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+  bool put(std::size_t offset, const void* bytes, std::size_t size) {
+    return address != nullptr &&
+           WriteProcessMemory(process, static_cast<char*>(address) + offset, bytes, size, NULL);
+  }
+  bool get(std::size_t offset, void* bytes, std::size_t size) const {
+    return address != nullptr &&
+           ReadProcessMemory(process, static_cast<char*>(address) + offset, bytes, size, NULL);
+  }
+  LPARAM at(std::size_t offset) const {
+    return reinterpret_cast<LPARAM>(static_cast<char*>(address) + offset);
+  }
+
+ private:
+  HANDLE process = NULL;
+  void* address = nullptr;
+};
+
+}  // namespace
+
+bool setListViewItemState(HWND list, int row, UINT state, UINT mask) {
+  LVITEMA item = {};
+  item.state = state;
+  item.stateMask = mask;
+  RemoteBlock block(list, sizeof item);
+  if (!block.put(0, &item, sizeof item)) return false;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), block.at(0),
+                             SMTO_ABORTIFHUNG, 5000, &result) &&
+         result != 0;
+}
+
+std::string listViewCellText(HWND list, int row, int column) {
+  const std::size_t textSize = 1024;
+  LVITEMA item = {};
+  item.iSubItem = column;
+  item.cchTextMax = static_cast<int>(textSize);
+  RemoteBlock block(list, sizeof item + textSize);
+  item.pszText = reinterpret_cast<LPSTR>(block.at(sizeof item));
+  if (!block.put(0, &item, sizeof item)) return std::string();
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), block.at(0),
+                           SMTO_ABORTIFHUNG, 5000, &length))
+    return std::string();
+  std::string text(std::min<std::size_t>(length, textSize - 1), '\0');
+  if (!text.empty() && !block.get(sizeof item, &text[0], text.size())) return std::string();
+  return text;
 }
 
 COLORREF screenPixel(HWND window, int x, int y) {

@@ -47,6 +47,14 @@ bool waitFor(const std::function<bool()>& done, DWORD ms = 10000);
 // Waits until `window`'s text is `expected`; false at the deadline.
 bool waitForText(HWND window, const std::string& expected, DWORD ms = 10000);
 
+// A list view of another process, through messages whose records must lie in
+// that process's memory (a pointer means nothing across the boundary).
+// Gives `row` the `state` bits of `mask` (LVM_SETITEMSTATE; row -1: every row);
+// false when the record could not be placed or the view refused.
+bool setListViewItemState(HWND list, int row, UINT state, UINT mask);
+// The text of a cell (LVM_GETITEMTEXTA, at most 1,023 bytes); empty when there is none.
+std::string listViewCellText(HWND list, int row, int column);
+
 // The colour the screen shows at a client point of `window`.
 COLORREF screenPixel(HWND window, int x, int y);
 
