@@ -229,8 +229,8 @@ void endCount() {
 }
 
 void bindEvents() {
-  int clicks = 0;
-  pushButton.onClick([clicks]() mutable {
+  pushButton.onClick([] {
+    static int clicks = 0;  // the handler runs as a copy: its count lives here
     ++clicks;
     status.setText(
         0, "Push me: clicked " + std::to_string(clicks) + (clicks == 1 ? " time" : " times"));
