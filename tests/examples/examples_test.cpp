@@ -365,9 +365,6 @@ TEST(Examples, NotepadCutsCopiesAndPastesThroughTheClipboard) {
   pressKeys({'P'});
   EXPECT_TRUE(waitFor([&] { return startsWith(textOf(editor), "pasted, alpha beta"); }))
       << textOf(editor);
-  pressKeys({VK_MENU, 'E'});
-  pressKeys({'A'});
-  EXPECT_TRUE(waitFor([&] { return selectionOf(editor).first == 0 && allSelected(); }));
   SendMessageA(editor, EM_SETSEL, 0, 6);
   pressKeys({VK_MENU, 'E'});
   pressKeys({'C'});
