@@ -188,14 +188,18 @@ void showFindBar() {
   findText.focus();
 }
 
-// The edit commands work on the box with the focus: the editor, or the find
-// bar's text when its shortcuts reach this window.
-template <class Command>
-void edit(Command command) {
-  if (GetFocus() == findText.hwnd)
-    command(findText);
-  else
-    command(editor);
+// An edit command of the menu and its shortcut, on the box with the focus:
+// the editor, or the find bar's text when its shortcuts reach this window.
+// The focus stays where it is.
+template <class Operation>
+std::function<void()> editCommand(Operation operation) {
+  return [operation] {
+    if (GetFocus() == findText.hwnd)
+      operation(findText);
+    else
+      operation(editor);
+    showState();
+  };
 }
 
 // Runs a command of the menu (and of the toolbar button and the shortcut
@@ -226,14 +230,12 @@ void buildMenusAndToolbar() {
   MenuItem edits = menuBar.addPopup("&Edit", 1);
   cutItem = edits.add("Cu&t\tCtrl+X", cmdCut);
   copyItem = edits.add("&Copy\tCtrl+C", cmdCopy);
-  cutItem.onClick(command([] { edit([](auto& box) { box.cut(); }); }));
-  copyItem.onClick(command([] { edit([](auto& box) { box.copy(); }); }));
-  edits.add("&Paste\tCtrl+V", cmdPaste).onClick(command([] {
-    edit([](auto& box) { box.paste(); });
-  }));
+  cutItem.onClick(editCommand([](auto& box) { box.cut(); }));
+  copyItem.onClick(editCommand([](auto& box) { box.copy(); }));
+  edits.add("&Paste\tCtrl+V", cmdPaste).onClick(editCommand([](auto& box) { box.paste(); }));
   edits.addSeparator();
-  edits.add("Select &all\tCtrl+A", cmdSelectAll).onClick(command([] {
-    edit([](auto& box) { box.selectAll(); });
+  edits.add("Select &all\tCtrl+A", cmdSelectAll).onClick(editCommand([](auto& box) {
+    box.selectAll();
   }));
   edits.addSeparator();
   edits.add("&Find...", cmdFind).onClick(showFindBar);
