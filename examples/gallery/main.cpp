@@ -1,27 +1,21 @@
 // The gallery: one form with a menu, a toolbar, a status bar and a tab control
 // whose pages show the toolkit's controls family by family. Clicking, ticking,
-// sliding and selecting report in the status bar.
+// sliding and selecting report in the status bar; a worker thread fills a
+// progress bar through post().
 #include <tarn/tarn.h>
 
+#include <atomic>
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 using namespace tarn;
 
 namespace {
 
-// Menu and toolbar commands, and the controls whose notifications the form handles.
-enum Command {
-  cmdExit = 100,
-  cmdAbout,
-  cmdNextPage,
-  cmdPush = 200,
-  cmdCheck,
-  cmdRadioA,
-  cmdRadioB,
-  cmdColours,
-  cmdScheme
-};
+// The commands of the menu and the toolbar: an entry and a button share one.
+enum Command { cmdExit = 100, cmdAbout, cmdNextPage };
 
 Form window(
     {.caption = "Tarn Gallery", .width = 660, .height = 500, .visible = false, .centred = true});
@@ -31,7 +25,7 @@ StatusBar status(window, {.text = "Ready;6 pages", .parts = 2});
 Tab tabs(window, {.width = 100, .height = 100});
 std::vector<TabPage> pages;
 
-// Every page is a borderless child form; its commands go on to the main form.
+// Every page is a borderless child form.
 Form page(const String& title) {
   Form f({.caption = title,
           .width = 100,
@@ -40,7 +34,6 @@ Form page(const String& title) {
           .visible = false,
           .parent = window,
           .child = true});
-  f.procedure = commandForwardProcedure;
   pages.push_back(tabs.addTab(title));
   pages.back().setPage(f);
   return f;
@@ -48,25 +41,20 @@ Form page(const String& title) {
 
 // Page 1: buttons and boxes. Sizes left out are the controls' natural ones.
 Form buttonsPage = page("Buttons");
-Button pushButton(buttonsPage, {.text = "Push me",
-                                .id = cmdPush,
-                                .x = 20,
-                                .y = 20,
-                                .width = 110,
-                                .height = 28,
-                                .isDefault = true});
-CheckBox checkBox(buttonsPage,
-                  {.text = "Check me", .id = cmdCheck, .x = 20, .y = 60, .checked = true});
+Button pushButton(
+    buttonsPage,
+    {.text = "Push me", .x = 20, .y = 20, .width = 110, .height = 28, .isDefault = true});
+CheckBox checkBox(buttonsPage, {.text = "Check me", .x = 20, .y = 60, .checked = true});
 GroupBox choice(buttonsPage, {.text = "Choose one", .x = 200, .y = 14, .width = 180, .height = 90});
-RadioButton radioA(buttonsPage, {.text = "First choice", .id = cmdRadioA, .x = 214, .y = 38});
-RadioButton radioB(buttonsPage, {.text = "Second choice", .id = cmdRadioB, .x = 214, .y = 66});
+RadioButton radioA(buttonsPage, {.text = "First choice", .x = 214, .y = 38});
+RadioButton radioB(buttonsPage, {.text = "Second choice", .x = 214, .y = 66});
 Label colourLabel(buttonsPage, {.text = "A colour button:", .x = 20, .y = 124});
 ColorButton colour(
     buttonsPage,
     {.id = 204, .x = 140, .y = 114, .width = 60, .height = 32, .colour = RGB(40, 110, 200)});
 // The colour scheme: the system's choice, light or dark (ColorScheme's order).
 Label schemeLabel(buttonsPage, {.text = "Colours:", .x = 20, .y = 172});
-ComboBox scheme(buttonsPage, {.id = cmdScheme, .x = 140, .y = 168, .width = 120, .height = 100,
+ComboBox scheme(buttonsPage, {.x = 140, .y = 168, .width = 120, .height = 100,
                               .listOnly = true});
 
 // Page 2: text and spin.
@@ -92,9 +80,7 @@ TextBox notesBox(textPage, {.text = "Several lines\r\nof text,\r\nwith scroll ba
 // Page 3: lists and combos.
 Form listsPage = page("Lists");
 ListBox fruit(listsPage, {.x = 20, .y = 20, .width = 160, .height = 150});
-ComboBox colours(
-    listsPage,
-    {.id = cmdColours, .x = 200, .y = 20, .width = 160, .height = 150, .listOnly = true});
+ComboBox colours(listsPage, {.x = 200, .y = 20, .width = 160, .height = 150, .listOnly = true});
 MCListBox numbers(listsPage, {.x = 200, .y = 60, .width = 380, .height = 110, .columnWidth = 60});
 
 // Page 4: a table, a virtual table of a million generated rows, and a tree view.
@@ -120,6 +106,9 @@ Guage progress(barsPage, {.x = 20, .y = 80, .width = 260, .height = 20, .smooth 
 ScrollBar scroll(barsPage, {.x = 20, .y = 116, .width = 260, .height = 18});
 DatePicker date(barsPage, {.x = 20, .y = 150, .width = 160});
 MonthCalendar calendar(barsPage, {.x = 320, .y = 16, .width = 260, .height = 180});
+Button countButton(barsPage, {.text = "Count in the background", .x = 20, .y = 196});
+Guage counted(barsPage, {.x = 20, .y = 232, .width = 260, .height = 20, .smooth = true});
+Label countedLabel(barsPage, {.text = "Not started", .x = 290, .y = 234, .width = 200});
 
 // Page 6: rich text.
 Form richPage = page("Rich text");
@@ -178,12 +167,9 @@ void fill() {
 // Lays the tab control out between the toolbar and the status bar, and its
 // selected page inside it.
 void layout() {
-  RECT bar, strip;
-  GetWindowRect(toolbar.hwnd, &bar);
-  GetWindowRect(status.hwnd, &strip);
-  int top = (bar.bottom - bar.top) + 4;
+  int top = toolbar.height + 4;
   tabs.moveTo(4, top);
-  tabs.resize(window.clientWidth - 8, window.clientHeight - top - (strip.bottom - strip.top) - 4);
+  tabs.resize(window.clientWidth - 8, window.clientHeight - top - status.height - 4);
   for (TabPage& p : pages) p.hide();
   int selected = tabs.selected();
   if (selected < 0) return;
@@ -192,86 +178,116 @@ void layout() {
   status.setText(1, shown.page.text);
 }
 
-void command(int id, int code) {
-  switch (id) {
-    case cmdExit: quit(); break;
-    case cmdAbout:
-      window.infoBox("Every control of the toolkit, one family per page.", "About Tarn Gallery");
-      break;
-    case cmdNextPage:
-      tabs.select((tabs.selected() + 1) % tabs.count);
-      layout();
-      break;
-    case cmdPush: {
-      static int clicks = 0;
-      ++clicks;
-      status.setText(
-          0, "Push me: clicked " + std::to_string(clicks) + (clicks == 1 ? " time" : " times"));
-      break;
+void nextPage() {
+  tabs.select((tabs.selected() + 1) % tabs.count);  // selecting in code runs no onChange
+  layout();
+}
+
+// The counting runs on a worker thread, which must not touch the window: it
+// posts each step to the window's thread, where the bar and the label are
+// changed. `working` is the window thread's own; `stopping` asks the worker
+// to end early.
+std::thread worker;
+std::atomic<bool> stopping{false};
+bool working = false;
+
+void showCount(int step) {
+  counted.value = step;
+  countedLabel.text = "Counted " + std::to_string(step) + " of 100";
+}
+
+void finishCount(const String& text) {
+  working = false;
+  countedLabel.text = text;
+  countButton.text = "Count in the background";
+}
+
+void count() {
+  for (int step = 1; step <= 100; ++step) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));  // a piece of real work
+    if (stopping) {
+      post(counted, [step] { finishCount("Cancelled at " + std::to_string(step - 1)); });
+      return;
     }
-    case cmdCheck: status.setText(0, checkBox.checked ? "Checked" : "Unchecked"); break;
-    case cmdRadioA:
-    case cmdRadioB:
-      status.setText(0, String(id == cmdRadioA ? "First" : "Second") + " choice");
-      break;
-    case cmdScheme:
-      if (code == CBN_SELCHANGE)
-        setColorScheme(static_cast<ColorScheme>(int(scheme.selectedIndex)));
-      break;
-    case cmdColours:
-      if (code == CBN_SELCHANGE)
-        status.setText(0, "Colour: " + colours.itemText(colours.selectedIndex));
-      break;
+    if (!post(counted, [step] { showCount(step); })) return;  // the window is gone
   }
+  post(counted, [] { finishCount("Done: counted 100"); });
 }
 
-INT_PTR CALLBACK procedure(HWND, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_COMMAND: command(LOWORD(wParam), HIWORD(wParam)); return 1;
-    case WM_NOTIFY:
-      if (reinterpret_cast<NMHDR*>(lParam)->code == TCN_SELCHANGE) layout();
-      return 0;
-    case WM_SIZE: layout(); return 0;  // the bars follow the window by themselves
-    case WM_CLOSE: quit(); return 1;
+// The button starts the count, and cancels it while it runs.
+void startOrCancelCount() {
+  if (working) {
+    stopping = true;
+    return;
   }
-  return 0;
+  if (worker.joinable()) worker.join();  // the previous count, ended already
+  stopping = false;
+  working = true;
+  countButton.text = "Cancel";
+  showCount(0);
+  worker = std::thread(count);
 }
 
-// The bars page: the progress bar follows the slider.
-INT_PTR CALLBACK barsProcedure(HWND, UINT message, WPARAM, LPARAM lParam) {
-  if (message == WM_HSCROLL && reinterpret_cast<HWND>(lParam) == track.hwnd) {
-    progress.value = track.value;
-    status.setText(0, "Slider at " + std::to_string(int(track.value)));
-    return 1;
-  }
-  return 0;
+// Ends the count before the window goes: no work is left to post to it.
+void endCount() {
+  stopping = true;
+  if (worker.joinable()) worker.join();
+}
+
+void bindEvents() {
+  pushButton.onClick([] {
+    static int clicks = 0;  // the handler runs as a copy: its count lives here
+    ++clicks;
+    status.setText(
+        0, "Push me: clicked " + std::to_string(clicks) + (clicks == 1 ? " time" : " times"));
+  });
+  checkBox.onClick([] { status.setText(0, checkBox.checked ? "Checked" : "Unchecked"); });
+  radioA.onClick([] { status.setText(0, "First choice"); });
+  radioB.onClick([] { status.setText(0, "Second choice"); });
+  colours.onSelectionChange(
+      [](int index) { status.setText(0, "Colour: " + colours.itemText(index)); });
+  scheme.onSelectionChange([](int index) { setColorScheme(static_cast<ColorScheme>(index)); });
+  track.onChange([](int position) {  // the progress bar follows the slider
+    progress.value = position;
+    status.setText(0, "Slider at " + std::to_string(position));
+  });
+  countButton.onClick(startOrCancelCount);
+  tabs.onChange([](int) { layout(); });
+  window.onResize([](int, int) { layout(); });  // the bars follow the window by themselves
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   MenuItem file = menuBar.addPopup("&File", 0);
-  file.add("&Next page", cmdNextPage);
+  MenuItem next = file.add("&Next page", cmdNextPage);
   file.addSeparator();
-  file.add("E&xit", cmdExit);
-  menuBar.addPopup("&Help", 1).add("&About...", cmdAbout);
+  MenuItem exit = file.add("E&xit", cmdExit);
+  MenuItem about = menuBar.addPopup("&Help", 1).add("&About...", cmdAbout);
+  auto showAbout = [] {
+    window.infoBox("Every control of the toolkit, one family per page.", "About Tarn Gallery");
+  };
+  next.onClick(nextPage);
+  exit.onClick(quit);
+  about.onClick(showAbout);
   // The toolbar's pictures: three of the system's own icons.
   ImageList icons;
-  int next = icons.addIcon(IDI_APPLICATION, NULL);
-  int about = icons.addIcon(IDI_INFORMATION, NULL);
-  int exit = icons.addIcon(IDI_ERROR, NULL);
+  int nextIcon = icons.addIcon(IDI_APPLICATION, NULL);
+  int aboutIcon = icons.addIcon(IDI_INFORMATION, NULL);
+  int exitIcon = icons.addIcon(IDI_ERROR, NULL);
   toolbar.setImageList(icons);
   toolbar.setShowText(true);
-  toolbar.addButton("Next page", next, cmdNextPage);
+  toolbar.addButton("Next page", nextIcon, cmdNextPage).onClick(nextPage);
   toolbar.addSeparator();
-  toolbar.addButton("About", about, cmdAbout);
-  toolbar.addButton("Exit", exit, cmdExit);
+  toolbar.addButton("About", aboutIcon, cmdAbout).onClick(showAbout);
+  toolbar.addButton("Exit", exitIcon, cmdExit).onClick(quit);
 
   fill();
-  window.procedure = procedure;
-  barsPage.procedure = barsProcedure;
+  bindEvents();
   layout();
   window.centreOnScreen();
   window.show();
-  return messageLoop();
+  int code = messageLoop();  // closing the window ends it
+  endCount();
+  return code;
 }

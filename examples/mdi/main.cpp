@@ -12,6 +12,7 @@ using namespace tarn;
 
 namespace {
 
+// The menu's commands; the splitter tells its moves as a command of its own.
 enum Command { cmdOpenFile = 100, cmdExit, cmdTile, cmdCascade, cmdNext, splitterId = 300 };
 
 MDIForm frame(
@@ -68,15 +69,9 @@ void showFiles(const String& path) {
   browser.text = "Folder - " + path.str();
 }
 
-// A text view keeps its text box as large as its client area.
-INT_PTR CALLBACK textViewProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SIZE)
-    MoveWindow(GetWindow(window, GW_CHILD), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-  return mdiChildProcedure(window, message, wParam, lParam);
-}
-
 // Opens a text view, a child form holding a read-only rich text box, showing
-// the file at `path`, or `text` when no path is given.
+// the file at `path`, or `text` when no path is given. The box keeps to the
+// view's client area.
 void openTextView(const String& caption, const String& path, const String& text) {
   Form view = frame.addChild(caption, 40, 40, 360, 240, 0, 0);
   RichTextBox box("", 400, 0, 0, view.clientWidth, view.clientHeight, view);
@@ -85,11 +80,10 @@ void openTextView(const String& caption, const String& path, const String& text)
   else if (!box.loadFile(path))
     box.text = "Cannot open " + path.str();
   box.readOnly = true;
-  view.procedure = textViewProcedure;
+  view.onResize([box](int width, int height) mutable { box.resize(width, height); });
 }
 
-void openSelectedFile() {
-  int row = static_cast<int>(SendMessageA(files.hwnd, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
+void openFile(int row) {
   if (row < 0 || row >= static_cast<int>(fileNames.size())) {
     frame.infoBox("Choose a file in the folder's table first.", "Tarn MDI");
     return;
@@ -108,53 +102,40 @@ void layoutBrowser(int w, int h) {
   splitter.layoutPanes();
 }
 
-// The browser lays out its panes on resize and when the splitter moves, and
-// lists a folder's files when it is chosen in the tree.
-INT_PTR CALLBACK browserProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_SIZE: layoutBrowser(LOWORD(lParam), HIWORD(lParam)); break;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == splitterId) splitter.layoutPanes();
-      break;
-    case WM_NOTIFY: {
-      NMHDR* note = reinterpret_cast<NMHDR*>(lParam);
-      if (note->hwndFrom == folders.hwnd && note->code == TVN_SELCHANGEDA) {
-        std::size_t folder = static_cast<std::size_t>(int(folders.selectedValue));
-        if (folder < folderPaths.size()) showFiles(folderPaths[folder]);
-      }
-      if (note->hwndFrom == files.hwnd && note->code == NM_DBLCLK) openSelectedFile();
-      break;
-    }
-  }
-  return mdiChildProcedure(window, message, wParam, lParam);
+// The browser lays out its panes on resize and when the splitter moves, lists
+// a folder's files when it is chosen in the tree, and opens a file on a
+// double-click or Enter in the table.
+void bindBrowser() {
+  browser.onResize(layoutBrowser);
+  browser.onCommand(splitterId, [] { splitter.layoutPanes(); });
+  folders.onSelectionChange([](const TreeItem&) {
+    std::size_t folder = static_cast<std::size_t>(int(folders.selectedValue));
+    if (folder < folderPaths.size()) showFiles(folderPaths[folder]);
+  });
+  files.onActivate(openFile);
 }
 
-INT_PTR CALLBACK frameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_COMMAND && lParam == 0) {
-    HWND client = frame.client.hwnd;
-    switch (LOWORD(wParam)) {
-      case cmdOpenFile: openSelectedFile(); return 1;
-      case cmdExit: quit(); return 1;
-      case cmdTile: SendMessageA(client, WM_MDITILE, MDITILE_VERTICAL, 0); return 1;
-      case cmdCascade: SendMessageA(client, WM_MDICASCADE, 0, 0); return 1;
-      case cmdNext: SendMessageA(client, WM_MDINEXT, 0, 0); return 1;
-    }
-  }
-  return mdiFrameProcedure(window, message, wParam, lParam);
+// The Window menu's commands are the MDI client's own messages.
+void buildMenus() {
+  MenuItem file = menuBar.addPopup("&File", 0);
+  file.add("&Open selected file", cmdOpenFile).onClick([] { openFile(files.selectedRow); });
+  file.addSeparator();
+  file.add("E&xit", cmdExit).onClick(quit);
+  MenuItem windows = menuBar.addPopup("&Window", 1);
+  HWND client = frame.client.hwnd;
+  windows.add("&Tile", cmdTile).onClick([client] {
+    SendMessageA(client, WM_MDITILE, MDITILE_VERTICAL, 0);
+  });
+  windows.add("&Cascade", cmdCascade).onClick([client] {
+    SendMessageA(client, WM_MDICASCADE, 0, 0);
+  });
+  windows.add("&Next", cmdNext).onClick([client] { SendMessageA(client, WM_MDINEXT, 0, 0); });
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
-  MenuItem file = menuBar.addPopup("&File", 0);
-  file.add("&Open selected file", cmdOpenFile);
-  file.addSeparator();
-  file.add("E&xit", cmdExit);
-  MenuItem windows = menuBar.addPopup("&Window", 1);
-  windows.add("&Tile", cmdTile);
-  windows.add("&Cascade", cmdCascade);
-  windows.add("&Next", cmdNext);
-  frame.procedure = frameProcedure;
+  buildMenus();
   frame.setClientColor(RGB(58, 110, 165));
 
   application.setCommandLine(commandLine);
@@ -170,7 +151,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   TreeItem top = folders.addItem(TreeItem(), rootName, 0);
   addFolders(top, root, 2);
   top.expand();
-  browser.procedure = browserProcedure;
+  bindBrowser();
   splitter.addBefore(&folders);
   splitter.addAfter(&files);
   splitter.setPosition(180);

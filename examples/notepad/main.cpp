@@ -1,16 +1,19 @@
 // A small editor on the rich text box: open and save text files through the
-// file dialog, find text, choose a font, see the caret's line and column in the
-// status bar, and get asked before unsaved changes are thrown away. A file
-// named on the command line is opened at start.
+// file dialog, cut, copy and paste through the clipboard, find text, choose a
+// font, see the caret's line and column in the status bar, and get asked
+// before unsaved changes are thrown away. A file named on the command line, or
+// dropped on the window, is opened.
 #include <tarn/tarn.h>
 
 #include <cctype>
+#include <functional>
 #include <string>
 
 using namespace tarn;
 
 namespace {
 
+// The commands of the menu entries; the toolbar's buttons and the shortcuts share them.
 enum Command {
   cmdNew = 100,
   cmdOpen,
@@ -18,7 +21,10 @@ enum Command {
   cmdSaveAs,
   cmdExit,
   cmdFind,
-  cmdFindNext,
+  cmdCut = 110,
+  cmdCopy,
+  cmdPaste,
+  cmdSelectAll,
   cmdFontFirst = 120  // one per entry of `faces`
 };
 const char* const faces[] = {"Courier New", "Arial", "Times New Roman"};
@@ -45,17 +51,14 @@ RichTextBox editor(window, {.id = 12,
 Form findForm(
     {.caption = "Find", .width = 330, .height = 90, .kind = 8, .visible = false, .parent = window});
 TextBox findText(findForm, {.id = 200, .x = 10, .y = 12, .width = 200});
-Button findNext(findForm, {.text = "Find next",
-                           .id = cmdFindNext,
-                           .x = 220,
-                           .y = 10,
-                           .width = 90,
-                           .height = 26,
-                           .isDefault = true});
+Button findNext(
+    findForm,
+    {.text = "Find next", .x = 220, .y = 10, .width = 90, .height = 26, .isDefault = true});
 
 String path;                    // the file being edited; empty for a new one
 String savedText;               // the text as last opened or saved
 MenuItem faceItems[faceCount];  // Format > Font entries, checked for the face in use
+MenuItem cutItem, copyItem;     // greyed while nothing is selected
 
 bool modified() { return String(editor.text) != savedText; }
 
@@ -71,6 +74,9 @@ void showState() {
   int column = editor.caretPos - editor.currentLineStart;
   status.setText(0, "Ln " + std::to_string(line + 1) + ", Col " + std::to_string(column + 1));
   status.setText(1, String(std::to_string(int(editor.textLength)) + " characters"));
+  bool selected = editor.hasSelection;
+  selected ? cutItem.enable() : cutItem.disable();
+  selected ? copyItem.enable() : copyItem.disable();
 }
 
 // The file holds lines ended by CR LF; the box may hold any of CR, LF, CR LF.
@@ -97,20 +103,18 @@ bool saveTo(const String& name) {
   return true;
 }
 
-bool save(bool askName) {
-  if (askName || path.str().empty()) {
-    if (!window.saveFileDialog(fileTitle().str() + ".txt")) return false;
-    return saveTo(window.fileName);
-  }
-  return saveTo(path);
+bool saveAs() {
+  return window.saveFileDialog(fileTitle().str() + ".txt") && saveTo(window.fileName);
 }
+
+bool save() { return path.str().empty() ? saveAs() : saveTo(path); }
 
 // True when the text may be replaced: it is saved, or the user saved it or
 // chose to drop the changes.
 bool mayDiscard() {
   if (!modified()) return true;
   switch (window.yesNoCancelBox("Save the changes to " + fileTitle() + "?", "Notepad")) {
-    case 0: return save(false);
+    case 0: return save();
     case 1: return true;
     default: return false;
   }
@@ -161,95 +165,138 @@ void setFace(int index) {
   for (int i = 0; i < faceCount; ++i) i == index ? faceItems[i].check() : faceItems[i].uncheck();
 }
 
-void command(int id) {
-  switch (id) {
-    case cmdNew:
-      if (!mayDiscard()) break;
-      editor.text = "";
-      path = "";
-      savedText = "";
-      break;
-    case cmdOpen:
-      if (mayDiscard() && window.openFileDialog("")) open(window.fileName);
-      break;
-    case cmdSave: save(false); break;
-    case cmdSaveAs: save(true); break;
-    case cmdExit:
-      if (mayDiscard()) quit();
-      return;
-    case cmdFind:
-      findForm.show();
-      findText.focus();
-      return;
-    case cmdFindNext: find(); return;
-    default:
-      if (id >= cmdFontFirst && id < cmdFontFirst + faceCount) setFace(id - cmdFontFirst);
-      break;
-  }
+void newText() {
+  if (!mayDiscard()) return;
+  editor.text = "";
+  path = "";
+  savedText = "";
+}
+
+void openChosen() {
+  if (mayDiscard() && window.openFileDialog("")) open(window.fileName);
+}
+
+// A drop opens its first file, after the same question as Open.
+void openDropped(const StringList& paths, int, int) {
+  if (paths.size() > 0 && mayDiscard()) open(paths[0]);
   editor.focus();
   showState();
 }
 
-// Commands come from the menu, the toolbar and the shortcuts; closing the
-// window is Exit.
-INT_PTR CALLBACK procedure(HWND, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_COMMAND) command(LOWORD(wParam));
-  if (message == WM_CLOSE) command(cmdExit);
-  return message == WM_COMMAND || message == WM_CLOSE;
+void showFindBar() {
+  findForm.show();
+  findText.focus();
 }
 
-// The find bar hides on close and Escape, and finds on its button and Enter.
-INT_PTR CALLBACK findProcedure(HWND, UINT message, WPARAM wParam, LPARAM) {
-  if (message == WM_CLOSE || (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL)) {
+// An edit command of the menu and its shortcut, on the box with the focus:
+// the editor, or the find bar's text when its shortcuts reach this window.
+// The focus stays where it is.
+template <class Operation>
+std::function<void()> editCommand(Operation operation) {
+  return [operation] {
+    if (GetFocus() == findText.hwnd)
+      operation(findText);
+    else
+      operation(editor);
+    showState();
+  };
+}
+
+// Runs a command of the menu (and of the toolbar button and the shortcut
+// with its identifier), then gives the editor the focus back and shows the
+// new state.
+std::function<void()> command(void (*run)()) {
+  return [run] {
+    run();
+    editor.focus();
+    showState();
+  };
+}
+
+void buildMenusAndToolbar() {
+  auto newFile = command(newText);
+  auto openFile = command(openChosen);
+  auto saveFile = command([] { save(); });
+  MenuItem file = menuBar.addPopup("&File", 0);
+  file.add("&New\tCtrl+N", cmdNew).onClick(newFile);
+  file.add("&Open...\tCtrl+O", cmdOpen).onClick(openFile);
+  file.add("&Save\tCtrl+S", cmdSave).onClick(saveFile);
+  file.add("Save &as...", cmdSaveAs).onClick(command([] { saveAs(); }));
+  file.addSeparator();
+  file.add("E&xit", cmdExit).onClick([] {
+    if (mayDiscard()) quit();
+  });
+
+  MenuItem edits = menuBar.addPopup("&Edit", 1);
+  cutItem = edits.add("Cu&t\tCtrl+X", cmdCut);
+  copyItem = edits.add("&Copy\tCtrl+C", cmdCopy);
+  cutItem.onClick(editCommand([](auto& box) { box.cut(); }));
+  copyItem.onClick(editCommand([](auto& box) { box.copy(); }));
+  edits.add("&Paste\tCtrl+V", cmdPaste).onClick(editCommand([](auto& box) { box.paste(); }));
+  edits.addSeparator();
+  edits.add("Select &all\tCtrl+A", cmdSelectAll).onClick(editCommand([](auto& box) {
+    box.selectAll();
+  }));
+  edits.addSeparator();
+  edits.add("&Find...", cmdFind).onClick(showFindBar);
+
+  MenuItem fonts = menuBar.addPopup("F&ormat", 2).insertPopup("&Font", 0);
+  for (int i = 0; i < faceCount; ++i) {
+    faceItems[i] = fonts.add(faces[i], cmdFontFirst + i);
+    faceItems[i].onClick([i] {
+      setFace(i);
+      editor.focus();
+    });
+  }
+  const int shortcuts[][2] = {{'N', cmdNew},  {'O', cmdOpen},  {'S', cmdSave},     {'X', cmdCut},
+                              {'C', cmdCopy}, {'V', cmdPaste}, {'A', cmdSelectAll}};
+  for (const auto& [key, id] : shortcuts) window.addShortcut(FCONTROL, key, id);
+
+  toolbar.setShowText(true);
+  toolbar.addStandardButton(STD_FILENEW, cmdNew, "New").onClick(newFile);
+  toolbar.addStandardButton(STD_FILEOPEN, cmdOpen, "Open").onClick(openFile);
+  toolbar.addStandardButton(STD_FILESAVE, cmdSave, "Save").onClick(saveFile);
+  toolbar.addStandardButton(STD_FIND, cmdFind, "Find").onClick(showFindBar);
+}
+
+// The find bar hides on its close box and Escape, and finds on its button and Enter.
+void buildFindBar() {
+  findForm.parentHwnd = window.hwnd;
+  findForm.centre();
+  findNext.onClick(find);
+  findForm.onCommand(IDCANCEL, [] { findForm.hide(); });  // Escape
+  findForm.onClose([] {
     findForm.hide();
-    return 1;
-  }
-  if (message == WM_COMMAND && (LOWORD(wParam) == cmdFindNext || LOWORD(wParam) == IDOK)) {
-    find();
-    return 1;
-  }
-  return 0;
+    return false;
+  });
 }
 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
-  MenuItem file = menuBar.addPopup("&File", 0);
-  file.add("&New\tCtrl+N", cmdNew);
-  file.add("&Open...\tCtrl+O", cmdOpen);
-  file.add("&Save\tCtrl+S", cmdSave);
-  file.add("Save &as...", cmdSaveAs);
-  file.addSeparator();
-  file.add("E&xit", cmdExit);
-  menuBar.addPopup("&Edit", 1).add("&Find...", cmdFind);
-  MenuItem fonts = menuBar.addPopup("F&ormat", 2).insertPopup("&Font", 0);
-  for (int i = 0; i < faceCount; ++i) faceItems[i] = fonts.add(faces[i], cmdFontFirst + i);
-  toolbar.setShowText(true);
-  toolbar.addStandardButton(STD_FILENEW, cmdNew, "New");
-  toolbar.addStandardButton(STD_FILEOPEN, cmdOpen, "Open");
-  toolbar.addStandardButton(STD_FILESAVE, cmdSave, "Save");
-  toolbar.addStandardButton(STD_FIND, cmdFind, "Find");
-  window.addShortcut(FCONTROL, 'N', cmdNew);
-  window.addShortcut(FCONTROL, 'O', cmdOpen);
-  window.addShortcut(FCONTROL, 'S', cmdSave);
-
+  buildMenusAndToolbar();
+  buildFindBar();
   window.fileDialog.addFilter("Text files (*.txt)", "*.txt");
-  findForm.parentHwnd = window.hwnd;
-  findForm.procedure = findProcedure;
-  findForm.centre();
-  SendMessageA(editor.hwnd, EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_SELCHANGE);
   setFace(0);
 
   // The command line after the program's name: one file name, quoted or not.
   application.setCommandLine(commandLine);
   StringList args = application.arguments();
   if (args.size() > 0 && !args[0].str().empty()) open(args[0]);
-  window.procedure = procedure;
-  window.onCommand(editor.id, showState);  // EN_CHANGE and the editor's other news
+
+  editor.onChange(showState);
+  // The caret's moves have no event of their own: the box tells them as EN_SELCHANGE.
+  SendMessageA(editor.hwnd, EM_SETEVENTMASK, 0,
+               SendMessageA(editor.hwnd, EM_GETEVENTMASK, 0, 0) | ENM_SELCHANGE);
   window.onNotify(editor.id, EN_SELCHANGE, [](NMHDR*) -> LRESULT {
     showState();
     return 0;
   });
+  // A file dropped on the editor or anywhere else on the window opens.
+  window.onDropFiles(openDropped);
+  editor.onDropFiles(openDropped);
+  window.onClose(mayDiscard);  // true: the window closes and the program ends
+
   // The editor fills the space between the bars, which follow the window by themselves.
   editor.moveTo(0, toolbar.height);
   editor.resize(window.clientWidth, window.clientHeight - toolbar.height - status.height);

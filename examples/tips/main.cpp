@@ -8,7 +8,7 @@ using namespace tarn;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   String file = String(application.folder) + "\\tips.tips";
-  bool haveFile = GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES;
+  bool haveFile = fileExists(file);
   TipsDialog tips({.tipsFile = haveFile ? file : String(), .caption = "Tip of the day"});
   if (int(tips.tipCount) == 0) {
     tips.addTip("Welcome", "Each time the program starts, it shows one <B>tip</B>.");
@@ -18,10 +18,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                 "and turn them into a file with <U>tarn-tips</U>.");
   }
 
-  // Closing the dialog (or Escape) arrives as IDCANCEL: the dialog hides and the loop ends.
+  // Closing the dialog (or Escape) arrives as the dialog's IDCANCEL command:
+  // the dialog hides and the loop ends.
   tips.onCommand(IDCANCEL, [&] {
     tips.hide();
-    PostQuitMessage(0);
+    quit();
   });
   messageLoop();
   if (haveFile) tips.saveTips(file, -1);

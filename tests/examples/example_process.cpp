@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include <psapi.h>
+
+#include "support/support.h"
+
 namespace examples_test {
 
 namespace {
@@ -52,6 +56,67 @@ BOOL CALLBACK matchChild(HWND window, LPARAM param) {
 }
 
 }  // namespace
+
+namespace {
+
+// The address of `function` (loaded in this process) in the process
+// `process`, found through the module both have loaded under one name; 0 when
+// the process has not loaded it.
+FARPROC inProcess(HANDLE process, FARPROC function) {
+  HMODULE own = NULL;
+  if (!GetModuleHandleExA(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCSTR>(function), &own))
+    return NULL;
+  char name[MAX_PATH] = "";
+  GetModuleBaseNameA(GetCurrentProcess(), own, name, sizeof name);
+  HMODULE modules[512];
+  DWORD bytes = 0;
+  if (!EnumProcessModules(process, modules, sizeof modules, &bytes)) return NULL;
+  for (DWORD i = 0; i < bytes / sizeof(HMODULE) && i < 512; ++i) {
+    char other[MAX_PATH] = "";
+    GetModuleBaseNameA(process, modules[i], other, sizeof other);
+    if (lstrcmpiA(name, other) == 0)
+      return reinterpret_cast<FARPROC>(reinterpret_cast<const char*>(modules[i]) +
+                                       (reinterpret_cast<const char*>(function) -
+                                        reinterpret_cast<const char*>(own)));
+  }
+  return NULL;
+}
+
+}  // namespace
+
+// The block is allocated by a thread of the example running CoTaskMemAlloc
+// (one argument, as a thread's start routine takes): a block of the process
+// heap, which GlobalSize measures and GlobalFree frees, as for a fixed global
+// block. Its address comes back as the thread's exit code, 32 bits.
+bool dropFiles(const ExampleProcess& example, HWND target, const std::vector<std::wstring>& names,
+               POINT at) {
+  HGLOBAL local = testing_support::makeDrop(names, at, true);
+  if (local == NULL) return false;
+  std::string bytes(static_cast<const char*>(GlobalLock(local)), GlobalSize(local));
+  GlobalUnlock(local);
+  GlobalFree(local);
+
+  HMODULE ole = LoadLibraryA("ole32.dll");
+  FARPROC allocate = inProcess(example.process.hProcess, GetProcAddress(ole, "CoTaskMemAlloc"));
+  if (allocate == NULL) return false;
+  HANDLE thread = CreateRemoteThread(example.process.hProcess, NULL, 0,
+                                     reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void (*)()>(allocate)),
+                                     reinterpret_cast<void*>(bytes.size()), 0, NULL);
+  if (thread == NULL) return false;
+  DWORD address = 0;
+  bool ended = WaitForSingleObject(thread, startTimeoutMs) == WAIT_OBJECT_0 &&
+               GetExitCodeThread(thread, &address);
+  CloseHandle(thread);
+  void* block = reinterpret_cast<void*>(static_cast<ULONG_PTR>(address));
+  SIZE_T written = 0;
+  if (!ended || block == nullptr ||
+      !WriteProcessMemory(example.process.hProcess, block, bytes.data(), bytes.size(), &written) ||
+      written != bytes.size())
+    return false;
+  return PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0) != 0;
+}
 
 // The window text as the window itself answers it (WM_GETTEXT crosses the
 // process boundary; GetWindowText would give a control's creation text).

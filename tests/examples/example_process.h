@@ -39,6 +39,14 @@ HWND findChild(HWND parent, const std::string& className, const char* text = nul
 // Every direct child of `parent` with this class.
 std::vector<HWND> childrenOf(HWND parent, const std::string& className);
 
+// Drops files on `target`, a window of `example`, as the shell hands a drop
+// to another program: the drop (makeDrop's, with wide names and the client
+// point `at`) is copied into a global memory block of the example's own heap
+// and posted as WM_DROPFILES; the receiver reads and frees it. False when the
+// block could not be made there.
+bool dropFiles(const ExampleProcess& example, HWND target, const std::vector<std::wstring>& names,
+               POINT at);
+
 // The window's text as it answers WM_GETTEXT (a control's present text).
 std::string textOf(HWND window);
 

@@ -8,11 +8,14 @@
 #include <cstdio>
 
 #include "example_process.h"
+#include "support/clipboard_probe.h"
 #include "support/folder.h"
 #include "support/support.h"
 
 using namespace examples_test;
 using testing_support::pressKeys;
+using testing_support::putRawUnicodeText;
+using testing_support::rawUnicodeText;
 using testing_support::readFile;
 using testing_support::writeFile;
 
@@ -49,6 +52,39 @@ HWND waitForDialog(const ExampleProcess& example, const std::string& caption) {
 }
 
 void command(HWND window, int id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+int position(HWND bar) { return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)); }
+
+bool startsWith(const std::string& text, const std::string& start) {
+  return text.compare(0, start.size(), start) == 0;
+}
+
+std::wstring wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+// Brings the example's window to the front, where the keys pressed go.
+bool bringToFront(HWND window) {
+  SetForegroundWindow(window);
+  return waitFor([&] { return GetForegroundWindow() == window; });
+}
+
+// The selection of an edit or rich edit control, as [start, end).
+std::pair<DWORD, DWORD> selectionOf(HWND box) {
+  DWORD start = 0, end = 0;
+  SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
+// The bars page's count: the button, the worker's bar (the page's second) and its label.
+struct CountControls {
+  HWND button, bar, label;
+};
+
+CountControls countControls(HWND window) {
+  HWND button = findChild(window, "Button", "Count in the background");
+  HWND page = GetParent(button);
+  std::vector<HWND> bars = childrenOf(page, PROGRESS_CLASSA);
+  return {button, bars.size() == 2 ? bars[1] : NULL, findChild(page, "Static", "Not started")};
+}
 
 // Drives one build of the gallery through every page and pictures each.
 void driveGallery(const std::string& program) {
@@ -145,7 +181,25 @@ void driveGallery(const std::string& program) {
     return false;
   };
   EXPECT_TRUE(waitFor(titleShown));
+
+  // A worker thread counts to 100; the bar and the label follow through the
+  // work it posts. A second click cancels: the bar stays where the label says.
+  CountControls count = countControls(window);
+  ASSERT_TRUE(count.button && count.bar && count.label);
+  SendMessageA(count.button, BM_CLICK, 0, 0);
+  EXPECT_TRUE(waitForText(count.label, "Done: counted 100")) << textOf(count.label);
+  EXPECT_EQ(100, position(count.bar));
+  EXPECT_EQ("Count in the background", textOf(count.button));
   EXPECT_TRUE(saveScreenshot(window, program + "-bars"));
+  SendMessageA(count.button, BM_CLICK, 0, 0);
+  EXPECT_TRUE(waitFor([&] { return position(count.bar) > 0 && position(count.bar) < 100; }));
+  EXPECT_EQ("Cancel", textOf(count.button));
+  SendMessageA(count.button, BM_CLICK, 0, 0);
+  ASSERT_TRUE(waitFor([&] { return startsWith(textOf(count.label), "Cancelled at "); }));
+  int stoppedAt = std::stoi(textOf(count.label).substr(13));
+  EXPECT_LT(stoppedAt, 100);
+  EXPECT_EQ(stoppedAt, position(count.bar));
+  EXPECT_EQ("Count in the background", textOf(count.button));
 
   // Rich text: the markup arrives as formatted text.
   command(window, 102);
@@ -171,6 +225,19 @@ TEST(Examples, GalleryShowsEveryFamilyPageByPage) {
     SCOPED_TRACE(program);
     driveGallery(program);
   }
+}
+
+// Closing the gallery while its worker counts ends the worker first: the
+// program exits cleanly instead of leaving a running thread behind.
+TEST(Examples, GalleryEndsItsCountWhenClosedMidway) {
+  ExampleProcess gallery;
+  ASSERT_TRUE(gallery.start("gallery", "", "Tarn Gallery"));
+  CountControls count = countControls(gallery.window);
+  ASSERT_TRUE(count.button && count.bar && count.label);
+  SendMessageA(count.button, BM_CLICK, 0, 0);
+  ASSERT_TRUE(waitFor([&] { return position(count.bar) > 0; }));
+  PostMessageA(gallery.window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(0, gallery.waitForExit());
 }
 
 TEST(Examples, NotepadEditsFindsSavesAndAsksBeforeLosingChanges) {
@@ -275,6 +342,102 @@ TEST(Examples, NotepadShortcutsDoTheirCommands) {
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(0, notepad.waitForExit());
   DeleteFileA(path.c_str());
+}
+
+// The Edit menu and its shortcuts, pressed as keys: Select all, Copy, Cut and
+// Paste go through the clipboard another program sees.
+TEST(Examples, NotepadCutsCopiesAndPastesThroughTheClipboard) {
+  std::string path = tempFolder() + "tarn-edit.txt";
+  writeFile(path, "alpha beta");
+  ExampleProcess notepad;
+  ASSERT_TRUE(notepad.start("notepad", "\"" + path + "\"", "tarn-edit.txt - Notepad"));
+  HWND window = notepad.window;
+  HWND editor = GetDlgItem(window, 12);
+  ASSERT_TRUE(putRawUnicodeText(L"before"));
+  ASSERT_TRUE(bringToFront(window));
+
+  auto allSelected = [&] {
+    auto [start, end] = selectionOf(editor);
+    return start == 0 && end >= 10;
+  };
+  auto clipboardStartsWith = [](const std::wstring& text) {
+    return waitFor([&] { return rawUnicodeText().compare(0, text.size(), text) == 0; });
+  };
+  pressKeys({VK_CONTROL, 'A'});
+  EXPECT_TRUE(waitFor(allSelected));
+  pressKeys({VK_CONTROL, 'C'});
+  EXPECT_TRUE(clipboardStartsWith(L"alpha beta")) << rawUnicodeText().size();
+  pressKeys({VK_CONTROL, 'X'});
+  EXPECT_TRUE(waitForText(window, "*tarn-edit.txt - Notepad")) << textOf(window);
+  EXPECT_EQ(std::string::npos, textOf(editor).find("alpha")) << textOf(editor);
+  pressKeys({VK_CONTROL, 'V'});
+  EXPECT_TRUE(waitFor([&] { return startsWith(textOf(editor), "alpha beta"); })) << textOf(editor);
+
+  // The same through the menu: Alt+E opens Edit, a letter chooses the entry.
+  // Paste takes what another program put on the clipboard, at the caret.
+  ASSERT_TRUE(putRawUnicodeText(L"pasted, "));
+  SendMessageA(editor, EM_SETSEL, 0, 0);
+  pressKeys({VK_MENU, 'E'});
+  pressKeys({'P'});
+  EXPECT_TRUE(waitFor([&] { return startsWith(textOf(editor), "pasted, alpha beta"); }))
+      << textOf(editor);
+  SendMessageA(editor, EM_SETSEL, 0, 6);
+  pressKeys({VK_MENU, 'E'});
+  pressKeys({'C'});
+  EXPECT_TRUE(waitFor([] { return rawUnicodeText() == L"pasted"; })) << rawUnicodeText().size();
+  pressKeys({VK_MENU, 'E'});
+  pressKeys({'T'});
+  EXPECT_TRUE(waitFor([&] { return startsWith(textOf(editor), ", alpha beta"); }))
+      << textOf(editor);
+
+  // Nothing is saved behind the user's back: No closes without saving.
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  HWND box = waitForDialog(notepad, "Notepad");
+  ASSERT_TRUE(box != NULL);
+  PostMessageA(box, WM_COMMAND, IDNO, 0);
+  EXPECT_EQ(0, notepad.waitForExit());
+  EXPECT_EQ("alpha beta", readFile(path));
+  DeleteFileA(path.c_str());
+}
+
+// A drop opens its first file, on the editor or the window around it; with
+// unsaved changes it asks first, as Open does.
+TEST(Examples, NotepadOpensTheFirstFileDroppedOnIt) {
+  std::string first = tempFolder() + "tarn-first.txt";
+  std::string dropped = tempFolder() + "tarn dropped.txt";
+  writeFile(first, "first file\r\n");
+  writeFile(dropped, "dropped text\r\n");
+  ExampleProcess notepad;
+  ASSERT_TRUE(notepad.start("notepad", "\"" + first + "\"", "tarn-first.txt - Notepad"));
+  HWND window = notepad.window;
+  HWND editor = GetDlgItem(window, 12);
+
+  ASSERT_TRUE(dropFiles(notepad, editor, {wide(dropped), wide(first)}, POINT{20, 20}));
+  EXPECT_TRUE(waitForText(window, "tarn dropped.txt - Notepad")) << textOf(window);
+  EXPECT_EQ("dropped text\n", textOf(editor));
+
+  SendMessageA(editor, WM_CHAR, 'Z', 1);
+  ASSERT_TRUE(waitForText(window, "*tarn dropped.txt - Notepad")) << textOf(window);
+  for (int answer : {IDCANCEL, IDNO}) {
+    ASSERT_TRUE(dropFiles(notepad, window, {wide(first)}, POINT{5, 5}));
+    HWND box = waitForDialog(notepad, "Notepad");
+    ASSERT_TRUE(box != NULL) << answer;
+    EXPECT_EQ("Save the changes to tarn dropped.txt?", textOf(GetDlgItem(box, 0xFFFF)));
+    PostMessageA(box, WM_COMMAND, answer, 0);
+    EXPECT_TRUE(waitFor([&] { return !IsWindow(box); }));
+    if (answer == IDCANCEL) {
+      EXPECT_EQ("*tarn dropped.txt - Notepad", textOf(window));
+      EXPECT_EQ("Zdropped text\n", textOf(editor));
+    }
+  }
+  EXPECT_TRUE(waitForText(window, "tarn-first.txt - Notepad")) << textOf(window);
+  EXPECT_EQ("first file\n", textOf(editor));
+  EXPECT_EQ("dropped text\r\n", readFile(dropped));
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(0, notepad.waitForExit());
+  DeleteFileA(first.c_str());
+  DeleteFileA(dropped.c_str());
 }
 
 // The tip dialog's program ends when the dialog is closed.
