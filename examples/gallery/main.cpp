@@ -54,8 +54,7 @@ ColorButton colour(
     {.id = 204, .x = 140, .y = 114, .width = 60, .height = 32, .colour = RGB(40, 110, 200)});
 // The colour scheme: the system's choice, light or dark (ColorScheme's order).
 Label schemeLabel(buttonsPage, {.text = "Colours:", .x = 20, .y = 172});
-ComboBox scheme(buttonsPage, {.x = 140, .y = 168, .width = 120, .height = 100,
-                              .listOnly = true});
+ComboBox scheme(buttonsPage, {.x = 140, .y = 168, .width = 120, .height = 100, .listOnly = true});
 
 // Page 2: text and spin.
 Form textPage = page("Text");
