@@ -80,6 +80,7 @@ HWND formShowing(HMENU menu) {
 // Track and ScrollBar
 
 void Track::onChange(std::function<void(int position)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   if (!handler) {
     detail::setControlEvent(hwnd, &changeKey, nullptr);
     return;
@@ -103,6 +104,7 @@ void Track::onChange(std::function<void(int position)> handler) {
 // A scroll bar only tells its parent what the user did; moving the thumb is
 // the parent's work, done here for the handler.
 void ScrollBar::onChange(std::function<void(int position)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   if (!handler) {
     detail::setControlEvent(hwnd, &changeKey, nullptr);
     return;
@@ -126,6 +128,7 @@ void ScrollBar::onChange(std::function<void(int position)> handler) {
 // Tab and RichTextBox
 
 void Tab::onChange(std::function<void(int index)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   if (!handler) {
     detail::setControlEvent(hwnd, &changeKey, nullptr);
     return;
@@ -142,6 +145,7 @@ void Tab::onChange(std::function<void(int index)> handler) {
 
 // The rich-edit control reports changes only when asked to (ENM_CHANGE).
 void RichTextBox::onChange(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   if (handler) {
     LRESULT mask = detail::send(hwnd, EM_GETEVENTMASK);
     if (!(mask & ENM_CHANGE)) detail::send(hwnd, EM_SETEVENTMASK, 0, mask | ENM_CHANGE);
@@ -153,6 +157,7 @@ void RichTextBox::onChange(std::function<void()> handler) {
 // Toolbar buttons and menu entries
 
 void ToolbarButton::onClick(std::function<void()> handler) const {
+  handler = detail::sharedHandler(std::move(handler));
   WindowRecord* r = handler ? detail::record(control) : detail::findRecord(control);
   if (r == nullptr) return;
   ToolbarClicks& clicks = r->part<ToolbarClicks>();
@@ -171,6 +176,7 @@ void ToolbarButton::onClick(std::function<void()> handler) const {
 }
 
 void MenuItem::onClick(std::function<void()> handler) const {
+  handler = detail::sharedHandler(std::move(handler));
   HWND form = owner != NULL && GetMenu(owner) == rootMenu ? owner : formShowing(rootMenu);
   if (!handler) {
     if (form != NULL && !dropDown) detail::setMenuHandler(form, static_cast<int>(id), nullptr);

@@ -197,24 +197,29 @@ void setActivateEvent(HWND view, std::function<void(int)> handler) {
 }  // namespace
 
 void ListView::onSelectionChange(std::function<void(int row)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setSelectionEvent(hwnd, std::move(handler));
 }
 
 void ListView::onActivate(std::function<void(int row)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setActivateEvent(hwnd, std::move(handler));
 }
 
 void TableView::onSelectionChange(std::function<void(int row)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setSelectionEvent(hwnd, std::move(handler));
 }
 
 void TableView::onActivate(std::function<void(int row)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setActivateEvent(hwnd, std::move(handler));
 }
 
 // The tree reports each change once, after it; the item is read as
 // `selectedItem` reads it.
 void TreeView::onSelectionChange(std::function<void(const TreeItem& item)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   if (!handler) {
     detail::setControlEvent(hwnd, &selectionKey, nullptr);
     return;

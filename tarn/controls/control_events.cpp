@@ -40,46 +40,56 @@ void setIndexEvent(HWND control, const void* key, WORD code, UINT getIndex, bool
 }  // namespace
 
 void Button::onClick(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setCommandEvent(hwnd, &clickKey, BN_CLICKED, std::move(handler));
 }
 
 void CheckBox::onClick(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setCommandEvent(hwnd, &clickKey, BN_CLICKED, std::move(handler));
 }
 
 void RadioButton::onClick(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setCommandEvent(hwnd, &clickKey, BN_CLICKED, std::move(handler));
 }
 
 void TextBox::onChange(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setCommandEvent(hwnd, &changeKey, EN_CHANGE, std::move(handler));
 }
 
 void PasswordBox::onChange(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setCommandEvent(hwnd, &changeKey, EN_CHANGE, std::move(handler));
 }
 
 void ReadOnlyBox::onChange(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setCommandEvent(hwnd, &changeKey, EN_CHANGE, std::move(handler));
 }
 
 // The arrows write the number into the field, which reports the change.
 void spinBox::onChange(std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setCommandEvent(hwnd, &changeKey, EN_CHANGE, std::move(handler));
 }
 
 void ListBox::onSelectionChange(std::function<void(int index)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setIndexEvent(hwnd, &selectionKey, LBN_SELCHANGE, LB_GETCURSEL, false, std::move(handler));
 }
 
 // A double-click below the last item reports no item.
 void ListBox::onActivate(std::function<void(int index)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setIndexEvent(hwnd, &activateKey, LBN_DBLCLK, LB_GETCURSEL, true, std::move(handler));
 }
 
 // The combo box inside the extended one tells it; it tells its own parent,
 // naming itself.
 void ComboBox::onSelectionChange(std::function<void(int index)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setIndexEvent(hwnd, &selectionKey, CBN_SELCHANGE, CB_GETCURSEL, false, std::move(handler));
 }
 

@@ -133,6 +133,7 @@ void receiveDrops(HWND window) {
 }  // namespace detail
 
 void Control::onDropFiles(std::function<void(const StringList& paths, int x, int y)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::WindowRecord* r = handler ? detail::record(hwnd) : detail::findRecord(hwnd);
   if (r == nullptr) return;
   if (!handler) {

@@ -10,6 +10,7 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -32,6 +33,19 @@ void openMailbox();
 // gets the drop; without one a dialog-class window's procedure is asked, and
 // the drop is finished unless the procedure took it (answered nonzero).
 void receiveDrops(HWND window);
+
+// The program's handler as the toolkit keeps it: the toolkit copies a handler
+// before running it (so it outlives a window destroyed during the call), and
+// these copies share one function object, so a `mutable` lambda keeps its
+// state from one call to the next as a stored std::function does.
+template <class Result, class... Arguments>
+std::function<Result(Arguments...)> sharedHandler(std::function<Result(Arguments...)> handler) {
+  if (!handler) return handler;
+  auto held = std::make_shared<std::function<Result(Arguments...)>>(std::move(handler));
+  return [held](Arguments... arguments) -> Result {
+    return (*held)(std::forward<Arguments>(arguments)...);
+  };
+}
 
 // Reports an exception that left a handler of the program: the runtime check,
 // whose expression line names the exception's text (`what`, null for none).

@@ -57,12 +57,14 @@ void setFormEvent(HWND form, Handler FormEvents::*which, Handler handler) {
 }  // namespace
 
 void Form::onCommand(int commandId, std::function<void()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   std::function<LRESULT(NMHDR*)> run;
   if (handler) run = [handler](NMHDR*) -> LRESULT { return handler(), 0; };
   detail::setHandler(hwnd, WM_COMMAND, commandId, 0, std::move(run));
 }
 
 void Form::onNotify(int controlId, UINT code, std::function<LRESULT(NMHDR*)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   detail::setHandler(hwnd, WM_NOTIFY, controlId, code, std::move(handler));
 }
 
@@ -71,10 +73,12 @@ bool Form::addShortcut(int modifiers, int key, int command) {
 }
 
 void Form::onClose(std::function<bool()> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setFormEvent(hwnd, &FormEvents::close, std::move(handler));
 }
 
 void Form::onResize(std::function<void(int width, int height)> handler) {
+  handler = detail::sharedHandler(std::move(handler));
   setFormEvent(hwnd, &FormEvents::resize, std::move(handler));
 }
 

@@ -245,6 +245,18 @@ TEST(ControlEvents, AHandlerMayDestroyItsOwnForm) {
   }
 }
 
+// A handler keeps its own state between calls, as a stored std::function does:
+// a mutable lambda counts every click, also when a form's command handler for
+// the same identifier runs after it.
+TEST_F(ControlHost, AMutableHandlerKeepsItsStateFromOneCallToTheNext) {
+  Button button("Go", 3300, 10, 10, 80, 24, form, true, true, false, false, 0, false, Icon());
+  std::vector<int> seen;
+  button.onClick([&seen, clicks = 0]() mutable { seen.push_back(++clicks); });
+  form.onCommand(3300, [&seen, commands = 100]() mutable { seen.push_back(++commands); });
+  for (int i = 0; i < 3; ++i) SendMessageA(button.hwnd, BM_CLICK, 0, 0);
+  EXPECT_EQ((std::vector<int>{1, 101, 2, 102, 3, 103}), seen);
+}
+
 // An exception leaving a handler stops at the window procedure: the runtime
 // check names it, the form's command still runs, and the next click works.
 TEST_F(ControlHost, AHandlerThatThrowsIsReportedAndTheProgramGoesOn) {
