@@ -234,8 +234,7 @@ void endCount() {
 }
 
 void bindEvents() {
-  pushButton.onClick([] {
-    static int clicks = 0;  // the handler runs as a copy: its count lives here
+  pushButton.onClick([clicks = 0]() mutable {
     ++clicks;
     status.setText(
         0, "Push me: clicked " + std::to_string(clicks) + (clicks == 1 ? " time" : " times"));
