@@ -120,7 +120,7 @@ void driveGallery(const std::string& program) {
   // The colour scheme's box on the first page: Down from Light chooses Dark,
   // and the form turns dark; Up gives the light one back.
   HWND page = GetParent(push);
-  HWND scheme = findChild(GetDlgItem(page, 205), "ComboBox");
+  HWND scheme = findChild(page, "ComboBox");  // the page's one combo box
   ASSERT_TRUE(scheme != NULL);
   RECT area;
   GetClientRect(page, &area);
